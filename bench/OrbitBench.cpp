@@ -1,0 +1,50 @@
+#include <benchmark/benchmark.h>
+
+#include "ElementTable.h"
+#include "Kepler.h"
+#include "Luna.h"
+#include "Planetoid.h"
+#include "SettingsStore.h"
+#include "Simulation.h"
+
+namespace {
+
+void BM_PlanetPositionFromElements(benchmark::State& state) {
+    const OrbitalElements& mars = ElementTable::Planets()[3];
+    SimTime t = MakeSimTime(2026, 12, 8, 0, 0, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(KeplerPosition(t, 0, mars));
+        t += 1;
+    }
+}
+BENCHMARK(BM_PlanetPositionFromElements);
+
+void BM_MoonPositionFromTheory(benchmark::State& state) {
+    SimTime t = MakeSimTime(2026, 12, 8, 0, 0, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LunarPosition(t));
+        t += 1;
+    }
+}
+BENCHMARK(BM_MoonPositionFromTheory);
+
+void BM_TweenerHit(benchmark::State& state) {
+    MemorySettingsStore store;
+    Simulation sim(store);
+    auto mars = CreateBody<Planetoid>(sim, QStringLiteral("Mars"), 0u, 3396.2, 3376.2,
+                                      ElementTable::Planets()[3]);
+    const SimTime t0 = MakeSimTime(2026, 12, 8, 0, 0, 0);
+    BodyPosition p;
+    mars->CalculatePosition(t0, p);
+    double dt = 0;
+    for (auto _ : state) {
+        mars->CalculatePosition(t0 + dt, p);
+        benchmark::DoNotOptimize(p);
+        dt = dt > 99 ? 0 : dt + 0.5;
+    }
+}
+BENCHMARK(BM_TweenerHit);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Body.h"
+
+// A translucent shell around its parent that goes wherever the parent goes.
+class Atmosphere : public Body {
+public:
+    static constexpr std::uint32_t kModelColour = 0x4C0000FF;  // translucent blue
+
+    Atmosphere(Simulation& sim, Body* parent, double thickness, std::uint32_t colour);
+
+    int Kind() const override { return 4; }
+    void Update(SimTime t) override;
+    bool IsSolid() const override { return false; }
+    void AfterModelLoad(scene::Mesh& model, int level) override;
+    const Body* Parent() const override { return parent_; }
+    void Initialise() {}
+
+private:
+    Body* parent_;
+};

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "BodyPosition.h"
+#include "Frame.h"
+#include "Material.h"
+#include "Mesh.h"
+#include "OrbitalElements.h"
+#include "SimTime.h"
+#include "Tweener.h"
+
+class Simulation;
+
+// The model a body shows (see ModelManager): detail level 0 high, 1 low, 2 lowest, 255
+// none; texture index 0 (most detailed) to 9, -1 none.
+struct BodyModel {
+    static constexpr std::uint8_t kNone = 255;
+    std::shared_ptr<scene::Mesh> mesh;
+    std::uint8_t level = kNone;
+    int textureIndex = -1;
+    std::int64_t bytes = 0;          // size of the texture file behind it
+    std::vector<int> availableTextures;  // indices of "<name><digit>.bmp" in the media folder
+    bool userModel = false;          // chosen by the user: automatic selection leaves it alone
+    QString userModelText;
+};
+
+enum class BodyKind { Sun = 0, Planet = 1, Moon = 2, Rings = 3, Atmosphere = 4 };
+
+// A body of the solar system: its orbit, its place in the scene and its spin. The base
+// class is the Sun, which never moves.
+class Body {
+public:
+    Body(Simulation& sim, const QString& name, std::uint32_t colour, double tilt);
+    virtual ~Body();
+    Body(const Body&) = delete;
+    Body& operator=(const Body&) = delete;
+
+    virtual int Kind() const { return 0; }
+    virtual void ApplyTexture(const QString& textureFile);
+    double X() const { return position_.x(); }
+    double Y() const { return position_.y(); }
+    double Z() const { return position_.z(); }
+    virtual double ChainX() const { return position_.x(); }
+    virtual double ChainY() const { return position_.y(); }
+    virtual double ChainZ() const { return position_.z(); }
+    float SceneX() const { return position_.sceneX(); }
+    float SceneY() const { return position_.sceneY(); }
+    float SceneZ() const { return position_.sceneZ(); }
+    // Ecliptic axis order: heliocentric km for a planet, km from the parent for a moon.
+    virtual void CalculatePosition(SimTime t, BodyPosition& out);
+    virtual void PositionFromElements(SimTime t, SimTime epoch, const OrbitalElements& elements,
+                                      BodyPosition& out);
+    virtual void Update(SimTime t) { (void)t; }
+    void CopyPosition(BodyPosition& dst) const { dst = position_; }
+    virtual bool IsSolid() const { return true; }
+    virtual void AfterModelLoad(scene::Mesh& model, int level) { (void)model, (void)level; }
+    virtual void Rotate(SimTime t);
+    virtual double OrbitalPeriodDays() const { return 0; }
+    virtual double OrbitExtent() const { return largestRadius_; }
+    virtual SimTime ElementEpoch() const { return 0; }
+    virtual const Body* Parent() const { return nullptr; }
+
+    const QString& name() const { return name_; }
+    const QString& shortText() const { return shortText_; }
+    void setShortText(const QString& text) { shortText_ = text; }
+    const BodyPosition& position() const { return position_; }
+    scene::Vec3 positionKm() const { return position_.km(); }
+    const std::shared_ptr<scene::Frame>& frame() const { return frame_; }
+    const std::shared_ptr<scene::Material>& material() const { return material_; }
+    void setMaterial(std::shared_ptr<scene::Material> m) { material_ = std::move(m); }
+    double largestRadius() const { return largestRadius_; }
+    const std::array<float, 3>& radii() const { return radii_; }
+    void setRadii(double x, double y, double z);
+    // The construction colour (0x00BBGGRR) with 0xFF on top, one per detail level.
+    std::uint32_t colour(int level) const { return colours_[static_cast<std::size_t>(level % 3)]; }
+    double axialTilt() const { return axialTilt_; }
+    double rotationPeriod() const { return rotationPeriod_; }
+    SimTime rotationEpoch() const { return rotationEpoch_; }
+    double lastAngle() const { return lastAngle_; }
+    const scene::Vec3& right() const { return right_; }
+    const scene::Vec3& up() const { return up_; }
+    const scene::Vec3& direction() const { return direction_; }
+    const std::vector<BodyPosition>& orbitPath() const { return orbitPath_; }
+    const Tweener& tweener() const { return tweener_; }
+    bool trace() const { return trace_; }
+    void setTrace(bool on) { trace_ = on; }
+
+    BodyModel model;
+
+    // Stores the position (km, scene axis order) and places the frame around the camera.
+    void SetPlacedPosition(const scene::Vec3& km);
+    // Moves the frame to (position - camera position) in scene units.
+    void PlaceFrame();
+
+protected:
+    // Reads the frame's orientation (relative to the scene root) into right, up, direction.
+    void ReadOrientation();
+    // The Tweener in front of PositionFromElements; fills out with unscaled values.
+    void TweenedPosition(SimTime t, const OrbitalElements& elements, SimTime epoch,
+                         BodyPosition& out);
+    void FillOrbitPath();
+
+    Simulation& sim_;
+    std::vector<BodyPosition> orbitPath_;
+    bool trace_ = false;
+    QString shortText_;
+    std::shared_ptr<scene::Frame> frame_;
+    std::shared_ptr<scene::Material> material_;
+    QString name_;
+    BodyPosition position_;
+    Tweener tweener_;
+    double largestRadius_ = 1.0;
+    std::array<std::uint32_t, 3> colours_{};
+    std::array<float, 3> radii_{};
+    scene::Vec3 right_{-1, 0, 0}, up_{0, 1, 0}, direction_{0, 0, 1};
+    SimTime rotationEpoch_ = 0;
+    double angleAtEpoch_ = 0;
+    double axialTilt_ = 0;
+    double rotationPeriod_ = 86400.0;
+    double lastAngle_ = 0;
+};
+
+// Places a body at (x, y, z) km in scene axis order, turned into the parent's equatorial
+// frame and offset by the parent's position when there is a parent.
+void PlaceBody(Body& body, double x, double y, double z, const Body* parent);

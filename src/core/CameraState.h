@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+
+#include "SimTime.h"
+#include "Vector.h"
+
+class Body;
+
+// The observer in the solar system. The camera frame stays at the scene origin and the world
+// is placed around it: every body frame sits at (body position - camera position) x 0.004.
+struct CameraState {
+    static constexpr int kFreeFlight = -1;
+    static constexpr int kHolding = 7;  // "Hold Position" in the Where list
+
+    scene::Vec3 position;       // km, scene axis order
+    double speed = 0;           // km per simulated second along the camera's forward axis
+    int mode = kFreeFlight;
+    Body* modeBody = nullptr;
+    scene::Vec3 modeOffset;     // body position minus camera position when holding began
+    SimTime lastTickTime = 0;
+    Body* nearestBody = nullptr;
+    double nearestDistance = 1e10;  // km to the nearest surface
+    double zoom = 1.0;
+    std::array<float, 3> padRates{};  // yaw, pitch, roll in radians per tick
+    int lastClipStep = -1;
+    double lastClipZoom = 0;
+};

@@ -1,0 +1,48 @@
+#include "Log.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+#include <cstdarg>
+
+#include "Services.h"
+#include "Text.h"
+
+void LogText(const QString& line) {
+    Services& s = Services::instance();
+    if (LogSink* sink = s.logSink(LogSinkSlot::Splash)) sink->logLine(line);
+    if (LogSink* sink = s.logSink(LogSinkSlot::SystemLogWindow)) sink->logLine(line);
+    s.systemLog().append(line);
+    if (LogSink* sink = s.logSink(LogSinkSlot::StatusBar)) sink->logLine(line);
+}
+
+void Log(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const QString line = FormatTextV(format, args);
+    va_end(args);
+    LogText(line);
+}
+
+QString LogFilePath() {
+    return Services::instance().userDataDirectory() + QStringLiteral("/OELOG.Txt");
+}
+
+void LogTextToFile(const QString& message) {
+    QFile file(LogFilePath());
+    if (!file.open(QIODevice::Append | QIODevice::Text)) return;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QLocale locale = QLocale::system();
+    const QString stamp = locale.toString(now.date(), QStringLiteral("d MMM yyyy")) +
+                          QStringLiteral(" at ") +
+                          locale.toString(now.time(), QStringLiteral("HH':'mm':'ss"));
+    file.write(FormatText("%s: %s\n", qUtf8Printable(stamp), qUtf8Printable(message)).toUtf8());
+}
+
+void LogToFile(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const QString message = FormatTextV(format, args);
+    va_end(args);
+    LogTextToFile(message);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Planetoid.h"
+
+// The Earth: a planet whose spin starts from a known orientation, so that the right side
+// faces the Sun at any time.
+class PlanetEarth : public Planetoid {
+public:
+    using Planetoid::Planetoid;
+    void Initialise() override;
+
+private:
+    scene::Vec3 spare_;
+};

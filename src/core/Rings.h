@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Body.h"
+
+// A planet's ring system: a flat annulus in the planet's equatorial plane, centred on it.
+class Rings : public Body {
+public:
+    Rings(Simulation& sim, const QString& name, Body* parent, double innerRadius,
+          double outerRadius, std::uint32_t colour);
+
+    int Kind() const override { return 3; }
+    void Update(SimTime t) override;
+    const Body* Parent() const override { return parent_; }
+    double innerRadius() const { return inner_; }
+    double outerRadius() const { return largestRadius(); }
+    void Initialise() {}
+
+private:
+    Body* parent_;
+    double inner_;
+};

@@ -1,0 +1,275 @@
+#include "Simulation.h"
+
+#include <QDate>
+#include <QFile>
+#include <QLocale>
+#include <QTime>
+#include <algorithm>
+
+#include "Atmosphere.h"
+#include "Body.h"
+#include "BodyCatalogue.h"
+#include "Log.h"
+#include "Luna.h"
+#include "Moon.h"
+#include "PlanetEarth.h"
+#include "Planetoid.h"
+#include "Rings.h"
+#include "Services.h"
+#include "SettingsStore.h"
+
+namespace {
+const QString kSimulation = QStringLiteral("Simulation");
+constexpr double kLightRange = 24534400.0;
+}  // namespace
+
+Simulation::Simulation(SettingsStore& settings, std::function<SimTime()> wallClock)
+    : settings_(settings), clock_(std::move(wallClock)) {
+    epochs_.fill();
+}
+
+Simulation::~Simulation() { DestroySolarSystem(); }
+
+bool Simulation::AddBody(std::unique_ptr<Body> body) {
+    if (!body || static_cast<int>(bodyList_.size()) >= kMaxBodies) return false;
+    bodyList_.push_back(body.get());
+    owned_.push_back(std::move(body));
+    return true;
+}
+
+Body* Simulation::FindBody(const QString& name) const {
+    for (Body* body : bodyList_)
+        if (body->name().compare(name, Qt::CaseInsensitive) == 0) return body;
+    return nullptr;
+}
+
+bool Simulation::BuildSolarSystem() {
+    const bool showSmallMoons = settings_.readBool(kSimulation, QStringLiteral("ShowSmallMoons"), true);
+    Log("Loading default models");
+    if (createDefaultMeshes) createDefaultMeshes();
+    epochs_.fill();
+    BuildStarVisual();
+    BuildSun();
+    BuildPlanets();
+    BuildMoons(showSmallMoons);
+    Log("Adding Atmospheres");
+    AddBody(CreateBody<Atmosphere>(*this, earth(), 125.0, 0xFF0000u));
+    BuildSunGlow();
+    BuildLights();
+    ChooseModel(*sun_);
+    sun_->frame()->addLight(sunshine_);
+    sun_->frame()->addLight(ambient_);
+    ReadShortTexts(Services::instance().dataDirectory() + QStringLiteral("OVShorts.dat"));
+    ReadObserverAndClock();
+    const SimTime t = SimNow();
+    UpdateBodies(t);
+    camera_.lastTickTime = t;
+    earth()->Update(MakeSimTime(1997, 12, 21, 19, 0, 0));
+    return true;
+}
+
+void Simulation::BuildStarVisual() {
+    auto visual = scene_.createUserVisual(starFieldCallback);
+    visual->setName(scene::SceneName(QStringLiteral("UV:"), QStringLiteral("Stars")));
+    auto frame = scene_.createFrame(scene_.root().get());
+    frame->setName(scene::SceneName(QStringLiteral("Frame:"), QStringLiteral("Stars")));
+    frame->addVisual(visual);
+}
+
+void Simulation::BuildSun() {
+    Log("Initialising Sun");
+    auto sun = std::make_unique<Body>(*this, QString::fromLatin1(BodyCatalogue::kSunName),
+                                      BodyCatalogue::kSunColour, 0.0);
+    sun_ = sun.get();
+    Log("Moving sun to centre of Solar System");
+    PlaceBody(*sun_, 0, 0, 0, nullptr);
+    Log("Scaling Sun to correct size");
+    sun_->setRadii(BodyCatalogue::kSunRadius, BodyCatalogue::kSunRadius, BodyCatalogue::kSunRadius);
+    Log("Turning on Sun - let there be light");
+    auto material = scene_.createMaterial(0);
+    material->setEmissive({0.99, 0.99, 0.7});
+    material->setName(scene::SceneName(QStringLiteral("Material:"), QStringLiteral("Sunsurface")));
+    sun_->setMaterial(material);
+    AddBody(std::move(sun));
+}
+
+void Simulation::BuildPlanets() {
+    Log("Initialising planets");
+    const auto& info = BodyCatalogue::Planets();
+    const auto elements = ElementTable::Planets();
+    for (int i = 0; i < ElementTable::kPlanetCount; ++i) {
+        const PlanetInfo& p = info[static_cast<std::size_t>(i)];
+        const OrbitalElements& e = elements[static_cast<std::size_t>(i)];
+        std::unique_ptr<Planetoid> planet =
+            i == ElementTable::kEarth
+                ? CreateBody<PlanetEarth>(*this, QString::fromLatin1(p.name), p.colour,
+                                          p.equatorialRadius, p.polarRadius, e)
+                : CreateBody<Planetoid>(*this, QString::fromLatin1(p.name), p.colour,
+                                        p.equatorialRadius, p.polarRadius, e);
+        planets_[static_cast<std::size_t>(i)] = planet.get();
+        AddBody(std::move(planet));
+    }
+}
+
+void Simulation::BuildMoons(bool showSmallMoons) {
+    Log("Initialising Moon");
+    const double r = BodyCatalogue::kMoonRadius;
+    auto luna = CreateBody<Luna>(*this, QString::fromLatin1(BodyCatalogue::kMoonName),
+                                 BodyCatalogue::kMoonColour, r, r, r, ElementTable::Luna(), earth());
+    moon_ = luna.get();
+    AddBody(std::move(luna));
+
+    Log("Initialising Martian moons");
+    const auto& info = BodyCatalogue::Moons();
+    const auto elements = ElementTable::Moons();
+    for (std::size_t i = 0; i < info.size(); ++i) {
+        const MoonInfo& m = info[i];
+        if (m.small && !showSmallMoons) continue;
+        Body* parent = planet(ElementTable::MoonParent(static_cast<int>(i)));
+        AddBody(CreateBody<Moon>(*this, QString::fromLatin1(m.name), m.colour, m.rx, m.ry, m.rz,
+                                 elements[i], parent));
+    }
+
+    Log("Adding Saturn's rings");
+    auto rings = CreateBody<Rings>(*this, QString::fromLatin1(BodyCatalogue::kRingsName), planet(5),
+                                   BodyCatalogue::kRingsInnerRadius,
+                                   BodyCatalogue::kRingsOuterRadius, BodyCatalogue::kRingsColour);
+    rings_ = rings.get();
+    AddBody(std::move(rings));
+}
+
+void Simulation::BuildSunGlow() {
+    if (!models_) return;
+    auto glow = models_->LoadTexture(QStringLiteral("SunShine.bmp"));
+    if (!glow) return;
+    glow->setDecalScale(true);
+    glow->setDecalTransparency(true);
+    glow->setDecalOrigin(128, 128);
+    glow->setDecalSize(24000, 24000);
+    sun_->frame()->addVisual(glow);
+    glow->setName(scene::SceneName(QStringLiteral("Decal:"), QStringLiteral("Sunshine")));
+}
+
+void Simulation::BuildLights() {
+    Log("Adding Sunshine");
+    sunshine_ = scene_.createLight(scene::LightType::ParallelPoint, {1.0, 1.0, 0.9});
+    sunshine_->setRange(kLightRange);
+    sunshine_->setName(scene::SceneName(QStringLiteral("Light:"), QStringLiteral("Sunshine")));
+
+    Log("Adding some ambient light");
+    const int percent =
+        std::clamp(settings_.readInt(kSimulation, QStringLiteral("AmbientLight"), 10), 0, 100);
+    const double level = percent * 0.01;
+    ambient_ = scene_.createLight(scene::LightType::Ambient, {level, level, level});
+    ambient_->setRange(kLightRange);
+    ambient_->setName(scene::SceneName(QStringLiteral("Light:"), QStringLiteral("Ambient")));
+}
+
+void Simulation::ReadShortTexts(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine(1024));
+        if (!line.startsWith(QLatin1Char('%'))) continue;
+        const int second = static_cast<int>(line.indexOf(QLatin1Char('%'), 1));
+        if (second < 0) continue;
+        Body* body = FindBody(line.mid(1, second - 1));
+        if (!body) continue;
+        body->setShortText(body->shortText() + line.mid(second + 1));
+    }
+}
+
+void Simulation::ReadObserverAndClock() {
+    observer_.latitude = std::clamp(
+        ReadDoubleSetting(settings_, kSimulation, QStringLiteral("Latitude"), 53.0), -90.0, 90.0);
+    observer_.longitude = std::clamp(
+        ReadDoubleSetting(settings_, kSimulation, QStringLiteral("Longitude"), 0.0), -180.0, 180.0);
+    const int zone = std::clamp(settings_.readInt(kSimulation, QStringLiteral("Timezone"), 0), -28, 28);
+    const int dst = std::clamp(settings_.readInt(kSimulation, QStringLiteral("DST"), 0), -180, 180);
+    observer_.locationName =
+        settings_.readText(kSimulation, QStringLiteral("Location"), QStringLiteral("Manchester"));
+    SetTimeZone(zone, dst);
+    const double offset = ReadDoubleSetting(settings_, kSimulation, QStringLiteral("TimeOffset"), 0);
+    const int speed =
+        std::clamp(settings_.readInt(kSimulation, QStringLiteral("Speed"), 1), -86400, 86400);
+    // Offsets beyond the calendar the program covers (1901-2099) are ignored.
+    clock_.start(std::abs(offset) < 4.0e9 ? offset : 0.0, speed);
+}
+
+void Simulation::DestroySolarSystem() {
+    sunshine_.reset();
+    ambient_.reset();
+    camera_.modeBody = nullptr;
+    camera_.nearestBody = nullptr;
+    for (Body* body : bodyList_) {
+        auto it = std::find_if(owned_.begin(), owned_.end(), [&](const auto& p) { return p.get() == body; });
+        if (it != owned_.end()) it->reset();
+    }
+    owned_.clear();
+    bodyList_.clear();
+    sun_ = moon_ = rings_ = nullptr;
+    planets_.fill(nullptr);
+    if (releaseDefaultMeshes) releaseDefaultMeshes();
+}
+
+void Simulation::SetSimTime(SimTime t) {
+    clock_.setTime(t);
+    UpdateSimulation();
+    if (hooks_.redrawSkyView) hooks_.redrawSkyView();
+    if (hooks_.redrawMap) hooks_.redrawMap();
+    if (hooks_.clearControlsInfo) hooks_.clearControlsInfo();
+}
+
+void Simulation::SetClockSpeed(int speed) {
+    if (hooks_.clearControlsInfo) hooks_.clearControlsInfo();
+    clock_.setSpeed(speed);
+    if (hooks_.refreshCaption) hooks_.refreshCaption();
+}
+
+QString Simulation::ClockDisplayText() const {
+    const CalendarRecord r = ToCalendarRecord(LocalNow());
+    const QLocale locale = QLocale::system();
+    const QDate date(r.year, r.month, r.day);
+    const QTime time(r.hour, r.minute, r.second);
+    return observer_.locationName + QStringLiteral("   ") +
+           locale.toString(date, QStringLiteral("d MMM yyyy")) + QStringLiteral(",   ") +
+           locale.toString(time, QStringLiteral("HH':'mm':'ss")) + QStringLiteral("    ") +
+           observer_.zoneText;
+}
+
+void Simulation::UpdateSimulation() {
+    const SimTime t = SimNow();
+    if (cameraTicker_) {
+        cameraTicker_->CameraTick(t);
+        return;
+    }
+    UpdateBodies(t);
+    camera_.lastTickTime = t;
+}
+
+void Simulation::UpdateBodies(SimTime t) {
+    for (std::size_t i = 1; i < bodyList_.size(); ++i) bodyList_[i]->Update(t);
+}
+
+double Simulation::ChooseModel(Body& body) {
+    const scene::Vec3 cameraAt = scene_.camera()->position(scene_.root().get());
+    const scene::Vec3 bodyAt = body.frame()->position(scene_.root().get());
+    const double d = scene::Length(bodyAt - cameraAt) * kKmPerSceneUnit;
+    const double ratio = d / body.largestRadius();
+    if (!(ratio > 1)) return 0;
+    if (models_) models_->SelectModel(body, ratio);
+    return d - body.largestRadius();
+}
+
+void Simulation::UnloadModel(Body& body) {
+    if (body.model.mesh) {
+        body.frame()->deleteVisual(body.model.mesh.get());
+        body.model.mesh.reset();
+        Log("Unloaded model (%d) for %s", int(body.model.level), qUtf8Printable(body.name()));
+    }
+    body.model.level = BodyModel::kNone;
+    body.model.textureIndex = -1;
+    modelMemory_.total -= body.model.bytes;
+    body.model.bytes = 0;
+    body.model.userModel = false;
+}

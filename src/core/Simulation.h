@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "CameraState.h"
+#include "Clock.h"
+#include "ElementTable.h"
+#include "ModelManager.h"
+#include "Scene.h"
+#include "SimTime.h"
+
+class Body;
+class SettingsStore;
+
+// The camera's part of the update step; the viewer's camera logic provides it.
+class CameraTicker {
+public:
+    virtual ~CameraTicker() = default;
+    virtual void CameraTick(SimTime now) = 0;
+};
+
+// Windows that take part in the update cycle register here; absent ones are skipped.
+struct SimulationHooks {
+    std::function<void()> redrawSkyView;
+    std::function<void()> redrawMap;
+    std::function<void()> clearControlsInfo;
+    std::function<void()> refreshCaption;
+};
+
+// The simulated solar system: the scene, the bodies, the clock, the observer and the
+// camera position, with the update step that brings them all to the current time.
+class Simulation {
+public:
+    static constexpr int kMaxBodies = 100;
+
+    explicit Simulation(SettingsStore& settings, std::function<SimTime()> wallClock = &NowSimTime);
+    ~Simulation();
+    Simulation(const Simulation&) = delete;
+    Simulation& operator=(const Simulation&) = delete;
+
+    SettingsStore& settings() { return settings_; }
+    scene::Scene& scene() { return scene_; }
+    const scene::Scene& scene() const { return scene_; }
+    CameraState& camera() { return camera_; }
+    const CameraState& camera() const { return camera_; }
+    const ElementEpochs& epochs() const { return epochs_; }
+    ElementEpochs& epochs() { return epochs_; }
+    SimTime wallNow() const { return clock_.wallNow(); }
+
+    // The body list: the Sun first, then in construction order.
+    const std::vector<Body*>& bodies() const { return bodyList_; }
+    bool AddBody(std::unique_ptr<Body> body);
+    // First body whose name matches, ignoring case.
+    Body* FindBody(const QString& name) const;
+    Body* sun() const { return sun_; }
+    Body* earth() const { return planets_[ElementTable::kEarth]; }
+    Body* moon() const { return moon_; }
+    Body* rings() const { return rings_; }
+    Body* planet(int index) const { return planets_[static_cast<std::size_t>(index)]; }
+
+    bool BuildSolarSystem();
+    void DestroySolarSystem();
+    // Fills the bodies' short texts from an "OVShorts.dat" file; a missing file is skipped.
+    void ReadShortTexts(const QString& path);
+    const std::shared_ptr<scene::Light>& sunshine() const { return sunshine_; }
+    const std::shared_ptr<scene::Light>& ambient() const { return ambient_; }
+
+    // The clock.
+    Clock& clock() { return clock_; }
+    SimTime SimNow() const { return clock_.SimNow(); }
+    SimTime LocalNow() const { return clock_.SimNow() + observer_.zoneOffset; }
+    void SetSimTime(SimTime t);
+    void SetLocalTime(SimTime t) { SetSimTime(t - observer_.zoneOffset); }
+    void SetClockSpeed(int speed);
+    int ClockSpeed() const { return clock_.speed(); }
+    Observer& observer() { return observer_; }
+    const Observer& observer() const { return observer_; }
+    void SetTimeZone(int halfHours, int minutes) { observer_.SetTimeZone(halfHours, minutes); }
+    // "Manchester   8 Dec 2026,   12:00:00    GMT+00:00"
+    QString ClockDisplayText() const;
+
+    // The update step: the camera's tick (which brings every body to the current time), or
+    // just the bodies when no camera logic is installed.
+    void UpdateSimulation();
+    // Brings every body but the Sun to t, in list order.
+    void UpdateBodies(SimTime t);
+    // Measures the body's distance from the camera and lets it choose its model; returns
+    // the distance to its surface in km (0 when the camera is inside it).
+    double ChooseModel(Body& body);
+    // Removes the body's model from its frame and forgets it.
+    void UnloadModel(Body& body);
+    void setCameraTicker(CameraTicker* ticker) { cameraTicker_ = ticker; }
+    void setModelManager(ModelManager* models) { models_ = models; }
+    ModelManager* modelManager() const { return models_; }
+    ModelMemory& modelMemory() { return modelMemory_; }
+    SimulationHooks& hooks() { return hooks_; }
+
+    // Draws the star field when the scene renders the star frame; set before assembly.
+    scene::UserVisual::Callback starFieldCallback;
+    // Builds and releases the default sphere meshes; set before assembly.
+    std::function<void()> createDefaultMeshes;
+    std::function<void()> releaseDefaultMeshes;
+
+private:
+    void BuildStarVisual();
+    void BuildSun();
+    void BuildPlanets();
+    void BuildMoons(bool showSmallMoons);
+    void BuildSunGlow();
+    void BuildLights();
+    void ReadObserverAndClock();
+
+    SettingsStore& settings_;
+    Clock clock_;
+    scene::Scene scene_;
+    CameraState camera_;
+    ElementEpochs epochs_;
+    Observer observer_;
+    std::vector<std::unique_ptr<Body>> owned_;
+    std::vector<Body*> bodyList_;
+    Body* sun_ = nullptr;
+    Body* moon_ = nullptr;
+    Body* rings_ = nullptr;
+    std::array<Body*, ElementTable::kPlanetCount> planets_{};
+    std::shared_ptr<scene::Light> sunshine_;
+    std::shared_ptr<scene::Light> ambient_;
+    CameraTicker* cameraTicker_ = nullptr;
+    ModelManager* models_ = nullptr;
+    ModelMemory modelMemory_;
+    SimulationHooks hooks_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "SimTime.h"
+#include "Vector.h"
+
+// A short-lived linear interpolation of a body's orbit over a 100-second window, so that
+// frame-by-frame positions cost an interpolation instead of a full orbit computation.
+class Tweener {
+public:
+    static constexpr double kWindow = 100.0;
+
+    // The interpolated position when t0 <= t <= t1 (closed at both ends).
+    bool lookup(SimTime t, scene::Vec3& out) const;
+    void reset(SimTime t, const scene::Vec3& start, const scene::Vec3& end);
+    SimTime t0() const { return t0_; }
+    SimTime t1() const { return t1_; }
+
+private:
+    scene::Vec3 start_, end_;
+    SimTime t0_ = 0, t1_ = 0;
+};

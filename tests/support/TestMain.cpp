@@ -1,0 +1,16 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include "TestSupport.h"
+
+// Tests never touch the user's own files: the XDG folders point into a private temporary
+// folder for the whole run.
+int main(int argc, char** argv) {
+    QTemporaryDir home;
+    PrepareTestEnvironment(home.path());
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

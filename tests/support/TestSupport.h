@@ -1,0 +1,42 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <vector>
+
+#include "Prompter.h"
+#include "Services.h"
+
+void PrepareTestEnvironment(const QString& root);
+
+// Records every message box and answers with a chosen result.
+class RecordingPrompter : public Prompter {
+public:
+    struct Call {
+        QString caption, text;
+        MessageButtons buttons;
+        MessageIcon icon;
+    };
+    MessageResult answer = MessageResult::Ok;
+    std::vector<Call> calls;
+
+    MessageResult show(const QString& caption, const QString& text, MessageButtons buttons,
+                       MessageIcon icon) override {
+        calls.push_back({caption, text, buttons, icon});
+        if (buttons == MessageButtons::YesNo && answer == MessageResult::Ok) return MessageResult::Yes;
+        return answer;
+    }
+};
+
+// Fresh process-wide services for each test: a recording prompter, an empty system log and
+// a private per-user data folder.
+class ServicesTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    RecordingPrompter prompter;
+    QTemporaryDir dir;
+};
