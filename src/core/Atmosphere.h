@@ -13,7 +13,7 @@ public:
     void Update(SimTime t) override;
     bool IsSolid() const override { return false; }
     void AfterModelLoad(scene::Mesh& model, int level) override;
-    const Body* Parent() const override { return parent_; }
+    Body* Parent() const override { return parent_; }
     void Initialise() {}
 
 private:

@@ -63,7 +63,7 @@ public:
     virtual double OrbitalPeriodDays() const { return 0; }
     virtual double OrbitExtent() const { return largestRadius_; }
     virtual SimTime ElementEpoch() const { return 0; }
-    virtual const Body* Parent() const { return nullptr; }
+    virtual Body* Parent() const { return nullptr; }
 
     const QString& name() const { return name_; }
     const QString& shortText() const { return shortText_; }

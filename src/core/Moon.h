@@ -16,7 +16,7 @@ public:
     double ChainY() const override { return parent_->ChainY() + Y(); }
     double ChainZ() const override { return parent_->ChainZ() + Z(); }
     double OrbitExtent() const override { return elements_.semiMajorAxis * 1.1; }
-    const Body* Parent() const override { return parent_; }
+    Body* Parent() const override { return parent_; }
     Body* parent() const { return parent_; }
     bool synchronous() const { return synchronous_; }
 

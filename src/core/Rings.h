@@ -10,7 +10,7 @@ public:
 
     int Kind() const override { return 3; }
     void Update(SimTime t) override;
-    const Body* Parent() const override { return parent_; }
+    Body* Parent() const override { return parent_; }
     double innerRadius() const { return inner_; }
     double outerRadius() const { return largestRadius(); }
     void Initialise() {}

@@ -1,0 +1,55 @@
+#include <benchmark/benchmark.h>
+
+#include "Camera.h"
+#include "Services.h"
+#include "SettingsStore.h"
+#include "Simulation.h"
+
+namespace {
+
+// The whole assembled system with the camera; the wall clock is driven by the benchmark.
+struct World {
+    MemorySettingsStore store;
+    SimTime wall = MakeSimTime(2026, 12, 8, 0, 0, 0);
+    Simulation sim{store, [this] { return wall; }};
+    CameraControls controls;
+    Camera camera{sim, controls};
+    World() {
+        Services::instance().setDataDirectory(QStringLiteral("/nonexistent"));
+        sim.BuildSolarSystem();
+        sim.UpdateSimulation();
+        camera.MoveCameraTo(sim.FindBody(QStringLiteral("Mars")), 0);
+    }
+};
+
+void BM_UpdateSimulationTweenerHit(benchmark::State& state) {
+    World w;
+    double step = 0;
+    for (auto _ : state) {
+        // 50 ms a step at real time: always inside every body's 100 s window but the first.
+        w.wall += 0.05;
+        step += 0.05;
+        if (step >= 99) {
+            state.PauseTiming();
+            w.wall += 1;  // cross the window edge outside the timed part
+            w.sim.UpdateSimulation();
+            step = 0;
+            state.ResumeTiming();
+        }
+        w.sim.UpdateSimulation();
+    }
+}
+BENCHMARK(BM_UpdateSimulationTweenerHit);
+
+void BM_UpdateSimulationTweenerMissed(benchmark::State& state) {
+    World w;
+    for (auto _ : state) {
+        w.wall += 101;  // every body recomputes its orbit twice
+        w.sim.UpdateSimulation();
+    }
+}
+BENCHMARK(BM_UpdateSimulationTweenerMissed);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QTextStream>
+
+class Simulation;
+
+// "name,kind,x_km,y_km,z_km" and one line per body in list order: heliocentric ecliptic km
+// (x towards the vernal equinox, z towards the north ecliptic pole).
+void WriteEphemeris(const Simulation& sim, QTextStream& out);
+
+struct CommandLine;
+// Applies --speed and --utc to the clock (a given instant with no speed freezes it).
+void ApplyCommandLineClock(Simulation& sim, const CommandLine& commandLine);
+// The --ephemeris mode: assembles the solar system without windows, sets the clock from the
+// command line, runs one update and writes the table. Returns the exit code.
+int RunEphemeris(const CommandLine& commandLine, QTextStream& out);

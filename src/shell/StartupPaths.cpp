@@ -1,0 +1,14 @@
+#include "StartupPaths.h"
+
+#include <QFileInfo>
+
+#include "Services.h"
+#include "SettingsStore.h"
+
+void SetUpFolders(const SettingsStore& settings) {
+    Services& s = Services::instance();
+    s.setDataDirectory(ResourceDirectory(QStringLiteral("Data")));
+    const QString media = settings.readText(QStringLiteral("DirectX"), QStringLiteral("Media"), QString());
+    s.setMediaDirectory(!media.isEmpty() && QFileInfo(media).isDir() ? media
+                                                                     : ResourceDirectory(QStringLiteral("DX")));
+}

@@ -1,0 +1,195 @@
+#include "Camera.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Body.h"
+#include "Numbers.h"
+
+Camera::Camera(Simulation& sim, CameraControls& controls) : sim_(sim), controls_(controls) {
+    sim_.setCameraTicker(this);
+}
+
+Camera::~Camera() { sim_.setCameraTicker(nullptr); }
+
+void Camera::PlaceSun() {
+    if (Body* sun = sim_.sun()) sun->PlaceFrame();
+}
+
+void Camera::Face(Body& body) {
+    sim_.scene().camera()->lookAt(*body.frame(), nullptr, scene::LookAtConstraint::NoRoll);
+}
+
+double Camera::TargetDistance(const Body& body) const {
+    if (controls_.useRadii) return ConvertToDouble(controls_.radiiText, 0) * body.largestRadius();
+    return ConvertToDouble(controls_.kmText, 0);
+}
+
+void Camera::MoveCameraTo(Body* body, int where) {
+    if (!body) return;
+    StopCamera();
+    const double d = TargetDistance(*body);
+    const scene::Vec3 b = body->positionKm();
+    const bool isSun = body == sim_.sun();
+    const double D = scene::Length(b);
+    CameraState& cam = state();
+    scene::Vec3 p = b;
+    switch (static_cast<Where>(where)) {
+        case Where::SunnySide: p = isSun || D == 0 ? scene::Vec3{d, 0, 0} : b * (1 - d / D); break;
+        case Where::DarkSide: p = isSun || D == 0 ? scene::Vec3{-d, 0, 0} : b * (1 + d / D); break;
+        case Where::Above: p = b + scene::Vec3{0, d, 0}; break;
+        case Where::Below: p = b - scene::Vec3{0, d, 0}; break;
+        case Where::AboveAxis: p = b + body->up() * d; break;
+        case Where::BelowAxis: p = b - body->up() * d; break;
+        case Where::Centre: p = b; break;
+        case Where::HoldPosition:
+            cam.modeBody = body;
+            cam.modeOffset = b - cam.position;
+            cam.mode = CameraState::kHolding;
+            if (refreshCaption) refreshCaption();
+            return;
+        default: return;
+    }
+    cam.position = p;
+    PlaceSun();
+    sim_.UpdateSimulation();
+    Face(*body);
+    if (renderNow) renderNow();
+    if (refreshCaption) refreshCaption();
+}
+
+void Camera::LookAtTarget(Body* body) {
+    if (!body) return;
+    state().padRates = {0, 0, 0};
+    Face(*body);
+}
+
+void Camera::LookAtNearest() {
+    if (Body* nearest = state().nearestBody) Face(*nearest);
+}
+
+void Camera::StopCamera() {
+    state().padRates = {0, 0, 0};
+    SetThrottle(0);
+    state().mode = CameraState::kFreeFlight;
+    if (refreshCaption) refreshCaption();
+}
+
+double Camera::ThrottleToSpeed(int p) {
+    if (p == 0) return 0;
+    const double v = std::pow(10.0, std::abs(p) / 100.0);
+    return p < 0 ? -v : v;
+}
+
+void Camera::SetThrottle(int position) {
+    controls_.throttle = std::clamp(position, CameraControls::kThrottleMin, CameraControls::kThrottleMax);
+    state().speed = ThrottleToSpeed(controls_.throttle);
+    if (controls_.throttleChanged) controls_.throttleChanged(controls_.throttle);
+}
+
+void Camera::SetCameraSpeed(double v) {
+    if (!std::isfinite(v)) v = 0;
+    v = std::clamp(v, -kMaxSpeed, kMaxSpeed);
+    const double whole = std::fabs(std::trunc(v));
+    // Below 1 km/s the logarithm has nothing to work on: the throttle goes to zero.
+    int position = whole < 1 ? 0 : static_cast<int>(std::trunc(100 * std::log10(whole)));
+    if (v < 0) position = -position;
+    SetThrottle(position);
+}
+
+void Camera::SetCameraField(int position) {
+    controls_.cameraField = std::clamp(position, CameraControls::kFieldMin, CameraControls::kFieldMax);
+    state().zoom = 30.0 / controls_.cameraField;
+    if (controls_.cameraFieldChanged) controls_.cameraFieldChanged(controls_.cameraField);
+}
+
+void Camera::SetZoom(double z) {
+    if (!std::isfinite(z)) return;
+    const double position = std::trunc(30.0 / std::max(z, 0.00001));
+    SetCameraField(static_cast<int>(std::min(position, double(CameraControls::kFieldMax))));
+}
+
+void Camera::SetSceneOrigin(double x, double y, double z) {
+    state().position = {x, y, z};
+    PlaceSun();
+    sim_.UpdateSimulation();
+}
+
+scene::Vec3 Camera::Forward() const {
+    return sim_.scene().camera()->orientation(sim_.scene().root().get()).direction;
+}
+
+void Camera::Yaw(double angle) {
+    sim_.scene().camera()->addRotation(scene::Combine::Before, {0, 1, 0}, angle);
+}
+void Camera::Pitch(double angle) {
+    sim_.scene().camera()->addRotation(scene::Combine::Before, {1, 0, 0}, angle);
+}
+void Camera::Roll(double angle) {
+    sim_.scene().camera()->addRotation(scene::Combine::Before, {0, 0, 1}, angle);
+}
+
+namespace {
+void UpdateWithParents(Body& body, SimTime now) {
+    if (Body* parent = body.Parent()) UpdateWithParents(*parent, now);
+    if (body.Kind() != 0) body.Update(now);
+}
+}  // namespace
+
+int FrontClipStep(double n) {
+    if (n > 30000000) return 30000000;
+    if (!(n > 5)) return 5;
+    int step = static_cast<int>(std::trunc(n));
+    for (int s : Camera::kClipSteps) {
+        if (s < step) return s;
+    }
+    return step;
+}
+
+void Camera::ApplyFrontClip() {
+    CameraState& cam = state();
+    const int step = FrontClipStep(cam.nearestDistance);
+    if (step == cam.lastClipStep && cam.zoom == cam.lastClipZoom) return;
+    const double front = step * 0.9 * kSceneScale;
+    scene::Viewport& viewport = sim_.scene().viewport();
+    viewport.setFront(front);
+    viewport.setField(0.15 * front / cam.zoom);
+    cam.lastClipStep = step;
+    cam.lastClipZoom = cam.zoom;
+}
+
+void Camera::CameraTick(SimTime now) {
+    CameraState& cam = state();
+    const double dt = now - cam.lastTickTime;
+    if (dt > 0 && cam.mode < 1 && cam.speed != 0) {
+        cam.position += Forward() * (dt * cam.speed);
+        PlaceSun();
+    }
+    if (controls_.windowOpen) {
+        if (cam.padRates[0] != 0) Yaw(cam.padRates[0]);
+        if (cam.padRates[1] != 0) Pitch(cam.padRates[1]);
+        if (cam.padRates[2] != 0) Roll(cam.padRates[2]);
+    }
+    if (cam.mode > 0 && cam.modeBody) {
+        // A moon is placed relative to its planet, so the planet comes to `now` first;
+        // otherwise a held camera would trail the moon by the planet's motion in one step.
+        UpdateWithParents(*cam.modeBody, now);
+        if (cam.mode == CameraState::kHolding) {
+            cam.position = cam.modeBody->positionKm() - cam.modeOffset;
+            PlaceSun();
+        }
+    }
+    cam.nearestDistance = 1e10;
+    cam.nearestBody = nullptr;
+    sim_.UpdateBodies(now);
+    for (Body* body : sim_.bodies()) {
+        const double s = sim_.ChooseModel(*body);
+        if (body->Kind() != 4 && s > 0 && s < cam.nearestDistance) {
+            cam.nearestDistance = s;
+            cam.nearestBody = body;
+        }
+    }
+    if (controls_.lockOn && controls_.target) Face(*controls_.target);
+    ApplyFrontClip();
+    cam.lastTickTime = now;
+}

@@ -1,0 +1,103 @@
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "CommandLine.h"
+#include "TestSupport.h"
+
+namespace {
+
+CommandLine Parse(std::initializer_list<const char*> args) {
+    QStringList list{QStringLiteral("orbivale")};
+    for (const char* a : args) list << QString::fromLatin1(a);
+    return ParseCommandLine(list);
+}
+
+struct RunResult {
+    int code;
+    QString out, err;
+};
+
+RunResult RunProgram(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ORBIVALE_BINARY), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QStringList Row(const QString& csv, const QString& name) {
+    for (const QString& line : csv.split(QLatin1Char('\n')))
+        if (line.startsWith(name + QLatin1Char(','))) return line.split(QLatin1Char(','));
+    return {};
+}
+
+}  // namespace
+
+TEST(CommandLine, Options) {
+    CommandLine cl = Parse({"--settings-dir", "/tmp/x", "--utc", "2000-01-01T00:00:00", "--speed", "-60",
+                            "--ephemeris", "a.ov", "b.ov"});
+    EXPECT_TRUE(cl.error.isEmpty());
+    EXPECT_EQ(cl.settingsDir, QStringLiteral("/tmp/x"));
+    EXPECT_EQ(*cl.utc, MakeSimTime(2000, 1, 1, 0, 0, 0));
+    EXPECT_EQ(*cl.speed, -60);
+    EXPECT_TRUE(cl.ephemeris);
+    EXPECT_EQ(cl.files, (QStringList{QStringLiteral("a.ov"), QStringLiteral("b.ov")}));
+    cl = Parse({"--snapshot", "m.png", "--view", "sky", "--size", "1280x900"});
+    EXPECT_EQ(cl.snapshot, QStringLiteral("m.png"));
+    EXPECT_EQ(cl.view, QStringLiteral("sky"));
+    EXPECT_EQ(cl.width, 1280);
+    EXPECT_EQ(cl.height, 900);
+}
+
+TEST(CommandLine, BadInputIsRefusedClearly) {
+    EXPECT_FALSE(Parse({"--utc", "2000-02-30T00:00:00"}).error.isEmpty());
+    EXPECT_FALSE(Parse({"--utc", "1850-01-01T00:00:00"}).error.isEmpty());
+    EXPECT_FALSE(Parse({"--utc"}).error.isEmpty());
+    EXPECT_FALSE(Parse({"--speed", "fast"}).error.isEmpty());
+    EXPECT_FALSE(Parse({"--speed", "100000"}).error.isEmpty());
+    EXPECT_FALSE(Parse({"--size", "10x10"}).error.isEmpty());
+    EXPECT_FALSE(Parse({"--view", "moon"}).error.isEmpty());
+    EXPECT_FALSE(Parse({"--frobnicate"}).error.isEmpty());
+    EXPECT_EQ(*ParseUtc(QStringLiteral("2024-02-29T23:59:59.5")), MakeSimTime(2024, 2, 29, 23, 59, 59.5));
+}
+
+TEST(Program, EphemerisAgreesWithTheWorkedExamples) {
+    QTemporaryDir settings;
+    RunResult r = RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"), QStringLiteral("2000-01-01T00:00:00"),
+                        QStringLiteral("--settings-dir"), settings.path()});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 74);
+    EXPECT_EQ(lines[0], QStringLiteral("name,kind,x_km,y_km,z_km"));
+    EXPECT_EQ(lines[1], QStringLiteral("Sun,0,0.000,0.000,0.000"));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Mercury,1,")));
+    EXPECT_TRUE(lines[11].startsWith(QStringLiteral("Moon,2,")));
+    EXPECT_TRUE(lines[72].startsWith(QStringLiteral("SaturnRings,3,")));
+    EXPECT_TRUE(lines[73].startsWith(QStringLiteral("EarthAtmos,4,")));
+    const QStringList earth = Row(r.out, QStringLiteral("Earth")), moon = Row(r.out, QStringLiteral("Moon"));
+    EXPECT_NEAR(moon[2].toDouble() - earth[2].toDouble(), -317283, 5);
+    EXPECT_NEAR(moon[3].toDouble() - earth[3].toDouble(), -241875, 5);
+    EXPECT_NEAR(moon[4].toDouble() - earth[4].toDouble(), 36570, 5);
+    // Reproducible: the clock is frozen at the given instant.
+    EXPECT_EQ(RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"), QStringLiteral("2000-01-01T00:00:00"),
+                          QStringLiteral("--settings-dir"), settings.path()})
+                  .out,
+              r.out);
+
+    r = RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"), QStringLiteral("1997-08-20T00:00:00"),
+                    QStringLiteral("--settings-dir"), settings.path()});
+    const QStringList atEpoch = Row(r.out, QStringLiteral("Earth"));
+    EXPECT_NEAR(atEpoch[2].toDouble(), 127034747, 60);
+    EXPECT_NEAR(atEpoch[3].toDouble(), -82316300, 60);
+    EXPECT_NEAR(atEpoch[4].toDouble(), -408, 5);
+}
+
+TEST(Program, HelpVersionAndErrors) {
+    RunResult r = RunProgram({QStringLiteral("--version")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("Orbivale ")));
+    r = RunProgram({QStringLiteral("--help")});
+    EXPECT_TRUE(r.out.contains(QStringLiteral("--ephemeris")));
+    r = RunProgram({QStringLiteral("--speed"), QStringLiteral("x")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("--speed")));
+}

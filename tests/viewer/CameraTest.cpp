@@ -1,0 +1,215 @@
+#include <cmath>
+
+#include "Body.h"
+#include "Camera.h"
+#include "SettingsStore.h"
+#include "Simulation.h"
+#include "TestSupport.h"
+
+namespace {
+
+void ExpectVec(const scene::Vec3& a, const scene::Vec3& b, double tol) {
+    EXPECT_NEAR(a.x, b.x, tol);
+    EXPECT_NEAR(a.y, b.y, tol);
+    EXPECT_NEAR(a.z, b.z, tol);
+}
+
+class CameraTest : public ServicesTest {
+protected:
+    MemorySettingsStore store;
+    SimTime wall = MakeSimTime(2026, 12, 8, 0, 0, 0);
+    std::unique_ptr<Simulation> sim;
+    CameraControls controls;
+    std::unique_ptr<Camera> camera;
+    int renders = 0, captions = 0;
+
+    void SetUp() override {
+        ServicesTest::SetUp();
+        Services::instance().setDataDirectory(dir.path());
+        sim = std::make_unique<Simulation>(store, [this] { return wall; });
+        sim->BuildSolarSystem();
+        camera = std::make_unique<Camera>(*sim, controls);
+        camera->renderNow = [this] { ++renders; };
+        camera->refreshCaption = [this] { ++captions; };
+        sim->UpdateSimulation();  // as the viewer does once the system is built
+    }
+    void TearDown() override {
+        camera.reset();
+        sim.reset();
+        ServicesTest::TearDown();
+    }
+    Body* Find(const char* name) { return sim->FindBody(QLatin1String(name)); }
+    scene::Vec3 Forward() { return camera->Forward(); }
+};
+
+}  // namespace
+
+TEST_F(CameraTest, SunnyAndDarkSides) {
+    Body* earth = Find("Earth");
+    camera->MoveCameraTo(earth, 0);
+    const scene::Vec3 e = earth->positionKm();
+    const double d = 10 * earth->largestRadius();
+    ExpectVec(sim->camera().position, e - scene::Normalised(e) * d, 1e-3);
+    ExpectVec(Forward(), scene::Normalised(e), 1e-6);  // facing the Earth, the Sun behind
+    EXPECT_EQ(renders, 1);
+    camera->MoveCameraTo(earth, 1);
+    ExpectVec(sim->camera().position, earth->positionKm() + scene::Normalised(e) * d, 1e-3);
+    ExpectVec(Forward(), scene::Normalised(e) * -1.0, 1e-6);
+    // The Sun's frame moves so that the camera stays at the scene origin.
+    ExpectVec(sim->sun()->frame()->position(sim->scene().root().get()), sim->camera().position * -0.004, 1e-6);
+
+    controls.useRadii = false;
+    controls.kmText = QStringLiteral("20000");
+    camera->MoveCameraTo(sim->sun(), 0);
+    ExpectVec(sim->camera().position, {20000, 0, 0}, 1e-9);
+    camera->MoveCameraTo(sim->sun(), 1);
+    ExpectVec(sim->camera().position, {-20000, 0, 0}, 1e-9);
+    controls.kmText = QStringLiteral("far");  // not a number: the centre
+    camera->MoveCameraTo(earth, 2);
+    ExpectVec(sim->camera().position, earth->positionKm(), 1e-6);
+}
+
+TEST_F(CameraTest, AboveBelowAndAlongTheAxis) {
+    Body* mars = Find("Mars");
+    controls.radiiText = QStringLiteral("3");
+    const double d = 3 * mars->largestRadius();
+    camera->MoveCameraTo(mars, 2);
+    ExpectVec(sim->camera().position, mars->positionKm() + scene::Vec3{0, d, 0}, 1e-6);
+    ExpectVec(Forward(), {0, -1, 0}, 1e-9);
+    camera->MoveCameraTo(mars, 3);
+    ExpectVec(sim->camera().position, mars->positionKm() - scene::Vec3{0, d, 0}, 1e-6);
+    camera->MoveCameraTo(mars, 4);
+    const scene::Vec3 axis = mars->up();
+    EXPECT_NEAR(std::acos(axis.y) * 180 / 3.14159265, 25.19, 1e-4);  // Mars' tilt
+    ExpectVec(sim->camera().position, mars->positionKm() + axis * d, 1e-6);
+    camera->MoveCameraTo(mars, 5);
+    ExpectVec(sim->camera().position, mars->positionKm() - axis * d, 1e-6);
+    camera->MoveCameraTo(mars, 6);
+    ExpectVec(sim->camera().position, mars->positionKm(), 1e-6);
+    camera->MoveCameraTo(nullptr, 0);  // no target: nothing happens
+    ExpectVec(sim->camera().position, mars->positionKm(), 1e-6);
+}
+
+TEST_F(CameraTest, HoldPositionCarriesTheCamera) {
+    Body* moon = Find("Moon");
+    sim->SetClockSpeed(3600);
+    camera->MoveCameraTo(moon, 0);
+    const scene::Vec3 before = sim->camera().position;
+    const scene::Vec3 offset = moon->positionKm() - before;
+    camera->MoveCameraTo(moon, 7);
+    ExpectVec(sim->camera().position, before, 1e-9);  // holding does not move it
+    EXPECT_EQ(sim->camera().mode, 7);
+    camera->SetThrottle(300);  // speed is kept but has no effect
+    wall += 60;
+    sim->UpdateSimulation();
+    ExpectVec(moon->positionKm() - sim->camera().position, offset, 1e-3);
+    EXPECT_GT(scene::Length(sim->camera().position - before), 1000);
+    camera->StopCamera();
+    EXPECT_EQ(sim->camera().mode, -1);
+    EXPECT_EQ(sim->camera().speed, 0);
+    EXPECT_EQ(controls.throttle, 0);
+}
+
+TEST_F(CameraTest, ThrottleAndSpeed) {
+    EXPECT_EQ(Camera::ThrottleToSpeed(0), 0);
+    EXPECT_NEAR(Camera::ThrottleToSpeed(1), 1.023, 0.001);
+    EXPECT_NEAR(Camera::ThrottleToSpeed(100), 10, 1e-12);
+    EXPECT_NEAR(Camera::ThrottleToSpeed(250), 316.2, 0.05);
+    EXPECT_NEAR(Camera::ThrottleToSpeed(-500), -100000, 1e-6);
+    int told = 0;
+    controls.throttleChanged = [&](int p) { told = p; };
+    camera->SetCameraSpeed(50);
+    EXPECT_EQ(controls.throttle, 169);
+    EXPECT_EQ(told, 169);
+    EXPECT_NEAR(sim->camera().speed, 48.98, 0.01);
+    camera->SetCameraSpeed(-1e9);
+    EXPECT_EQ(controls.throttle, -500);
+    camera->SetCameraSpeed(0.9);  // below 1 km/s the throttle goes to zero
+    EXPECT_EQ(controls.throttle, 0);
+    EXPECT_EQ(sim->camera().speed, 0);
+    camera->SetThrottle(9999);
+    EXPECT_EQ(controls.throttle, 500);
+}
+
+TEST_F(CameraTest, FlightFollowsSimulatedTime) {
+    camera->MoveCameraTo(Find("Jupiter"), 0);
+    camera->SetThrottle(100);  // 10 km/s
+    const scene::Vec3 start = sim->camera().position;
+    const scene::Vec3 forward = Forward();
+    sim->SetClockSpeed(0);
+    wall += 100;
+    sim->UpdateSimulation();
+    ExpectVec(sim->camera().position, start, 1e-9);  // frozen time: no flight
+    sim->SetClockSpeed(60);
+    wall += 2;  // 120 simulated seconds
+    sim->UpdateSimulation();
+    ExpectVec(sim->camera().position, start + forward * 1200.0, 1e-6);
+}
+
+TEST_F(CameraTest, PadRatesTurnOnlyWithTheControlsOpen) {
+    sim->camera().padRates = {0.1f, 0, 0};
+    const scene::Vec3 before = Forward();
+    sim->UpdateSimulation();
+    ExpectVec(Forward(), before, 1e-12);
+    controls.windowOpen = true;
+    sim->UpdateSimulation();
+    EXPECT_NEAR(scene::Dot(Forward(), before), std::cos(0.1), 1e-6);
+    camera->LookAtTarget(Find("Venus"));
+    EXPECT_EQ(sim->camera().padRates[0], 0.0f);
+}
+
+TEST_F(CameraTest, NearestBodyAndFrontClip) {
+    EXPECT_EQ(FrontClipStep(7300000), 5000000);
+    EXPECT_EQ(FrontClipStep(3), 5);
+    EXPECT_EQ(FrontClipStep(40000000), 30000000);
+    EXPECT_EQ(FrontClipStep(20000000), 15000000);
+    EXPECT_EQ(FrontClipStep(5.5), 5);
+    EXPECT_EQ(FrontClipStep(1500), 1000);
+
+    Body* mars = Find("Mars");
+    camera->MoveCameraTo(mars, 0);  // 10 radii
+    EXPECT_EQ(sim->camera().nearestBody, mars);
+    EXPECT_NEAR(sim->camera().nearestDistance, 9 * mars->largestRadius(), 1);
+    EXPECT_EQ(sim->camera().lastClipStep, 10000);
+    EXPECT_NEAR(sim->scene().viewport().front(), 10000 * 0.9 * 0.004, 1e-9);
+    EXPECT_NEAR(sim->scene().viewport().field(), 0.15 * 10000 * 0.9 * 0.004, 1e-9);
+    camera->MoveCameraTo(mars, 6);  // inside: Mars no longer counts
+    EXPECT_NE(sim->camera().nearestBody, mars);
+}
+
+TEST_F(CameraTest, ZoomPositions) {
+    camera->SetZoom(30);
+    EXPECT_EQ(controls.cameraField, 1);
+    EXPECT_DOUBLE_EQ(sim->camera().zoom, 30);
+    camera->SetZoom(1);
+    EXPECT_EQ(controls.cameraField, 30);
+    EXPECT_DOUBLE_EQ(sim->camera().zoom, 1);
+    camera->SetZoom(0.294);
+    EXPECT_EQ(controls.cameraField, 102);
+    EXPECT_NEAR(sim->camera().zoom, 0.294, 0.001);
+    camera->SetZoom(0);
+    EXPECT_EQ(controls.cameraField, 102);
+    // The zoom narrows the field at the next tick.
+    camera->SetCameraField(1);
+    sim->UpdateSimulation();
+    EXPECT_NEAR(sim->scene().viewport().field(), 0.15 * sim->scene().viewport().front() / 30, 1e-9);
+}
+
+TEST_F(CameraTest, LockOnKeepsFacingTheTarget) {
+    Body* earth = Find("Earth");
+    camera->MoveCameraTo(Find("Moon"), 0);
+    controls.target = earth;
+    controls.lockOn = true;
+    sim->SetClockSpeed(86400);
+    wall += 1;
+    sim->UpdateSimulation();
+    ExpectVec(Forward(), scene::Normalised(earth->positionKm() - sim->camera().position), 1e-6);
+}
+
+TEST_F(CameraTest, SceneOriginMovesTheWorld) {
+    camera->SetSceneOrigin(1e8, 2e7, -3e6);
+    ExpectVec(sim->camera().position, {1e8, 2e7, -3e6}, 1e-9);
+    Body* venus = Find("Venus");
+    ExpectVec(venus->frame()->position(sim->scene().root().get()),
+              (venus->positionKm() - sim->camera().position) * 0.004, 1e-3);
+}
