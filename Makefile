@@ -36,7 +36,7 @@ test-sanitize: deps
 	    ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; xvfb-run -a -s "-screen 0 1600x1200x24" $$b; done
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -1,4 +1,8 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QTextStream>
 #include <cstdio>
 
@@ -6,7 +10,24 @@
 #include "Ephemeris.h"
 #include "Files.h"
 
+namespace {
+
+// Prints the renderer OpenGL gives this process by default; the start-up asks a separate
+// process so that its own choice of driver stays open.
+int ProbeRenderer(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    QOffscreenSurface surface;
+    surface.create();
+    QOpenGLContext context;
+    if (!context.create() || !context.makeCurrent(&surface)) return 1;
+    std::printf("%s\n", reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER)));
+    return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (argc == 2 && qstrcmp(argv[1], "--probe-renderer") == 0) return ProbeRenderer(argc, argv);
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine cl = ParseCommandLine(arguments);

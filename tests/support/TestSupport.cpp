@@ -10,7 +10,7 @@ void PrepareTestEnvironment(const QString& root) {
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         setenv(name, qPrintable(path), 1);
     }
-    if (!getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!getenv("QT_QPA_PLATFORM") && !getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
 void ServicesTest::SetUp() {

@@ -12,17 +12,20 @@ class Frame;
 class Viewport;
 
 struct PrimitiveVertex {
-    float x = 0, y = 0, z = 0;  // in the axes of the frame that holds the visual
+    float x = 0, y = 0, z = 0;
     std::uint32_t colour = 0xFFFFFFFFu;  // 0xAARRGGBB
 };
 
-// What a renderer offers a user visual: unlit points and lines drawn with depth testing
-// off, in the holding frame's axes.
+// What a renderer offers a user visual: unlit points and lines, either in the axes of the
+// frame that holds the visual, or already transformed to the screen (x and y in pixels from
+// the top left, z the depth from 0 at the front plane to 1 at the back).
 class PrimitiveSink {
 public:
     virtual ~PrimitiveSink() = default;
     virtual void drawPoints(std::span<const PrimitiveVertex> points) = 0;
     virtual void drawLines(std::span<const PrimitiveVertex> endpoints) = 0;
+    virtual void drawScreenPoints(std::span<const PrimitiveVertex> points) = 0;
+    virtual void drawScreenLines(std::span<const PrimitiveVertex> endpoints) = 0;
 };
 
 struct UserVisualContext {

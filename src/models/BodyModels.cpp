@@ -1,0 +1,205 @@
+#include "BodyModels.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "Body.h"
+#include "Files.h"
+#include "Log.h"
+#include "MediaFiles.h"
+#include "Rings.h"
+#include "SettingsStore.h"
+#include "Simulation.h"
+#include "TextureLoader.h"
+
+BodyModels::BodyModels(Simulation& sim, TextureDevice& device, DefaultMeshes& meshes)
+    : sim_(sim), device_(device), meshes_(meshes) {
+    ReadSettings();
+}
+
+void BodyModels::ReadSettings() {
+    detailLevel = std::clamp(sim_.settings().readInt(QStringLiteral("Simulation"), QStringLiteral("DetailLevel"), 0), 0, 2);
+    mipmapAutoGenerate =
+        sim_.settings().readBool(QStringLiteral("DirectX"), QStringLiteral("MipmapAutoGenerate"), false);
+}
+
+int BodyModels::DetailLevelFor(double ratio) { return ratio > 5000 ? 2 : ratio > 300 ? 1 : 0; }
+
+int BodyModels::WantedTextureIndex(double ratio, bool mipmapAuto) {
+    if (mipmapAuto) return ratio > 300 ? 9 : 0;
+    if (ratio < 9) return 0;
+    if (ratio < 20) return 1;
+    if (ratio < 35) return 2;
+    if (ratio < 65) return 3;
+    return 9;
+}
+
+int BodyModels::ChooseTextureIndex(int wanted, int detail, const std::vector<int>& available) {
+    if (wanted < 0) return -1;
+    wanted = std::max(wanted, detail);
+    int above = -1, below = -1;
+    for (int index : available) {
+        if (index == wanted) return index;
+        if (index > wanted && (above < 0 || index < above)) above = index;
+        if (index < wanted && index > below) below = index;
+    }
+    return above >= 0 ? above : below;
+}
+
+std::shared_ptr<scene::Texture> BodyModels::LoadTexture(const QString& file) {
+    return ::LoadTexture(file, device_);
+}
+
+void BodyModels::ApplyTexture(Body& body, const QString& textureFile) {
+    if (!body.model.mesh) return;
+    body.model.mesh->setColour(0xFFFFFFFFu);
+    SphereMesh wrapper{body.model.mesh, QString(), false};
+    ApplyCylinderWrap(wrapper, textureFile, device_, meshes_);
+    if (wrapper.mesh != body.model.mesh) {
+        body.frame()->deleteVisual(body.model.mesh.get());
+        body.model.mesh = wrapper.mesh;
+        body.frame()->addVisual(body.model.mesh);
+    }
+}
+
+void BodyModels::Attach(Body& body, SphereMesh&& model, int level) {
+    body.model.mesh = model.mesh;
+    if (body.material())
+        for (int g = 0; g < model.mesh->groupCount(); ++g) model.mesh->setGroupMaterial(g, body.material());
+    body.frame()->addVisual(model.mesh);
+    body.model.level = static_cast<std::uint8_t>(level);
+    body.AfterModelLoad(*model.mesh, level);
+}
+
+void BodyModels::SelectModel(Body& body, double ratio) {
+    BodyModel& m = body.model;
+    if (m.userModel) return;
+    if (ratio > 10000 && body.Kind() > 1) {
+        sim_.UnloadModel(body);
+        return;
+    }
+    const int level = DetailLevelFor(ratio);
+    const int t = ChooseTextureIndex(WantedTextureIndex(ratio, mipmapAutoGenerate), detailLevel,
+                                     m.availableTextures);
+    if (level == m.level && t == m.textureIndex) return;
+    if (m.level != BodyModel::kNone) sim_.UnloadModel(body);
+
+    const QString name = body.name();
+    const QString textureFile = name + QString::number(t) + QStringLiteral(".bmp");
+    const QString meshFile = name + QString::number(level) + QStringLiteral(".obj");
+    const auto& radii = body.radii();
+    std::optional<SphereMesh> model;
+    if (body.Kind() == 3) {
+        model = RingModel(body, level, t);
+    } else if (MediaFileExists(meshFile)) {
+        SphereMesh loaded;
+        if (LoadMeshFile(loaded, meshFile, false, 1.0, scene::Quality::GouraudLit, device_.scene())) {
+            loaded.mesh->setColour(0xFFFFFFFFu);
+            ScaleMeshTo(*loaded.mesh, radii[0], radii[1], radii[2]);
+            Log("Loaded model (%d) for %s", level, qUtf8Printable(name));
+            body.model.mesh = loaded.mesh;
+            if (MediaFileExists(textureFile)) {
+                m.bytes = FileSize(MediaPath(textureFile));
+                sim_.modelMemory().add(m.bytes);
+                body.ApplyTexture(textureFile);
+                Log("Loaded texture (%d) for %s", t, qUtf8Printable(name));
+            } else if (body.IsSolid()) {
+                body.model.mesh->setColour(scene::ArgbFromBgr(body.colour(level)));
+            }
+            m.textureIndex = t;
+            model = SphereMesh{body.model.mesh, meshFile, false};
+        }
+    } else if (t >= 0 && MediaFileExists(textureFile)) {
+        model = meshes_.GetTexturedSphere(level, textureFile, device_);
+        if (model) {
+            m.bytes = FileSize(MediaPath(textureFile));
+            sim_.modelMemory().add(m.bytes);
+            m.textureIndex = t;
+            Log("Loaded default model (%d) for %s. Used texture %d", level, qUtf8Printable(name), t);
+            ScaleMeshTo(*model->mesh, radii[0], radii[1], radii[2]);
+        }
+    } else {
+        model = meshes_.GetPlainSphere(level);
+        if (model) {
+            model->mesh->setName(QStringLiteral("Plain sphere ") + name);
+            if (body.IsSolid()) model->mesh->setColour(scene::ArgbFromBgr(body.colour(level)));
+            Log("Loaded default model (%d) for %s, no texture present", level, qUtf8Printable(name));
+            ScaleMeshTo(*model->mesh, radii[0], radii[1], radii[2]);
+        }
+    }
+    if (model && model->mesh) Attach(body, std::move(*model), level);
+}
+
+bool BodyModels::LoadUserModel(Body& body, int level, const QString& textureFile) {
+    sim_.UnloadModel(body);
+    auto model = meshes_.GetTexturedSphere(level, textureFile, device_);
+    if (!model) return false;
+    const auto& radii = body.radii();
+    ScaleMeshTo(*model->mesh, radii[0], radii[1], radii[2]);
+    body.model.bytes = std::max<qint64>(0, FileSize(MediaPath(textureFile)));
+    sim_.modelMemory().add(body.model.bytes);
+    Attach(body, std::move(*model), level);
+    return true;
+}
+
+std::optional<SphereMesh> BodyModels::RingModel(Body& body, int level, int textureIndex) {
+    auto* rings = dynamic_cast<Rings*>(&body);
+    if (!rings) return std::nullopt;
+    const int segments = level == 0 ? 256 : level == 1 ? 128 : 48;
+    const double inner = rings->innerRadius() * 0.004, outer = rings->outerRadius() * 0.004;
+    auto mesh = device_.scene().createMesh();
+    std::vector<scene::Vertex> v;
+    for (int side = 0; side < 2; ++side) {
+        const float ny = side == 0 ? 1.f : -1.f;
+        for (int i = 0; i < segments; ++i) {
+            const double a0 = 2 * 3.14159265358979 * i / segments, a1 = 2 * 3.14159265358979 * (i + 1) / segments;
+            auto vertex = [&](double r, double a, float u, float vv) {
+                scene::Vertex out;
+                out.x = float(r * std::cos(a));
+                out.z = float(r * std::sin(a));
+                out.ny = ny;
+                out.u = u;
+                out.v = vv;
+                return out;
+            };
+            const float v0 = float(i) / segments, v1 = float(i + 1) / segments;
+            scene::Vertex quad[4] = {vertex(inner, a0, 0.f, v0), vertex(outer, a0, 1.f, v0),
+                                     vertex(outer, a1, 1.f, v1), vertex(inner, a1, 0.f, v1)};
+            // Clockwise seen from above for the top face, the other way round underneath.
+            if (side == 0) std::swap(quad[1], quad[3]);
+            v.insert(v.end(), quad, quad + 4);
+        }
+    }
+    std::vector<unsigned> indices(v.size());
+    std::iota(indices.begin(), indices.end(), 0u);
+    const int group = mesh->addGroup(static_cast<int>(v.size()), static_cast<int>(v.size() / 4), 4, indices.data());
+    mesh->setVertices(group, 0, static_cast<int>(v.size()), v.data());
+    mesh->setName(QStringLiteral("Rings: ") + body.name());
+    const QString file = body.name() + QString::number(textureIndex) + QStringLiteral(".bmp");
+    QImage picture(MediaPath(file));
+    if (textureIndex >= 0 && !picture.isNull()) {
+        // The picture holds colour times opacity over black: its brightness is its opacity.
+        picture = picture.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                const int a = std::max({qRed(row[x]), qGreen(row[x]), qBlue(row[x])});
+                row[x] = a == 0 ? qRgba(0, 0, 0, 0)
+                                : qRgba(qRed(row[x]) * 255 / a, qGreen(row[x]) * 255 / a, qBlue(row[x]) * 255 / a, a);
+            }
+        }
+        auto texture = TextureFromSurface(device_.scene(), Surface(picture));
+        texture->setName(QStringLiteral("Tex: ") + file);
+        mesh->setGroupTexture(group, texture);
+        body.model.bytes = FileSize(MediaPath(file));
+        sim_.modelMemory().add(body.model.bytes);
+        body.model.textureIndex = textureIndex;
+        Log("Loaded default model (%d) for %s. Used texture %d", level, qUtf8Printable(body.name()), textureIndex);
+    } else {
+        mesh->setColour(scene::ArgbFromBgr(body.colour(level) & 0x00FFFFFFu) | 0xB0000000u);
+        Log("Loaded default model (%d) for %s, no texture present", level, qUtf8Printable(body.name()));
+    }
+    return SphereMesh{mesh, QString(), false};
+}

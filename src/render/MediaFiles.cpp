@@ -1,0 +1,12 @@
+#include "MediaFiles.h"
+
+#include "Files.h"
+#include "Services.h"
+
+QString MediaPath(const QString& name) { return Services::instance().mediaDirectory() + name; }
+
+bool MediaFileExists(const QString& name) { return FileExists(MediaPath(name)); }
+
+std::vector<int> FindMediaNumberedFiles(const QString& stem, const QString& extension) {
+    return FindNumberedFiles(Services::instance().mediaDirectory(), stem, extension);
+}

@@ -1,0 +1,97 @@
+#include "TextureLoader.h"
+
+#include <QPainter>
+#include <cstring>
+
+#include "Files.h"
+#include "Log.h"
+#include "Numbers.h"
+#include "Prompter.h"
+#include "Scene.h"
+#include "Services.h"
+
+std::vector<PixelFormat> OpenGlTextureFormats() {
+    return {PixelFormat::Argb8888(), PixelFormat::Xrgb8888(), PixelFormat::Rgb565(),
+            PixelFormat::Argb1555(), PixelFormat::Argb4444(), PixelFormat::Palette8(),
+            PixelFormat::LuminanceAlpha88()};
+}
+
+Surface CreateTextureSurface(const TextureDevice& device, int bits, int alphaBits, int width, int height) {
+    const auto format = ChooseTextureFormat(device.textureFormats(), bits, alphaBits);
+    if (!format) return {};
+    return Surface(*format, width, height);
+}
+
+Surface LoadTextureSurface(const QString& path, const TextureDevice& device) {
+    const QImage bitmap(path);
+    if (bitmap.isNull()) return {};
+    Surface surface;
+    if (bitmap.depth() == 8 && bitmap.format() == QImage::Format_Indexed8) {
+        surface = CreateTextureSurface(device, 8, 0, bitmap.width(), bitmap.height());
+        if (!surface.isNull()) {
+            const auto table = bitmap.colorTable();
+            surface.setPalette(std::vector<QRgb>(table.begin(), table.end()));
+        } else if (device.displayDepthClass() == 7) {
+            surface = CreateTextureSurface(device, 16, 0, bitmap.width(), bitmap.height());
+        } else if (device.displayDepthClass() == 6) {
+            surface = CreateTextureSurface(device, 32, 0, bitmap.width(), bitmap.height());
+        }
+    } else if (bitmap.depth() == 24 || bitmap.depth() == 32) {
+        surface = CreateTextureSurface(device, 32, 0, bitmap.width(), bitmap.height());
+    }
+    if (surface.isNull()) return {};
+    if (surface.image().format() == QImage::Format_Indexed8) {
+        for (int y = 0; y < bitmap.height(); ++y)
+            std::memcpy(surface.image().scanLine(y), bitmap.constScanLine(y), bitmap.width());
+    } else {
+        QPainter p(&surface.image());
+        p.drawImage(0, 0, bitmap);
+    }
+    return surface;
+}
+
+std::shared_ptr<scene::Texture> TextureFromSurface(scene::Scene& scene, const Surface& surface) {
+    if (surface.isNull()) return nullptr;
+    const QImage argb = surface.toArgb();
+    auto image = std::make_shared<scene::Image>(argb.width(), argb.height());
+    for (int y = 0; y < argb.height(); ++y)
+        std::memcpy(image->pixels.data() + static_cast<std::size_t>(y) * argb.width(), argb.constScanLine(y),
+                    static_cast<std::size_t>(argb.width()) * 4);
+    return scene.createTexture(image);
+}
+
+std::shared_ptr<scene::Texture> LoadTexture(const QString& name, TextureDevice& device) {
+    const QString path = Services::instance().mediaDirectory() + name;
+    if (device.useOurTextures()) {
+        Surface surface = LoadTextureSurface(path, device);
+        if (auto texture = TextureFromSurface(device.scene(), surface)) return texture;
+    }
+    const QImage bitmap(path);
+    if (bitmap.isNull()) {
+        LogToFile("LoadTexture failure loading %s: %s", qUtf8Printable(name),
+                  FileExists(path) ? "The picture could not be read." : "The file was not found.");
+        return nullptr;
+    }
+    return TextureFromSurface(device.scene(), Surface(bitmap.convertToFormat(QImage::Format_ARGB32)));
+}
+
+int SplitIntoTextureSurfaces(const Surface& source, int tile, scene::Scene& scene,
+                             std::vector<std::shared_ptr<scene::Texture>>& textures) {
+    int count = 0;
+    if (source.isNull() || tile <= 0) return 0;
+    const QImage argb = source.toArgb();
+    for (int y = 0; y < source.height(); y += std::min(tile, source.height() - y)) {
+        const int th = std::min(tile, source.height() - y);
+        for (int x = 0; x < source.width();) {
+            const int tw = std::min(tile, source.width() - x);
+            if (tw != th) AssertReport("dx==dy", "non square bitmap", "Surface", 0);
+            if (BitCount(static_cast<std::uint32_t>(tw)) != 1)
+                AssertReport("HowManyBits(dx)==1", "not power of 2 bitmap", "Surface", 0);
+            Surface piece(argb.copy(x, y, tw, th));
+            textures.push_back(TextureFromSurface(scene, piece));
+            ++count;
+            x += tw;
+        }
+    }
+    return count;
+}

@@ -1,0 +1,150 @@
+#include <QImage>
+
+#include "Body.h"
+#include "BodyModels.h"
+#include "FakeDevice.h"
+#include "SettingsStore.h"
+#include "Simulation.h"
+#include "TestSupport.h"
+
+TEST(ModelChoice, LevelsAndTextureIndices) {
+    EXPECT_EQ(BodyModels::DetailLevelFor(300), 0);
+    EXPECT_EQ(BodyModels::DetailLevelFor(300.5), 1);
+    EXPECT_EQ(BodyModels::DetailLevelFor(5000), 1);
+    EXPECT_EQ(BodyModels::DetailLevelFor(5000.1), 2);
+    EXPECT_EQ(BodyModels::WantedTextureIndex(8.9, false), 0);
+    EXPECT_EQ(BodyModels::WantedTextureIndex(9, false), 1);
+    EXPECT_EQ(BodyModels::WantedTextureIndex(34, false), 2);
+    EXPECT_EQ(BodyModels::WantedTextureIndex(64, false), 3);
+    EXPECT_EQ(BodyModels::WantedTextureIndex(65, false), 9);
+    EXPECT_EQ(BodyModels::WantedTextureIndex(300, true), 0);
+    EXPECT_EQ(BodyModels::WantedTextureIndex(301, true), 9);
+    EXPECT_EQ(BodyModels::ChooseTextureIndex(2, 0, {0, 3, 9}), 3);
+    EXPECT_EQ(BodyModels::ChooseTextureIndex(5, 0, {0, 3, 9}), 9);
+    EXPECT_EQ(BodyModels::ChooseTextureIndex(9, 0, {0, 3}), 3);
+    EXPECT_EQ(BodyModels::ChooseTextureIndex(0, 2, {0, 1, 2, 9}), 2);
+    EXPECT_EQ(BodyModels::ChooseTextureIndex(3, 0, {}), -1);
+    EXPECT_EQ(BodyModels::ChooseTextureIndex(-1, 0, {0}), -1);
+}
+
+namespace {
+
+class BodyModelsTest : public ServicesTest {
+protected:
+    MemorySettingsStore store;
+    SimTime wall = MakeSimTime(2026, 12, 8, 0, 0, 0);
+    std::unique_ptr<Simulation> sim;
+    std::unique_ptr<DefaultMeshes> meshes;
+    std::unique_ptr<FakeDevice> device;
+    std::unique_ptr<BodyModels> models;
+
+    void SetUp() override {
+        ServicesTest::SetUp();
+        Services::instance().setMediaDirectory(dir.path());
+        Services::instance().setDataDirectory(dir.path());
+        for (int i : {0, 1, 2, 3, 9}) {
+            QImage img(256 >> std::min(i, 4), 256 >> std::min(i, 4), QImage::Format_RGB32);
+            img.fill(qRgb(200, 100, 50));
+            img.save(dir.filePath(QStringLiteral("Earth%1.bmp").arg(i)), "BMP");
+        }
+        sim = std::make_unique<Simulation>(store, [this] { return wall; });
+        meshes = std::make_unique<DefaultMeshes>(sim->scene());
+        device = std::make_unique<FakeDevice>(sim->scene(), 1024);
+        models = std::make_unique<BodyModels>(*sim, *device, *meshes);
+        sim->createDefaultMeshes = [this] { meshes->Create(); };
+        sim->releaseDefaultMeshes = [this] { meshes->Release(); };
+        sim->setModelManager(models.get());
+        sim->BuildSolarSystem();
+    }
+    void TearDown() override {
+        sim.reset();
+        ServicesTest::TearDown();
+    }
+    Body& Find(const char* name) { return *sim->FindBody(QLatin1String(name)); }
+};
+
+}  // namespace
+
+TEST_F(BodyModelsTest, TexturedAndPlainModels) {
+    Body& earth = Find("Earth");
+    EXPECT_EQ(earth.model.availableTextures, (std::vector<int>{0, 1, 2, 3, 9}));
+    models->SelectModel(earth, 10);
+    EXPECT_EQ(earth.model.level, 0);
+    EXPECT_EQ(earth.model.textureIndex, 1);
+    ASSERT_TRUE(earth.model.mesh);
+    EXPECT_EQ(earth.frame()->visuals().size(), 1u);
+    EXPECT_GT(sim->modelMemory().total, 0);
+    EXPECT_TRUE(Services::instance().systemLog().contains(QStringLiteral("Loaded default model (0) for Earth. Used texture 1")));
+    const auto total = sim->modelMemory().total;
+    models->SelectModel(earth, 10.5);  // same level and texture: nothing changes
+    EXPECT_EQ(sim->modelMemory().total, total);
+
+    Body& mars = Find("Mars");  // no texture files
+    models->SelectModel(mars, 400);
+    EXPECT_EQ(mars.model.level, 1);
+    EXPECT_EQ(mars.model.textureIndex, -1);
+    EXPECT_EQ(mars.model.mesh->name(), QStringLiteral("Plain sphere Mars"));
+    EXPECT_EQ(mars.model.mesh->group(0).colour, scene::ArgbFromBgr(mars.colour(1)));
+    EXPECT_TRUE(Services::instance().systemLog().contains(QStringLiteral("Loaded default model (1) for Mars, no texture present")));
+
+    // The Sun's model carries its emissive material; the atmosphere is translucent blue.
+    models->SelectModel(*sim->sun(), 50);
+    EXPECT_EQ(sim->sun()->model.mesh->group(0).material, sim->sun()->material());
+    Body& air = Find("EarthAtmos");
+    models->SelectModel(air, 20);
+    EXPECT_EQ(air.model.mesh->group(0).colour, 0x4C0000FFu);
+}
+
+TEST_F(BodyModelsTest, FarMoonsLoseTheirModelsPlanetsKeepThem) {
+    Body& phobos = Find("Phobos");
+    Body& mars = Find("Mars");
+    models->SelectModel(phobos, 8000);
+    EXPECT_EQ(phobos.model.level, 2);
+    models->SelectModel(phobos, 20000);
+    EXPECT_FALSE(phobos.model.mesh);
+    EXPECT_EQ(phobos.model.level, BodyModel::kNone);
+    EXPECT_TRUE(phobos.frame()->visuals().empty());
+    models->SelectModel(mars, 20000);
+    EXPECT_EQ(mars.model.level, 2);
+    models->SelectModel(phobos, 8000);
+    EXPECT_EQ(phobos.model.level, 2);
+}
+
+TEST_F(BodyModelsTest, UserModelsStayAndDetailLevelLimits) {
+    Body& earth = Find("Earth");
+    ASSERT_TRUE(models->LoadUserModel(earth, 0, QStringLiteral("Earth0.bmp")));
+    earth.model.userModel = true;
+    models->SelectModel(earth, 50000);
+    EXPECT_EQ(earth.model.level, 0);
+    sim->UnloadModel(earth);
+    EXPECT_FALSE(earth.model.userModel);
+    EXPECT_EQ(sim->modelMemory().total, 0);
+    EXPECT_GT(sim->modelMemory().peak, 0);
+
+    store.writeInt(QStringLiteral("Simulation"), QStringLiteral("DetailLevel"), 2);
+    models->ReadSettings();
+    models->SelectModel(earth, 2);
+    EXPECT_EQ(earth.model.textureIndex, 2);
+}
+
+TEST_F(BodyModelsTest, ChooseModelFromTheCamera) {
+    Body& earth = Find("Earth");
+    sim->UpdateSimulation();
+    sim->camera().position = earth.positionKm();  // inside the Earth
+    earth.PlaceFrame();
+    EXPECT_EQ(sim->ChooseModel(earth), 0);
+    sim->camera().position = earth.positionKm() + scene::Vec3{0, 3 * earth.largestRadius(), 0};
+    earth.PlaceFrame();
+    EXPECT_NEAR(sim->ChooseModel(earth), 2 * earth.largestRadius(), 1);
+    EXPECT_EQ(earth.model.level, 0);
+}
+
+TEST_F(BodyModelsTest, SaturnsRingsAreAnAnnulus) {
+    Body& rings = Find("SaturnRings");
+    models->SelectModel(rings, 30);
+    ASSERT_TRUE(rings.model.mesh);
+    const scene::Box b = rings.model.mesh->boundingBox();
+    EXPECT_NEAR(b.max.x, 136775 * 0.004, 0.01);
+    EXPECT_NEAR(b.max.y - b.min.y, 0, 1e-6);
+    EXPECT_EQ((rings.model.mesh->group(0).colour >> 24), 0xB0u);  // translucent without a picture
+}

@@ -1,0 +1,154 @@
+#include <QTemporaryDir>
+
+#include "Files.h"
+#include "PixelFormat.h"
+#include "Scene.h"
+#include "Surface.h"
+#include "TestSupport.h"
+#include "TextureLoader.h"
+
+namespace {
+
+class SurfaceTest : public ServicesTest {};
+
+QImage Gradient(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) img.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+    return img;
+}
+
+}  // namespace
+
+TEST(PixelFormat, ClassesAndFormatChoice) {
+    EXPECT_EQ(PixelFormatClass(PixelFormat::LuminanceAlpha88()), 0);
+    EXPECT_EQ(PixelFormatClass(PixelFormat::Argb8888()), 3);
+    EXPECT_EQ(PixelFormatClass(PixelFormat::Argb4444()), 4);
+    EXPECT_EQ(PixelFormatClass(PixelFormat::Argb1555()), 5);
+    EXPECT_EQ(PixelFormatClass(PixelFormat::Xrgb8888()), 6);
+    EXPECT_EQ(PixelFormatClass(PixelFormat::Rgb565()), 7);
+    EXPECT_EQ(PixelFormatClass(PixelFormat::Palette8()), 9);
+
+    const PixelFormat f32a8 = PixelFormat::Argb8888(), f16a1 = PixelFormat::Argb1555();
+    EXPECT_EQ(ChooseTextureFormat({f32a8, f16a1}, 16, 4), f32a8);
+    EXPECT_EQ(ChooseTextureFormat({f16a1, f32a8}, 16, 4), f16a1);
+    EXPECT_EQ(ChooseTextureFormat({f16a1, PixelFormat::Argb4444()}, 16, 4), PixelFormat::Argb4444());
+    EXPECT_EQ(ChooseTextureFormat({PixelFormat::Rgb565(), f32a8}, 32, 0), f32a8);  // more bits win
+    EXPECT_EQ(ChooseTextureFormat({PixelFormat::Rgb565(), PixelFormat::Palette8()}, 8, 0), PixelFormat::Palette8());
+    EXPECT_FALSE(ChooseTextureFormat({PixelFormat::Rgb565()}, 8, 0).has_value());
+    EXPECT_FALSE(ChooseTextureFormat({PixelFormat::Rgb565()}, 32, 8).has_value());
+}
+
+TEST_F(SurfaceTest, CopyRegionClipsAtTheEdges) {
+    Surface src(Gradient(64, 64));
+    Surface dst(PixelFormat::Xrgb8888(), 32, 32);
+    ASSERT_TRUE(src.StartDrawing(true));
+    ASSERT_TRUE(dst.StartDrawing(true));
+    // A destination x of -10 with equal sizes: the source start moves 10 right, 10 fewer copied.
+    dst.CopyRegion(src, 0, 0, 20, 20, -10, 0);
+    dst.StopDrawing();
+    src.StopDrawing();
+    EXPECT_EQ(qRed(dst.image().pixel(0, 0)), 10);
+    EXPECT_EQ(qRed(dst.image().pixel(9, 5)), 19);
+    EXPECT_EQ(dst.image().pixel(10, 5) & 0xFFFFFF, 0u);  // nothing beyond the ten copied
+    // Past the right edge the width is cut; a stretch halves the source step.
+    Surface big(PixelFormat::Xrgb8888(), 32, 32);
+    big.StartDrawing(true);
+    src.StartDrawing(true);
+    big.CopyRegion(src, 0, 0, 32, 32, 16, 0, 64, 64);
+    big.StopDrawing();
+    src.StopDrawing();
+    // Cut to 16 x 32 on the destination, so 8 x 16 of the source, each pixel doubled.
+    EXPECT_EQ(qRed(big.image().pixel(16, 0)), 0);
+    EXPECT_EQ(qRed(big.image().pixel(31, 31)), 7);
+    EXPECT_EQ(qGreen(big.image().pixel(31, 31)), 15);
+}
+
+TEST_F(SurfaceTest, PixelsAndRotation) {
+    Surface s(PixelFormat::Xrgb8888(), 8, 8);
+    s.PutPixel(1, 1, 0x0000FF, false);  // outside drawing mode: ignored
+    EXPECT_EQ(s.image().pixel(1, 1) & 0xFFFFFF, 0u);
+    ASSERT_TRUE(s.StartDrawing(true));
+    s.PutPixel(1, 1, 0x0000C0, false);  // 0x00BBGGRR: red
+    s.PutPixel(1, 1, 0x0000C0, true);   // additive, limited to 255
+    s.PutPixel(50, 1, 0xFFFFFF, false);
+    EXPECT_EQ(s.image().pixel(1, 1) & 0xFFFFFF, 0xFF0000u);
+    s.PutPixel(2, 1, 0x00FF00, false);
+    // Half a turn of the top-left 4x4 block into the top-right one.
+    s.DrawRotated(180, 0, 0, 4, 4, 4, 0);
+    s.StopDrawing();
+    // (7, 3) takes the source (1, 1) and (6, 3) the source (2, 1).
+    EXPECT_EQ(s.image().pixel(7, 3) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(s.image().pixel(6, 3) & 0xFFFFFF, 0x00FF00u);
+    ASSERT_TRUE(s.Lock());
+    EXPECT_NE(s.PixelAddress(1, 1), nullptr);
+    EXPECT_EQ(s.PixelAddress(9, 1), nullptr);
+    s.Unlock();
+    EXPECT_TRUE(prompter.calls.empty());
+    s.Unlock();  // unlocking twice is a broken precondition
+    EXPECT_EQ(prompter.calls.size(), 1u);
+}
+
+TEST_F(SurfaceTest, AlphaTexturesTakeTheirAlphaFromTheBitmap) {
+    QImage grey(4, 4, QImage::Format_Grayscale8);
+    grey.fill(0x80);
+    const QString path = dir.filePath(QStringLiteral("alpha.bmp"));
+    ASSERT_TRUE(grey.save(path));
+    Surface a(PixelFormat::Argb8888(), 4, 4);
+    ASSERT_TRUE(a.LoadBitmapIntoSurface(path, 0, 0));
+    EXPECT_EQ(a.image().pixel(2, 2), 0x80808080u);
+    Surface b(PixelFormat::Argb4444(), 4, 4);
+    ASSERT_TRUE(b.LoadBitmapIntoSurface(path, 2, 2));  // clipped at the corner
+    EXPECT_EQ(reinterpret_cast<const quint16*>(b.image().constScanLine(3))[3], 0x8888);
+    EXPECT_EQ(reinterpret_cast<const quint16*>(b.image().constScanLine(1))[1], 0);
+    Surface l(PixelFormat::LuminanceAlpha88(), 4, 4);
+    ASSERT_TRUE(l.LoadBitmapIntoSurface(path, 0, 0));
+    EXPECT_EQ(l.toArgb().pixel(0, 0), qRgba(0x80, 0x80, 0x80, 0x80));
+    ASSERT_TRUE(l.Lock());
+    EXPECT_FALSE(l.LoadBitmapIntoSurface(path, 0, 0));  // already locked
+    l.Unlock();
+}
+
+TEST_F(SurfaceTest, SavesEightAndTwentyFourBitBitmaps) {
+    Surface colour(Gradient(16, 8));
+    const QString file = dir.filePath(QStringLiteral("out.bmp"));
+    ASSERT_TRUE(colour.SaveSurfaceToBitmap(file));
+    QImage back(file);
+    EXPECT_EQ(ReadBmpHeader(file).bitsPerPixel, 24);
+    EXPECT_EQ(back.pixel(5, 3), colour.image().pixel(5, 3));
+    Surface paletted(PixelFormat::Palette8(), 8, 8);
+    std::vector<QRgb> palette(256, qRgb(0, 0, 0));
+    palette[3] = qRgb(10, 200, 30);
+    paletted.setPalette(palette);
+    paletted.image().fill(3);
+    ASSERT_TRUE(paletted.SaveSurfaceToBitmap(file));
+    back = QImage(file);
+    EXPECT_EQ(ReadBmpHeader(file).bitsPerPixel, 8);
+    EXPECT_EQ(back.pixel(1, 1), qRgb(10, 200, 30));
+    EXPECT_FALSE(colour.SaveSurfaceToBitmap(QStringLiteral("/proc/no/such/place.bmp")));
+}
+
+TEST_F(SurfaceTest, SplittingIntoSquareTiles) {
+    scene::Scene scene;
+    std::vector<std::shared_ptr<scene::Texture>> textures;
+    Surface wide(Gradient(512, 256));
+    EXPECT_EQ(SplitIntoTextureSurfaces(wide, 256, scene, textures), 2);
+    EXPECT_TRUE(prompter.calls.empty());
+    EXPECT_EQ(textures[1]->image()->pixel(0, 0), wide.image().pixel(256, 0));
+    textures.clear();
+    EXPECT_EQ(SplitIntoTextureSurfaces(wide, 512, scene, textures), 1);
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    EXPECT_TRUE(prompter.calls[0].text.contains(QStringLiteral("non square bitmap")));
+    prompter.calls.clear();
+    textures.clear();
+    EXPECT_EQ(SplitIntoTextureSurfaces(Surface(Gradient(300, 300)), 300, scene, textures), 1);
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    EXPECT_TRUE(prompter.calls[0].text.contains(QStringLiteral("not power of 2 bitmap")));
+    prompter.calls.clear();
+    textures.clear();
+    Surface square(Gradient(1024, 1024));
+    EXPECT_EQ(SplitIntoTextureSurfaces(square, 256, scene, textures), 16);
+    // Row by row from the top: the first four make the top row.
+    EXPECT_EQ(textures[3]->image()->pixel(0, 0), square.image().pixel(768, 0));
+    EXPECT_EQ(textures[4]->image()->pixel(0, 0), square.image().pixel(0, 256));
+}

@@ -1,0 +1,127 @@
+#include <QImage>
+#include <QSet>
+#include <cmath>
+
+#include "Body.h"
+#include "RenderWorld.h"
+#include "TestSupport.h"
+
+namespace {
+
+struct DiscStats {
+    int litPixels = 0;
+    double cx = 0, cy = 0;
+    double meanBrightness = 0;
+    int distinctColours = 0;
+};
+
+int Brightness(QRgb p) { return (qRed(p) + qGreen(p) + qBlue(p)) / 3; }
+
+DiscStats Measure(const QImage& img, int threshold) {
+    DiscStats s;
+    QSet<QRgb> colours;
+    double total = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            const int b = Brightness(p);
+            if (b < threshold) continue;
+            ++s.litPixels;
+            s.cx += x;
+            s.cy += y;
+            total += b;
+            colours.insert(p & 0xF0F0F0);
+        }
+    if (s.litPixels) {
+        s.cx /= s.litPixels;
+        s.cy /= s.litPixels;
+        s.meanBrightness = total / s.litPixels;
+    }
+    s.distinctColours = colours.size();
+    return s;
+}
+
+class RenderTest : public ServicesTest {
+protected:
+    std::unique_ptr<RenderWorld> world;
+    void SetUp() override {
+        ServicesTest::SetUp();
+        world = std::make_unique<RenderWorld>(QStringLiteral(ORBIVALE_MEDIA_DIR));
+        ASSERT_TRUE(world->device) << "no OpenGL device";
+    }
+    void TearDown() override {
+        world.reset();
+        ServicesTest::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(RenderTest, EarthFromItsSunnySideIsALitTexturedDisc) {
+    // At 3 radii the Earth is 39 degrees wide; the widest zoom (54 degrees) takes it all in.
+    world->camera->SetCameraField(102);
+    world->MoveTo("Earth", 0, "3");
+    const QImage img = world->Render();
+    const DiscStats s = Measure(img, 12);
+    EXPECT_GT(s.litPixels, 400 * 400 / 4) << "the Earth is not drawn";
+    EXPECT_LT(s.litPixels, 400 * 400 * 3 / 4) << "the Earth does not fit the picture";
+    EXPECT_NEAR(s.cx, 200, 25);
+    EXPECT_NEAR(s.cy, 200, 25);
+    EXPECT_GT(s.meanBrightness, 30);  // mostly ocean at this hour, but in daylight
+    EXPECT_GT(s.distinctColours, 50) << "the disc is one flat colour: no texture";
+}
+
+TEST_F(RenderTest, EarthFromItsDarkSideShowsOnlyAmbientLight) {
+    world->camera->SetCameraField(102);
+    world->MoveTo("Earth", 1, "3");
+    const QImage img = world->Render();
+    const DiscStats faint = Measure(img, 3);
+    const DiscStats lit = Measure(img, 90);
+    EXPECT_GT(faint.litPixels, 400 * 400 / 4) << "the dark disc should still show by ambient light";
+    EXPECT_LT(lit.litPixels, faint.litPixels / 10) << "the night side is lit";
+}
+
+TEST_F(RenderTest, SunIsBrightWithItsGlow) {
+    world->MoveTo("Sun", 0, "20");
+    const QImage img = world->Render();
+    // 20 radii: a disc about 5.7 degrees wide, 67 pixels in radius in the 17 degree view.
+    for (auto [x, y] : {std::pair{200, 200}, {150, 200}, {250, 200}, {200, 150}, {200, 250}})
+        EXPECT_GT(Brightness(img.pixel(x, y)), 200) << x << "," << y;
+    // Beyond the disc the glow: lit, but fainter than the Sun, all the way round.
+    int glowing = 0;
+    for (int a = 0; a < 360; a += 10) {
+        const double r = 150, t = a * 3.14159265 / 180;
+        const int b = Brightness(img.pixel(int(200 + r * std::cos(t)), int(200 + r * std::sin(t))));
+        if (b > 8 && b < 200) ++glowing;
+    }
+    EXPECT_GE(glowing, 30) << "no glow around the Sun";
+    EXPECT_LE(Brightness(img.pixel(2, 2)), 2);  // far corners stay black
+}
+
+TEST_F(RenderTest, PlanetsTurnCounterClockwiseSeenFromTheNorth) {
+    // From above the Sun at 3 AU, looking down with the camera's up along the vernal equinox
+    // direction's perpendicular, the Earth's angle round the picture centre must increase
+    // counter-clockwise as time passes.
+    world->controls.useRadii = false;
+    world->controls.kmText = QStringLiteral("448800000");
+    world->camera->MoveCameraTo(world->sim.sun(), 2);
+    auto earthAngle = [&] {
+        Body* earth = world->sim.FindBody(QStringLiteral("Earth"));
+        const scene::Vec4 h = world->sim.scene().viewport().transform(earth->frame()->position(world->sim.scene().root().get()));
+        const double x = h.x / h.w - world->sim.scene().viewport().width() / 2.0;
+        const double y = world->sim.scene().viewport().height() / 2.0 - h.y / h.w;  // up on screen
+        return std::atan2(y, x);
+    };
+    world->Render();
+    const double before = earthAngle();
+    world->sim.SetSimTime(MakeSimTime(2026, 12, 28, 0, 0, 0));
+    world->Render();
+    double turn = earthAngle() - before;
+    if (turn < -3.14159265) turn += 2 * 3.14159265;
+    if (turn > 3.14159265) turn -= 2 * 3.14159265;
+    EXPECT_GT(turn, 0.25) << "the Earth went clockwise or stood still";
+    EXPECT_LT(turn, 0.45);  // about 20 days of the year's turn
+    // And the Earth really is drawn where the transform puts it.
+    const QImage img = world->Render();
+    EXPECT_GT(Measure(img, 30).litPixels, 0);
+}
