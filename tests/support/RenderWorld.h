@@ -11,6 +11,8 @@
 #include "Services.h"
 #include "SettingsStore.h"
 #include "Simulation.h"
+#include "StarFieldView.h"
+#include "Surface.h"
 
 // The whole solar system with real maps, a camera and a render device drawing offscreen.
 struct RenderWorld {
@@ -23,8 +25,10 @@ struct RenderWorld {
     std::unique_ptr<BodyModels> models;
     CameraControls controls;
     std::unique_ptr<Camera> camera;
+    std::unique_ptr<StarFieldView> stars;
 
-    explicit RenderWorld(const QString& mediaDir) {
+    // With sky data, the star field is drawn too (on the path "StarsUseDrawPrim" chooses).
+    explicit RenderWorld(const QString& mediaDir, sky::SkyData* sky = nullptr) {
         Services::instance().setMediaDirectory(mediaDir);
         graphics.CreateMasterObjects(store, GraphicsSystem::Probe{[] { return false; }, [] { return true; }});
         device = RenderDevice::Create(graphics, sim.scene(), store).device;
@@ -35,11 +39,23 @@ struct RenderWorld {
         sim.releaseDefaultMeshes = [this] { meshes->Release(); };
         sim.setModelManager(models.get());
         camera = std::make_unique<Camera>(sim, controls);
+        if (sky) {
+            stars = std::make_unique<StarFieldView>(*sky, Services::instance().mediaDirectory());
+            sim.starFieldCallback = [this](scene::UserVisualContext& context) {
+                return stars->DevicePath(context, camera->Forward());
+            };
+            device->afterRender = [this](QImage& picture) {
+                Surface target(picture);
+                stars->SurfacePath(sim.scene().viewport(), camera->Forward(), target);
+                picture = target.image();
+            };
+        }
         sim.BuildSolarSystem();
         sim.SetClockSpeed(0);
         sim.SetSimTime(MakeSimTime(2026, 12, 8, 0, 0, 0));
     }
     ~RenderWorld() {
+        if (device) device->afterRender = nullptr;
         camera.reset();
         sim.DestroySolarSystem();
         device.reset();

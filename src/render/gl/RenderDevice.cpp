@@ -147,7 +147,8 @@ QImage RenderDevice::RenderToImage(int width, int height) {
     if (!renderer_.render(scene_, settings_)) {
         LogToFile("Failed to render universe: %s", qUtf8Printable(renderer_.error()));
     }
-    QImage picture = target_->toImage();
+    QImage picture = target_->toImage().convertToFormat(QImage::Format_RGB32);
     target_->release();
+    if (afterRender) afterRender(picture);
     return picture;
 }

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "GlSceneRenderer.h"
@@ -44,6 +45,8 @@ public:
 
     // Renders the scene at this size offscreen and returns the picture (null on failure).
     QImage RenderToImage(int width, int height);
+    // Draws onto the rendered picture before it is handed out (the star field's surface path).
+    std::function<void(QImage&)> afterRender;
 
 private:
     explicit RenderDevice(scene::Scene& scene);

@@ -1,0 +1,52 @@
+#include "SkyMath.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sky {
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+}
+
+scene::Vec3 RaDecToUnitVector(double raHours, double decDegrees) {
+    const double a = raHours * 2 * kPi / 24, d = decDegrees * kPi / 180;
+    return {std::cos(d) * std::cos(a), std::sin(d), std::cos(d) * std::sin(a)};
+}
+
+scene::Vec3 EquatorialToWorld(const scene::Vec3& v) {
+    const double c = std::cos(double(kObliquity)), s = std::sin(double(kObliquity));
+    return {v.x, v.y * c - v.z * s, v.y * s + v.z * c};
+}
+
+scene::Vec3 WorldToEquatorial(const scene::Vec3& v) {
+    const double c = std::cos(double(kObliquity)), s = std::sin(double(kObliquity));
+    return {v.x, v.y * c + v.z * s, -v.y * s + v.z * c};
+}
+
+scene::Vec3 RaDecToWorld(double raHours, double decDegrees) {
+    return EquatorialToWorld(RaDecToUnitVector(raHours, decDegrees));
+}
+
+RaDec UnitVectorToRaDec(const scene::Vec3& v) {
+    RaDec r;
+    r.dec = std::asin(std::clamp(v.y, -1.0, 1.0));
+    r.ra = (v.z == 0 && v.x == 0) ? 0 : std::atan2(v.z, v.x);
+    return r;
+}
+
+RaDec WorldToRaDec(const scene::Vec3& v) { return UnitVectorToRaDec(WorldToEquatorial(v)); }
+
+int SkyZoneOf(int hour, int d) {
+    if (hour < 0) hour += 24;
+    if (hour > 23) hour -= 24;
+    if (d > 90) d = 180 - d;
+    if (d < -90) d = -180 - d;
+    return (d + 90) / 10 + hour * 18;
+}
+
+std::uint8_t MagIndex(double m) {
+    return static_cast<std::uint8_t>(static_cast<int>(std::trunc((m + 2) * 19)) & 0xFF);
+}
+
+}  // namespace sky

@@ -1,0 +1,196 @@
+#include "StarCatalogue.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "SkyMath.h"
+
+namespace sky {
+
+namespace {
+
+std::array<float, 3> ToFloats(const scene::Vec3& v, double scale = 1.0) {
+    return {float(v.x * scale), float(v.y * scale), float(v.z * scale)};
+}
+
+// The next field up to a comma (consumed), a line end or the end of the text.
+QByteArray NextField(const QByteArray& line, int& pos) {
+    const int start = pos;
+    while (pos < line.size() && line[pos] != ',' && line[pos] != '\n' && line[pos] != '\r') ++pos;
+    const QByteArray field = line.mid(start, pos - start);
+    if (pos < line.size() && line[pos] == ',') ++pos;
+    return field;
+}
+
+}  // namespace
+
+const std::array<GreekLetter, 24>& GreekLetterTable() {
+    static const std::array<GreekLetter, 24> table = {{
+        {"alp", 'a'}, {"bet", 'b'}, {"gam", 'g'}, {"del", 'd'}, {"eps", 'e'}, {"zet", 'z'},
+        {"eta", 'h'}, {"the", 'q'}, {"iot", 'i'}, {"kap", 'k'}, {"lam", 'l'}, {"mu ", 'm'},
+        {"nu ", 'n'}, {"xi ", 'x'}, {"omi", 'o'}, {"pi ", 'p'}, {"rho", 'r'}, {"sig", 's'},
+        {"tau", 't'}, {"ups", 'u'}, {"phi", 'j'}, {"chi", 'c'}, {"psi", 'y'}, {"ome", 'w'},
+    }};
+    return table;
+}
+
+QChar GreekUnicode(char symbol) {
+    // The Symbol typeface's Latin keys and the Greek letters they draw.
+    static const char kSymbol[] = "abgdezhqiklmnxoprstujcyw";
+    static const char16_t kGreek[] = u"αβγδεζηθικλμνξοπρστυφχψω";
+    const char* at = std::strchr(kSymbol, symbol);
+    return (symbol && at) ? QChar(kGreek[at - kSymbol]) : QChar();
+}
+
+std::uint8_t SpectralCode(char c) {
+    switch (c) {
+        case 'W': return 0;
+        case 'O': return 1;
+        case 'B': return 2;
+        case 'A': return 3;
+        case 'F': return 4;
+        case 'G': return 5;
+        case 'K': return 6;
+        case 'M': return 7;
+        case 'N': case 'R': case 'S': return 8;
+        default: return 3;
+    }
+}
+
+bool StarCatalogue::ParseStarLine(const QByteArray& raw, StarRecord& r, float& magnitude,
+                                  std::uint32_t& memory) {
+    const QByteArray line = raw.left(511);
+    if (line.isEmpty() || line[0] < '0' || line[0] > '9') return false;
+    int pos = 0;
+    while (pos < line.size() && line[pos] >= '0' && line[pos] <= '9') ++pos;
+    std::unique_ptr<StarNames> names;
+    if (line.mid(pos, 4) == ",,,,") {
+        pos += 4;
+    } else {
+        names = std::make_unique<StarNames>();
+        memory += 8;
+        if (pos < line.size() && line[pos] == ',') ++pos;
+        const QByteArray flamsteed = NextField(line, pos);
+        QByteArray greek = NextField(line, pos);
+        const QByteArray proper = NextField(line, pos);
+        if (!flamsteed.isEmpty()) names->flamsteed = static_cast<std::int16_t>(std::atoi(flamsteed.constData()));
+        if (greek.size() > 4) {
+            if (greek[3] != ' ') names->superscript = greek[3];
+            for (const GreekLetter& g : GreekLetterTable())
+                if (std::strncmp(greek.constData(), g.code, 3) == 0) {
+                    names->greek = g.letter;
+                    break;
+                }
+            greek = greek.left(3);
+        }
+        memory += static_cast<std::uint32_t>(greek.size() + 1);
+        if (!proper.isEmpty()) {
+            names->proper = QString::fromUtf8(proper);
+            memory += static_cast<std::uint32_t>(proper.size() + 1);
+        }
+    }
+    float ra = 0, dec = 0;
+    char spectral = 0;
+    const QByteArray rest = line.mid(pos);
+    if (std::sscanf(rest.constData(), "%f,%f,%f,%c", &ra, &dec, &magnitude, &spectral) < 3) return false;
+    if (!std::isfinite(ra) || !std::isfinite(dec) || !std::isfinite(magnitude)) return false;
+    r = StarRecord{};
+    r.names = std::move(names);
+    r.world = ToFloats(RaDecToWorld(ra, dec), kStarDistance);
+    r.equatorial = ToFloats(RaDecToUnitVector(ra, dec));
+    r.zone = static_cast<std::uint16_t>(SkyZoneOf(int(std::trunc(ra)), int(std::trunc(dec))));
+    r.magIndex = MagIndex(magnitude);
+    r.spectral = SpectralCode(spectral) & 0x0F;
+    return true;
+}
+
+void StarCatalogue::Load(const QString& dataDirectory, float limit) {
+    blocks_.clear();
+    objects_.clear();
+    starCount_ = 0;
+    memory_ = 0;
+    brightness_.fill(0);
+    limit_ = limit;
+    LoadStars(dataDirectory + QStringLiteral("stardata.csv"));
+    if (starCount_ > 0) FillBrightness();
+    LoadObjects(dataDirectory + QStringLiteral("Objects.txt"));
+}
+
+void StarCatalogue::LoadStars(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().left(511);
+        StarRecord record;
+        float magnitude = 0;
+        if (!ParseStarLine(line, record, magnitude, memory_)) continue;
+        if (blocks_.empty() || blocks_.back()->count == StarBlock::kCapacity) {
+            auto block = std::make_unique<StarBlock>();
+            block->stars.reserve(StarBlock::kCapacity);
+            block->firstMagIndex = record.magIndex;
+            blocks_.push_back(std::move(block));
+            memory_ += StarBlock::kMemoryBytes;
+        }
+        blocks_.back()->stars.push_back(std::move(record));
+        ++blocks_.back()->count;
+        ++starCount_;
+        // The file is brightest first: the first star past the limit is the last one kept.
+        if (magnitude > limit_) break;
+    }
+}
+
+void StarCatalogue::FillBrightness() {
+    const float fade = limit_ - 4.1f;
+    for (float m = -2.0f; m < limit_ + 0.1f; m += 0.02f) {
+        const int index = static_cast<int>(std::trunc((m + 2) * 19)) & 0xFF;
+        if (m < 4.1f || fade <= 0)
+            brightness_[static_cast<std::size_t>(index)] = 255;
+        else
+            brightness_[static_cast<std::size_t>(index)] = static_cast<int>(std::trunc(255 - (m - 4.1f) / fade * 220));
+    }
+}
+
+void StarCatalogue::LoadObjects(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().left(511);
+        if (line.isEmpty() || line[0] < '0' || line[0] > '9') continue;
+        SkyObject o;
+        float ra = 0, dec = 0;
+        if (std::sscanf(line.constData(), "%d,%d,%d,%f,%f,%f", &o.top, &o.width, &o.height, &ra, &dec, &o.size) != 6)
+            continue;
+        // A picture must fit its 512-pixel band; anything else cannot be drawn.
+        if (o.width <= 0 || o.width > 512 || o.height <= 0 || o.top < 0 || o.top + o.height > 512 ||
+            !std::isfinite(ra) || !std::isfinite(dec) || !std::isfinite(o.size))
+            continue;
+        o.world = ToFloats(RaDecToWorld(ra, dec), kStarDistance);
+        o.northPoint = ToFloats(RaDecToWorld(ra, dec + 2.0), kStarDistance);
+        o.zone = static_cast<std::uint16_t>(SkyZoneOf(int(std::trunc(ra)), int(std::trunc(dec))));
+        o.slotCount = std::min(32, (512 - o.width) / o.width);
+        objects_.push_back(o);
+    }
+}
+
+StarRecord* StarCatalogue::StarByNumber(int n) {
+    if (n <= 0 || n > starCount_) return nullptr;
+    auto& block = *blocks_[static_cast<std::size_t>((n - 1) / StarBlock::kCapacity)];
+    return &block.stars[static_cast<std::size_t>((n - 1) % StarBlock::kCapacity)];
+}
+
+const StarRecord* StarCatalogue::StarByNumber(int n) const {
+    return const_cast<StarCatalogue*>(this)->StarByNumber(n);
+}
+
+QString ExportStarData(const QString& directory) {
+    const QString path = directory + QStringLiteral("/StarData.csv");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return {};
+    file.write("\"Id\",\"Constellation\",\"Greek\",\"Flamstead\",\"Mag\"\n");
+    return file.commit() ? path : QString();
+}
+
+}  // namespace sky

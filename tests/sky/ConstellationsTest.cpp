@@ -1,0 +1,66 @@
+#include <vector>
+
+#include "Constellations.h"
+#include "SkyMath.h"
+#include "StarCatalogue.h"
+#include "TestSupport.h"
+
+using namespace sky;
+
+namespace {
+std::vector<std::pair<int, int>> Walk(const ConstellationFigure& f) {
+    std::vector<std::pair<int, int>> out;
+    WalkFigure(f, [&](int a, int b) { out.emplace_back(a, b); });
+    return out;
+}
+}  // namespace
+
+TEST(Constellations, FiguresAndTheirWalk) {
+    Constellations c;
+    c.ParseFigures(
+        "# comment\n"
+        "Ori Orion,5.6,3.0,5,7,-,9,12\n"
+        "Cru Crux,12.4,-60,1, 2 ,x,3\n"
+        "Lyr Lyra,18.8,36\n");
+    ASSERT_EQ(c.figures().size(), 3u);
+    const auto& ori = c.figures()[0];
+    EXPECT_EQ(ori.label, QStringLiteral("Ori"));
+    EXPECT_EQ(ori.title, QStringLiteral("Orion"));
+    EXPECT_FLOAT_EQ(ori.labelRa, 5.6f);
+    EXPECT_FLOAT_EQ(ori.labelDec, 3.0f);
+    EXPECT_EQ(Walk(ori), (std::vector<std::pair<int, int>>{{5, 7}, {9, 12}}));
+    EXPECT_EQ(c.figures()[1].stars, (std::vector<std::int16_t>{1, 2}));  // "x" ends the list
+    EXPECT_TRUE(c.figures()[2].stars.empty());
+    EXPECT_TRUE(Walk(c.figures()[2]).empty());
+
+    // At most 50 entries a line, 88 figures.
+    QByteArray longLine = "Big Big,1,1";
+    for (int i = 1; i <= 60; ++i) longLine += "," + QByteArray::number(i);
+    QByteArray many;
+    for (int i = 0; i < 100; ++i) many += longLine + "\n";
+    Constellations big;
+    big.ParseFigures(many);
+    EXPECT_EQ(big.figures().size(), 88u);
+    EXPECT_EQ(big.figures()[0].stars.size(), 50u);
+}
+
+TEST(Constellations, BoundariesBreakAndEnd) {
+    Constellations c;
+    c.ParseBoundaries("$\n 1.5 20\n 2.5 -30\n$\n 23.9 90\n$$\n 5 5\n");
+    ASSERT_EQ(c.boundaries().size(), 5u);
+    EXPECT_EQ(c.boundaries()[0].zone, BoundaryPoint::kBreak);
+    EXPECT_EQ(c.boundaries()[1].zone, SkyZoneOf(1, 20));
+    EXPECT_EQ(c.boundaries()[4].zone, 432);
+    EXPECT_NEAR(c.boundaries()[4].direction[1], 1.0f, 1e-6f);
+}
+
+TEST(Constellations, StarsBeyondTheLoadedOnesDropTheirSegments) {
+    Constellations c;
+    c.ParseFigures("Tst Test,0,0,1,2,9999,3,4\n");
+    StarCatalogue catalogue;  // four stars
+    std::vector<std::pair<int, int>> drawn;
+    WalkFigure(c.figures()[0], [&](int a, int b) {
+        if (a <= 4 && b <= 4) drawn.emplace_back(a, b);  // as a renderer checks StarByNumber
+    });
+    EXPECT_EQ(drawn, (std::vector<std::pair<int, int>>{{1, 2}, {3, 4}}));
+}
