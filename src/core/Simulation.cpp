@@ -46,6 +46,7 @@ Body* Simulation::FindBody(const QString& name) const {
 bool Simulation::BuildSolarSystem() {
     const bool showSmallMoons = settings_.readBool(kSimulation, QStringLiteral("ShowSmallMoons"), true);
     Log("Loading default models");
+    built_ = true;
     if (createDefaultMeshes) createDefaultMeshes();
     epochs_.fill();
     BuildStarVisual();
@@ -209,7 +210,9 @@ void Simulation::DestroySolarSystem() {
     bodyList_.clear();
     sun_ = moon_ = rings_ = nullptr;
     planets_.fill(nullptr);
-    if (releaseDefaultMeshes) releaseDefaultMeshes();
+    // Only what was built is released, so destroying twice does no harm.
+    if (built_ && releaseDefaultMeshes) releaseDefaultMeshes();
+    built_ = false;
 }
 
 void Simulation::SetSimTime(SimTime t) {

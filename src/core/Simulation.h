@@ -132,4 +132,5 @@ private:
     ModelManager* models_ = nullptr;
     ModelMemory modelMemory_;
     SimulationHooks hooks_;
+    bool built_ = false;
 };

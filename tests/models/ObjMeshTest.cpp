@@ -19,5 +19,6 @@ TEST(ObjMesh, ReadsFacesAndSkipsBadInput) {
     EXPECT_EQ(quad->vertices[8].nz, 1.0f);  // a face normal where none was given
     EXPECT_FALSE(ParseObj(""));
     EXPECT_FALSE(ParseObj("v 1 2\nf 1 1 1\n"));
-    EXPECT_FALSE(ParseObj(QByteArray("\x00\xff\x7f f v", 9)));
+    static const char kBinary[] = "\x00\xff\x7f f v";
+    EXPECT_FALSE(ParseObj(QByteArray(kBinary, sizeof kBinary - 1)));
 }

@@ -58,6 +58,8 @@ struct RenderWorld {
         if (device) device->afterRender = nullptr;
         camera.reset();
         sim.DestroySolarSystem();
+        sim.releaseDefaultMeshes = nullptr;
+        sim.setModelManager(nullptr);
         device.reset();
     }
     void MoveTo(const char* body, int where, const char* radii) {
