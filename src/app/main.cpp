@@ -1,14 +1,20 @@
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QSurfaceFormat>
 #include <QTextStream>
 #include <cstdio>
 
 #include "CommandLine.h"
 #include "Ephemeris.h"
 #include "Files.h"
+#include "OrbivaleApplication.h"
+#include "QtPrompter.h"
+#include "RenderDevice.h"
+#include "Services.h"
+#include "Snapshot.h"
+#include "TMDIContainer.h"
 
 namespace {
 
@@ -24,6 +30,26 @@ int ProbeRenderer(int argc, char** argv) {
     return 0;
 }
 
+int RunWindows(int argc, char** argv, const CommandLine& cl) {
+    QSurfaceFormat::setDefaultFormat(ProgramSurfaceFormat());
+    OrbivaleApplication app(argc, argv);
+    QtPrompter prompter;
+    Services::instance().setPrompter(&prompter);
+    int code = 0;
+    {
+        TMDIContainer main(cl);
+        if (!main.Start()) {
+            code = main.exitCode();
+        } else if (!cl.snapshot.isEmpty()) {
+            code = SaveSnapshot(main, cl.snapshot, cl.view);
+        } else {
+            code = app.exec();
+        }
+    }
+    Services::instance().setPrompter(nullptr);
+    return code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,8 +58,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine cl = ParseCommandLine(arguments);
     QTextStream out(stdout);
+    QTextStream err(stderr);
     if (!cl.error.isEmpty()) {
-        QTextStream(stderr) << "orbivale: " << cl.error << "\nTry 'orbivale --help'.\n";
+        err << "orbivale: " << cl.error << "\nTry 'orbivale --help'.\n";
         return 2;
     }
     if (cl.help) {
@@ -44,8 +71,19 @@ int main(int argc, char** argv) {
         out << "Orbivale " << FileVersionText() << "\n";
         return 0;
     }
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orbivale"));
-    return RunEphemeris(cl, out);
+    if (cl.ephemeris) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
+        QCoreApplication::setApplicationName(QStringLiteral("Orbivale"));
+        return RunEphemeris(cl, out);
+    }
+    if (!cl.consoleScript.isEmpty()) {
+        err << "orbivale: --console-script needs the console, which this version does not have yet.\n";
+        return 2;
+    }
+    if (!cl.snapshot.isEmpty() && cl.view != QLatin1String("main") && cl.view != QLatin1String("viewer")) {
+        err << "orbivale: --view " << cl.view << " is not available in this version; use main or viewer.\n";
+        return 2;
+    }
+    return RunWindows(argc, argv, cl);
 }

@@ -50,7 +50,9 @@ void SplitSimTime(SimTime t, int* yearOut, int* monthOut, int* dayOut, int* hour
 
 SplitTime SplitSimTime(SimTime t) {
     SplitTime out;
-    if (!std::isfinite(t)) return out;
+    // Beyond a few centuries either way the calendar means nothing; this also bounds the
+    // year count below.
+    if (!std::isfinite(t) || std::fabs(t) > 1.0e10) return out;
     // Whole seconds by truncation; floor keeps times before 1980 counting the right way.
     const std::int64_t whole = static_cast<std::int64_t>(std::floor(t));
     const double fraction = t - static_cast<double>(whole);

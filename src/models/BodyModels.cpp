@@ -20,7 +20,7 @@ BodyModels::BodyModels(Simulation& sim, TextureDevice& device, DefaultMeshes& me
 }
 
 void BodyModels::ReadSettings() {
-    detailLevel = std::clamp(sim_.settings().readInt(QStringLiteral("Simulation"), QStringLiteral("DetailLevel"), 0), 0, 2);
+    detailLevel = std::clamp(sim_.settings().readInt(QStringLiteral("Simulation"), QStringLiteral("DetailLevel"), 1), 0, 2);
     mipmapAutoGenerate =
         sim_.settings().readBool(QStringLiteral("DirectX"), QStringLiteral("MipmapAutoGenerate"), false);
 }

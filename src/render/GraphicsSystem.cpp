@@ -6,12 +6,13 @@
 #include <QProcess>
 #include <cstdlib>
 
+#include "RendererNames.h"
 #include "SettingsStore.h"
 
-const QString GraphicsSystem::kSoftwareDescription = QStringLiteral("Mesa llvmpipe Software Rasteriser");
-const QString GraphicsSystem::kSoftwareName = QStringLiteral("Software Rasteriser");
-const QString GraphicsSystem::kHardwareDescription = QStringLiteral("OpenGL Hardware Acceleration");
-const QString GraphicsSystem::kHardwareName = QStringLiteral("Hardware OpenGL");
+const QString GraphicsSystem::kSoftwareDescription = QStringLiteral(ORBIVALE_SOFTWARE_RENDERER_DESCRIPTION);
+const QString GraphicsSystem::kSoftwareName = QStringLiteral(ORBIVALE_SOFTWARE_RENDERER_NAME);
+const QString GraphicsSystem::kHardwareDescription = QStringLiteral(ORBIVALE_HARDWARE_RENDERER_DESCRIPTION);
+const QString GraphicsSystem::kHardwareName = QStringLiteral(ORBIVALE_HARDWARE_RENDERER_NAME);
 
 void ForceSoftwareRenderer() { qputenv("LIBGL_ALWAYS_SOFTWARE", "1"); }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+#include "Services.h"
+
+class QPlainTextEdit;
+
+// The system log window: everything logged so far and every line logged while it is open.
+class TDebugWindow : public QWidget, public LogSink {
+    Q_OBJECT
+public:
+    explicit TDebugWindow(QWidget* parent = nullptr);
+    ~TDebugWindow() override;
+    void logLine(const QString& line) override;
+    QStringList lines() const;
+    // Writes every line to the file; false (after an error box) when it cannot be written.
+    bool SaveLog(const QString& path);
+
+    std::function<void(int key)> functionKey;
+    std::function<void(bool)> activated;
+
+protected:
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    QPlainTextEdit* output_;
+};

@@ -1,0 +1,71 @@
+#include "ShellLogic.h"
+
+#include "Log.h"
+#include "Prompter.h"
+#include "RendererNames.h"
+#include "SettingsStore.h"
+
+namespace ShellLogic {
+
+const std::array<UpdateSpeed, 10>& UpdateSpeeds() {
+    static const std::array<UpdateSpeed, 10> speeds = {{
+        {"Fast as Possible", 1},
+        {"30 Frames a Second", 33},
+        {"20 Frames a Second", 50},
+        {"15 Frames a Second", 66},
+        {"10 Frames a Second", 100},
+        {"5 Frames a Second", 200},
+        {"1 Frames a Second", 1000},
+        {"1 Frame every 2 seconds", 2000},
+        {"1 Frame every 5 seconds", 5000},
+        {"1 Frame every 10 seconds", 10000},
+    }};
+    return speeds;
+}
+
+int StoredUpdateSpeed(const SettingsStore& settings) {
+    const int index = settings.readInt(QStringLiteral("Simulation"), QStringLiteral("FPS"), 4);
+    return (index < 0 || index >= int(UpdateSpeeds().size())) ? 4 : index;
+}
+
+void RecentFiles::Read(const SettingsStore& settings) {
+    paths_.clear();
+    for (int n = 1; n <= kCount; ++n) {
+        const QString p = settings.readText(QStringLiteral("General"), QStringLiteral("FileList%1").arg(n), QString());
+        if (!p.isEmpty()) paths_ << p;
+    }
+}
+
+void RecentFiles::Write(SettingsStore& settings) const {
+    for (int n = 1; n <= kCount; ++n)
+        settings.writeText(QStringLiteral("General"), QStringLiteral("FileList%1").arg(n),
+                           n <= paths_.size() ? paths_[n - 1] : QString());
+}
+
+void RecentFiles::Add(const QString& path) {
+    if (!paths_.isEmpty() && paths_.first() == path) return;
+    paths_.removeAll(path);
+    paths_.prepend(path);
+    while (paths_.size() > kCount) paths_.removeLast();
+}
+
+void WriteSafeModeSettings(SettingsStore& s) {
+    s.writeText(QStringLiteral("DirectX"), QStringLiteral("3DDevice"), QStringLiteral(ORBIVALE_SOFTWARE_RENDERER_DESCRIPTION));
+    s.writeBool(QStringLiteral("DirectX"), QStringLiteral("MipmapAutoGenerate"), false);
+    s.writeInt(QStringLiteral("Simulation"), QStringLiteral("DetailLevel"), 1);
+    s.writeInt(QStringLiteral("Simulation"), QStringLiteral("FPS"), 4);
+    s.writeInt(QStringLiteral("Simulation"), QStringLiteral("LoadLimitMag"), 30);
+    s.writeBool(QStringLiteral("DirectX"), QStringLiteral("StarsUseDrawPrim"), true);
+}
+
+bool OfferSafeMode(SettingsStore& settings, bool ctrlHeld) {
+    if (!ctrlHeld) return false;
+    if (!AskYesNo(QStringLiteral("Do you want Orbivale to set the display settings to the most compatible?"),
+                  QStringLiteral("Safe Mode")))
+        return false;
+    WriteSafeModeSettings(settings);
+    Log("Set display properties to default.");
+    return true;
+}
+
+}  // namespace ShellLogic

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Prompter.h"
+
+// Message boxes as real dialogs.
+class QtPrompter : public Prompter {
+public:
+    MessageResult show(const QString& caption, const QString& text, MessageButtons buttons,
+                       MessageIcon icon) override;
+};

@@ -1,0 +1,350 @@
+#include "TViewScreen.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QSaveFile>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "Body.h"
+#include "ErrorTexts.h"
+#include "Prompter.h"
+#include "SettingsStore.h"
+#include "StarFieldView.h"
+#include "Surface.h"
+#include "ViewerHost.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// A digit key by its place on the keyboard, whatever Shift makes of it.
+int DigitOf(const QKeyEvent* e) {
+    const int code = int(e->nativeScanCode());
+    if (code >= 10 && code <= 19) return code == 19 ? 0 : code - 9;  // X keycodes of 1..9, 0
+    static const QString shifted = QStringLiteral(")!@#$%^&*(");
+    const int at = int(shifted.indexOf(e->text()));
+    if (!e->text().isEmpty() && at >= 0) return at;
+    if (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9) return e->key() - Qt::Key_0;
+    return -1;
+}
+
+// A slim four-sided arrow along +z, in scene units.
+std::shared_ptr<scene::Mesh> MakeArrow(scene::Scene& scene) {
+    auto mesh = scene.createMesh();
+    const scene::Vec3 tip{0, 0, 1}, a{-0.08, -0.08, 0}, b{0.08, -0.08, 0}, c{0.08, 0.08, 0}, d{-0.08, 0.08, 0};
+    const scene::Vec3 tris[][3] = {{a, tip, b}, {b, tip, c}, {c, tip, d}, {d, tip, a}, {a, b, c}, {a, c, d}};
+    std::vector<scene::Vertex> v;
+    for (const auto& t : tris) {
+        const scene::Vec3 n = scene::Normalised(scene::Cross(t[1] - t[0], t[2] - t[0]));
+        for (const auto& p : t) {
+            scene::Vertex x;
+            x.x = float(p.x), x.y = float(p.y), x.z = float(p.z);
+            x.nx = float(n.x), x.ny = float(n.y), x.nz = float(n.z);
+            v.push_back(x);
+        }
+    }
+    std::vector<unsigned> idx(v.size());
+    for (unsigned i = 0; i < idx.size(); ++i) idx[i] = i;
+    const int g = mesh->addGroup(int(v.size()), int(v.size() / 3), 3, idx.data());
+    mesh->setVertices(g, 0, int(v.size()), v.data());
+    mesh->setGroupQuality(g, scene::Quality::FlatLit);
+    mesh->setName(QStringLiteral("Pointer"));
+    return mesh;
+}
+
+}  // namespace
+
+TViewScreen::TViewScreen(Simulation& sim, Camera& camera, SettingsStore& settings, StarFieldView& stars,
+                         const RenderSettings& renderSettings, ViewerHost& host, QWidget* parent)
+    : QWidget(parent), sim_(sim), camera_(camera), settings_(settings), stars_(stars), host_(host) {
+    setWindowTitle(QStringLiteral("View Screen"));
+    setFocusPolicy(Qt::StrongFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    viewport_ = new ViewportWidget(sim.scene(), this);
+    viewport_->settings = renderSettings;
+    viewport_->setFocusProxy(this);
+    layout->addWidget(viewport_);
+    viewport_->drawOverlay = [this](Surface& overlay) {
+        stars_.SurfacePath(sim_.scene().viewport(), camera_.Forward(), overlay);
+    };
+    connect(viewport_, &ViewportWidget::mouseReleased, this, &TViewScreen::MouseReleased);
+    connect(viewport_, &ViewportWidget::mouseMoved, this, &TViewScreen::MouseMoved);
+    connect(viewport_, &ViewportWidget::resized, this, &TViewScreen::Resized);
+    alarm_.setInterval(250);
+    connect(&alarm_, &QTimer::timeout, this, [this] { RenderNow(); });
+    pointerMaterial_ = sim.scene().createMaterial(0);
+    pointerMaterial_->setName(scene::SceneName(QStringLiteral("Material:"), QStringLiteral("Pointer")));
+    camera_.renderNow = [this] { RenderNow(); };
+    camera_.refreshCaption = [this] { RefreshCaption(); };
+    sim_.hooks().refreshCaption = [this] { RefreshCaption(); };
+    RefreshCaption();
+}
+
+TViewScreen::~TViewScreen() {
+    camera_.renderNow = nullptr;
+    camera_.refreshCaption = nullptr;
+    sim_.hooks().refreshCaption = nullptr;
+    SetPointer(false);
+    joystick_.Close();
+}
+
+bool TViewScreen::RenderNow() {
+    if (rendering_) return true;
+    rendering_ = true;
+    struct Clear {
+        bool& flag;
+        ~Clear() { flag = false; }
+    } clear{rendering_};
+    if (stopped_) return false;
+    sim_.UpdateSimulation();
+    if (isMinimized() || (parentWidget() && parentWidget()->isMinimized()) || !isVisible()) return true;
+    ReadJoystick();
+    if (pointerShown_) UpdatePointer();
+    viewport_->repaint();
+    if (!viewport_->lastFrameOk()) {
+        stopped_ = true;
+        ReportPlatformError(RenderError::ShaderFailed,
+                            QStringLiteral("Failed to render universe\n") + viewport_->lastError());
+        return false;
+    }
+    return true;
+}
+
+void TViewScreen::SetBaseInterval(int ms) {
+    base_ = std::max(1, ms);
+    slow_ = 5 * base_;
+    slowest_ = 100 * base_;
+    alarm_.stop();
+    alarm_.start(base_);
+    RenderNow();
+}
+
+void TViewScreen::UseBaseInterval() { alarm_.start(base_); }
+void TViewScreen::UseSlowInterval() { alarm_.start(slow_); }
+void TViewScreen::UseSlowestInterval() { alarm_.start(slowest_); }
+
+void TViewScreen::RefreshCaption() {
+    const CameraState& cam = sim_.camera();
+    Body* target = selectedTarget ? selectedTarget() : nullptr;
+    const bool holding = cam.mode == CameraState::kHolding && cam.modeBody;
+    const auto c = ViewerInput::BuildCaption(holding ? cam.modeBody->name() : QString(),
+                                             lockOnTicked && lockOnTicked() && target, target ? target->name() : QString(),
+                                             cam.mode > 0 && target && target == cam.modeBody, sim_.ClockSpeed());
+    viewport_->setToolTip(c.hint);
+    setWindowTitle(c.caption);
+}
+
+QImage TViewScreen::Picture() { return viewport_->grabFramebuffer(); }
+
+bool TViewScreen::SavePicture(const QString& fileName) {
+    const QImage picture = Picture();
+    if (picture.isNull()) {
+        ReportError("I could not aquire access to the viewscreen.");
+        return false;
+    }
+    const QImage bitmap = picture.convertToFormat(QImage::Format_RGB888);
+    if (fileName.isEmpty()) {
+        QApplication::clipboard()->setImage(bitmap);
+        return true;
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || !bitmap.save(&file, "BMP") || !file.commit()) {
+        ReportError("An unexpected error occurred whilst trying to save the image.");
+        return false;
+    }
+    return true;
+}
+
+void TViewScreen::SetPointer(bool shown) {
+    if (shown == pointerShown_) return;
+    pointerShown_ = shown;
+    if (shown) {
+        pointerFrame_ = sim_.scene().createFrame(sim_.scene().root().get());
+        pointerFrame_->setName(scene::SceneName(QStringLiteral("Frame:"), QStringLiteral("Pointer")));
+        pointer_ = MakeArrow(sim_.scene());
+        pointer_->setGroupMaterial(0, pointerMaterial_);
+        pointerFrame_->addVisual(pointer_);
+        UpdatePointer();
+    } else if (pointerFrame_) {
+        pointerFrame_->detach();
+        pointerFrame_.reset();
+        pointer_.reset();
+    }
+}
+
+void TViewScreen::UpdatePointer() {
+    Body* target = selectedTarget ? selectedTarget() : nullptr;
+    if (!pointerFrame_) return;
+    if (!target) {
+        pointerFrame_->deleteVisual(pointer_.get());
+        return;
+    }
+    pointerFrame_->addVisual(pointer_);
+    // Just beyond the front plane and below the centre of the view, pointing at the target;
+    // its length is kept at a fixed share of that distance so it always looks the same size.
+    const scene::Viewport& view = sim_.scene().viewport();
+    const scene::Transform cam = sim_.scene().camera()->worldTransform();
+    const double distance = view.front() * 3;
+    pointerFrame_->setPosition(sim_.scene().root().get(), cam.applyPoint({0, -view.field() * 2, distance}));
+    pointerFrame_->lookAt(*target->frame(), nullptr, scene::LookAtConstraint::NoRoll);
+    const scene::Box box = pointer_->boundingBox();
+    const double length = box.max.z - box.min.z, wanted = distance * 0.15;
+    if (length > 0 && std::fabs(length - wanted) > 1e-6 * wanted) pointer_->scale(wanted / length, wanted / length, wanted / length);
+    const bool inFront = view.transform(target->frame()->position(sim_.scene().root().get())).w > 0;
+    const scene::Colour3 tint = inFront ? scene::Colour3{0, 0.5, 0} : scene::Colour3{0.5, 0, 0};
+    pointer_->setColour(inFront ? 0xFF008000u : 0xFF800000u);
+    pointerMaterial_->setAmbient(tint);
+    pointerMaterial_->setEmissive(tint);
+}
+
+void TViewScreen::EnableJoystick(bool on) {
+    if (on) {
+        if (joystick_.Open()) lastStickX_ = lastStickY_ = 0;
+    } else {
+        joystick_.Close();
+    }
+}
+
+void TViewScreen::ReadJoystick() {
+    Joystick::State s;
+    if (!joystick_.isOpen() || !joystick_.Read(s)) return;
+    const int ax = ViewerInput::StickAxis(s.x), ay = ViewerInput::StickAxis(s.y);
+    if (std::abs(s.x) >= 100 || std::abs(s.y) >= 100 || std::abs(lastStickX_) >= 100 || std::abs(lastStickY_) >= 100) {
+        lastStickX_ = ax;
+        lastStickY_ = ay;
+        sim_.camera().padRates = {0, 0, 0};
+        camera_.Roll(ax * 0.1 / 900);
+        const double pitch = ay * 0.1 / 900;
+        camera_.Pitch(invertKeyboard && invertKeyboard() ? -pitch : pitch);
+    }
+    if (setThrottle) setThrottle(ViewerInput::JoystickThrottle(s.z, invertThrottle_));
+}
+
+void TViewScreen::CharacterKey(QChar c) {
+    const QChar k = c.toUpper();
+    if (c.isDigit()) {
+        if (setThrottle && throttle) setThrottle(ViewerInput::ThrottleAfterDigit(throttle(), c.digitValue(), false));
+    } else if (c == QLatin1Char('+')) {
+        camera_.SetCameraSpeed(sim_.camera().speed * 1.1);
+    } else if (c == QLatin1Char('-')) {
+        camera_.SetCameraSpeed(sim_.camera().speed * 0.9);
+    } else if (k == QLatin1Char('L')) {
+        if (lookAtTarget) lookAtTarget();
+    } else if (k == QLatin1Char('M')) {
+        if (!(lockOnTicked && lockOnTicked())) SetMouseLook(!mouseLook_, viewport_->mapFromGlobal(QCursor::pos()));
+    } else if (k == QLatin1Char('N')) {
+        camera_.LookAtNearest();
+    } else if (k == QLatin1Char('P')) {
+        SetPointer(!pointerShown_);
+    } else if (k == QLatin1Char('R')) {
+        camera_.Yaw(3.1415927);
+    } else if (k == QLatin1Char('S')) {
+        camera_.StopCamera();
+    } else {
+        return;
+    }
+    RenderNow();
+}
+
+void TViewScreen::SetMouseLook(bool on, const QPoint& at) {
+    mouseLook_ = on;
+    if (on) {
+        sim_.camera().padRates = {0, 0, 0};
+        lastMouse_ = at;
+        viewport_->setCursor(Qt::OpenHandCursor);
+    } else {
+        viewport_->unsetCursor();
+    }
+}
+
+void TViewScreen::RotationKey(int key, ViewerInput::Axis axis, int sign) {
+    const ViewerInput::Turn t = keys_.press(key, axis, sign, invertKeyboard && invertKeyboard());
+    if (!t.any()) return;
+    sim_.camera().padRates = {0, 0, 0};
+    if (t.yaw != 0) camera_.Yaw(t.yaw);
+    if (t.pitch != 0) camera_.Pitch(t.pitch);
+    if (t.roll != 0) camera_.Roll(t.roll);
+    RenderNow();
+}
+
+void TViewScreen::keyPressEvent(QKeyEvent* e) {
+    alarm_.setInterval(base_);
+    const bool shift = e->modifiers() & Qt::ShiftModifier;
+    const int digit = DigitOf(e);
+    if (shift && digit >= 0 && !(e->modifiers() & Qt::KeypadModifier)) {
+        if (setThrottle && throttle) setThrottle(ViewerInput::ThrottleAfterDigit(throttle(), digit, true));
+        RenderNow();
+        return;
+    }
+    switch (e->key()) {
+        case Qt::Key_Left: RotationKey(e->key(), ViewerInput::Axis::Yaw, -1); return;
+        case Qt::Key_Right: RotationKey(e->key(), ViewerInput::Axis::Yaw, 1); return;
+        case Qt::Key_Up: RotationKey(e->key(), ViewerInput::Axis::Pitch, 1); return;
+        case Qt::Key_Down: RotationKey(e->key(), ViewerInput::Axis::Pitch, -1); return;
+        case Qt::Key_Comma: RotationKey(e->key(), ViewerInput::Axis::Roll, -1); return;
+        case Qt::Key_Period: RotationKey(e->key(), ViewerInput::Axis::Roll, 1); return;
+        default: break;
+    }
+    if (!e->text().isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        CharacterKey(e->text().at(0));
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void TViewScreen::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat()) return;  // a held key's repeats are not releases
+    keys_.release();
+    if (e->key() == Qt::Key_F1) {
+        host_.OpenHelpTopic(QStringLiteral("Viewer"));
+    } else if (e->key() == Qt::Key_F5 && (e->modifiers() & Qt::ControlModifier)) {
+        stopped_ = false;
+        Resized();
+    } else {
+        host_.FunctionKey(e->key());
+    }
+}
+
+void TViewScreen::MouseReleased(QMouseEvent* e) {
+    alarm_.setInterval(base_);
+    if (e->button() != Qt::LeftButton) return;
+    if (lockOnTicked && lockOnTicked()) return;
+    if (mouseLook_)
+        SetMouseLook(false, {});
+    else if (allowMouseLook && allowMouseLook())
+        SetMouseLook(true, e->position().toPoint());
+}
+
+void TViewScreen::MouseMoved(QMouseEvent* e) {
+    if (!mouseLook_) return;
+    const QPoint p = e->position().toPoint();
+    const ViewerInput::Turn t = ViewerInput::MouseLook(lastMouse_.x(), lastMouse_.y(), p.x(), p.y(),
+                                                       invertMouse && invertMouse());
+    camera_.Yaw(t.yaw);
+    camera_.Pitch(t.pitch);
+    lastMouse_ = p;
+    RenderNow();
+}
+
+void TViewScreen::Resized() {
+    // The viewport takes the new size at the next frame; the field follows the zoom again.
+    sim_.camera().lastClipStep = -1;
+    if (isVisible()) RenderNow();
+}
+
+void TViewScreen::Activated() {
+    if (!alarm_.isActive()) alarm_.start(base_);
+    SetMouseLook(false, {});
+    UseBaseInterval();
+    host_.CheckWindowItem(QStringLiteral("Viewer"), true);
+}
+
+void TViewScreen::Deactivated() {
+    mouseLook_ = false;
+    if (!(lockOnTicked && lockOnTicked())) viewport_->unsetCursor();
+    host_.CheckWindowItem(QStringLiteral("Viewer"), false);
+}
+

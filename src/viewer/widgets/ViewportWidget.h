@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QOpenGLWidget>
+#include <functional>
+
+#include "GlSceneRenderer.h"
+#include "Scene.h"
+
+class Surface;
+
+// The viewer's drawing area: renders the scene with OpenGL, then lets the star field's
+// surface path draw over the finished picture.
+class ViewportWidget : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    ViewportWidget(scene::Scene& scene, QWidget* parent = nullptr);
+    ~ViewportWidget() override;
+
+    RenderSettings settings;
+    // Draws on a transparent picture laid over the rendered frame.
+    std::function<void(Surface&)> drawOverlay;
+    // False when the last frame failed.
+    bool lastFrameOk() const { return ok_; }
+    const QString& lastError() const { return error_; }
+
+signals:
+    void mouseReleased(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void resized();
+
+protected:
+    void initializeGL() override;
+    void paintGL() override;
+    void resizeGL(int w, int h) override;
+    void mouseReleaseEvent(QMouseEvent* event) override { emit mouseReleased(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { emit mouseMoved(event); }
+
+private:
+    scene::Scene& scene_;
+    GlSceneRenderer renderer_;
+    bool ok_ = true;
+    QString error_;
+};

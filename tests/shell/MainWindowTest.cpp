@@ -1,0 +1,209 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTreeWidget>
+
+#include "Body.h"
+#include "Log.h"
+#include "SettingsStore.h"
+#include "TDebugWindow.h"
+#include "TMDIContainer.h"
+#include "TViewScreen.h"
+#include "TViewScreenControls.h"
+#include "TestSupport.h"
+
+namespace {
+
+class MainWindowTest : public ServicesTest {
+protected:
+    QTemporaryDir settingsDir;
+    std::unique_ptr<TMDIContainer> main;
+
+    bool Start(const QByteArray& ini = QByteArray()) {
+        if (!ini.isEmpty()) {
+            QDir().mkpath(settingsDir.path() + QStringLiteral("/Tarnwick"));
+            QFile f(settingsDir.path() + QStringLiteral("/Tarnwick/Orbivale.ini"));
+            f.open(QIODevice::WriteOnly);
+            f.write(ini);
+        }
+        CommandLine cl;
+        cl.settingsDir = settingsDir.path();
+        cl.utc = MakeSimTime(2026, 12, 8, 0, 0, 0);
+        cl.width = 1280;
+        cl.height = 900;
+        main = std::make_unique<TMDIContainer>(cl);
+        const bool ok = main->Start();
+        QCoreApplication::processEvents();
+        return ok;
+    }
+    void TearDown() override {
+        main.reset();
+        ServicesTest::TearDown();
+    }
+    void Key(QWidget* to, int key, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
+        QCoreApplication::sendEvent(to, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+        QCoreApplication::sendEvent(to, &release);
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, StartsWithEmptySettingsWithoutAnyMessage) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(prompter.calls.empty()) << (prompter.calls.empty() ? "" : prompter.calls[0].text.toStdString());
+    ASSERT_TRUE(main->viewer());
+    ASSERT_TRUE(main->controls());
+    EXPECT_EQ(main->controls()->SelectedTarget()->name(), QStringLiteral("Mars"));
+    EXPECT_EQ(main->viewer()->windowTitle(), QStringLiteral("Viewer  -  (Time Frozen)"));
+    EXPECT_EQ(main->updateSpeedBox()->currentIndex(), 4);
+    EXPECT_TRUE(main->statusPanel(1)->text().startsWith(QStringLiteral("Manchester   8 Dec 2026,   00:00:00")))
+        << main->statusPanel(1)->text().toStdString();
+    const QStringList& log = Services::instance().systemLog();
+    EXPECT_TRUE(log.first().startsWith(QStringLiteral("System log for: Orbivale version ")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Loading star data")));
+    // The viewer shows Mars, textured and lit, in the middle of its picture.
+    const QImage picture = main->viewer()->Picture();
+    const QRgb centre = picture.pixel(picture.width() / 2, picture.height() / 2);
+    EXPECT_GT(qRed(centre), qBlue(centre) + 30) << "Mars is not in the middle of the view";
+}
+
+TEST_F(MainWindowTest, StartsWithWrongSettingsWithoutAnyMessage) {
+    ASSERT_TRUE(Start("[Simulation]\nFPS=twelve\nDetailLevel=9\nLoadLimitMag=-40\nSpeed=fast\nLatitude=North\n"
+                      "AmbientLight=bright\nTimezone=999\nVisualCutOff=xyz\nInitialObject=Vulcan\nDST=x\n"
+                      "[DirectX]\n3DDevice=Voodoo Banshee\nMipmapAutoGenerate=maybe\nStarsUseDrawPrim=7\nMedia=/nowhere\n"
+                      "MaxTextureSize=-5\n[MDIWindow]\nLeft=abc\nWidth=-300\nWindowState=17\n"
+                      "[MainViewer]\nTop=99999999\n[General]\nFileList1=/no/such/file.ov\n"));
+    EXPECT_TRUE(prompter.calls.empty()) << (prompter.calls.empty() ? "" : prompter.calls[0].text.toStdString());
+    EXPECT_EQ(main->updateSpeedBox()->currentIndex(), 4);
+    EXPECT_EQ(main->controls()->SelectedTarget()->name(), QStringLiteral("Mars"));
+}
+
+TEST_F(MainWindowTest, ThrottleKeys) {
+    ASSERT_TRUE(Start());
+    TViewScreen* v = main->viewer();
+    QSlider* throttle = main->controls()->throttleSlider();
+    EXPECT_EQ(throttle->value(), 0);
+    Key(v, Qt::Key_3, QStringLiteral("3"));
+    EXPECT_EQ(throttle->value(), 3);
+    Key(v, Qt::Key_0, QStringLiteral("0"));
+    EXPECT_EQ(throttle->value(), 13);
+    Key(v, Qt::Key_S, QStringLiteral("s"));
+    EXPECT_EQ(throttle->value(), 0);
+    Key(v, Qt::Key_3, QStringLiteral("3"));
+    Key(v, Qt::Key_Percent, QStringLiteral("%"), Qt::ShiftModifier);
+    EXPECT_EQ(throttle->value(), -2);
+    EXPECT_NEAR(main->simulation().camera().speed, -1.047, 0.001);
+}
+
+TEST_F(MainWindowTest, SpeedButtonsAndCustomSpeed) {
+    ASSERT_TRUE(Start());
+    TViewScreenControls* c = main->controls();
+    c->SetSpeedFactor(60);
+    EXPECT_TRUE(c->speedButton(4)->isChecked());
+    EXPECT_EQ(main->simulation().ClockSpeed(), 60);
+    EXPECT_EQ(main->viewer()->windowTitle(), QStringLiteral("Viewer  -  (60x true time)"));
+    c->SetSpeedFactor(7);
+    EXPECT_TRUE(c->customButton()->isChecked());
+    EXPECT_EQ(c->customSpeed()->text(), QStringLiteral("7"));
+    c->customSpeed()->setText(QStringLiteral("99999"));
+    Key(c->customSpeed(), Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(c->customSpeed()->text(), QStringLiteral("86400"));
+    EXPECT_EQ(main->simulation().ClockSpeed(), 86400);
+    c->customSpeed()->setText(QStringLiteral("-9999"));
+    Key(c->customSpeed(), Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(main->simulation().ClockSpeed(), -9999);
+    EXPECT_EQ(main->viewer()->windowTitle(), QStringLiteral("Viewer "));
+    // F7 and F8 from anywhere.
+    Key(main->viewer(), Qt::Key_F7, QString());
+    EXPECT_EQ(main->simulation().ClockSpeed(), 0);
+    EXPECT_TRUE(c->speedButton(0)->isChecked());
+    Key(main->viewer(), Qt::Key_F8, QString());
+    EXPECT_EQ(main->simulation().ClockSpeed(), 1);
+}
+
+TEST_F(MainWindowTest, HoldingAndLookingCaption) {
+    ASSERT_TRUE(Start());
+    TViewScreenControls* c = main->controls();
+    c->SelectTargetByName(QStringLiteral("Earth"));
+    EXPECT_EQ(c->lookAtHint(), QStringLiteral("Point the camera at Earth"));
+    EXPECT_EQ(c->lockOnCaption(), QStringLiteral("Always Look at Earth"));
+    main->simulation().camera().mode = CameraState::kHolding;
+    main->simulation().camera().modeBody = main->simulation().FindBody(QStringLiteral("Earth"));
+    c->SelectTargetByName(QStringLiteral("Mars"));
+    c->lockOn()->setChecked(true);
+    c->SetSpeedFactor(60);
+    EXPECT_EQ(main->viewer()->windowTitle(),
+              QStringLiteral("Viewer  - Holding Position on Earth and Looking at Mars (60x true time)"));
+}
+
+TEST_F(MainWindowTest, RecentFilesMenu) {
+    ASSERT_TRUE(Start());
+    for (QAction* a : main->recentActions()) EXPECT_FALSE(a->isVisible());
+    for (const char* p : {"/x/d.ov", "/x/c.ov", "/x/b.ov", "/x/a.ov"}) main->AddRecentFile(QString::fromLatin1(p));
+    main->AddRecentFile(QStringLiteral("/x/c.ov"));
+    const auto actions = main->recentActions();
+    EXPECT_EQ(actions[0]->text(), QStringLiteral("&1. /x/c.ov"));
+    EXPECT_EQ(actions[1]->text(), QStringLiteral("&2. /x/a.ov"));
+    EXPECT_EQ(actions[3]->text(), QStringLiteral("&4. /x/d.ov"));
+    EXPECT_TRUE(actions[3]->isVisible());
+    EXPECT_EQ(main->settings().readText(QStringLiteral("General"), QStringLiteral("FileList1"), QString()),
+              QStringLiteral("/x/c.ov"));
+    // A recent file that has gone away is reported and the list stays.
+    actions[0]->trigger();
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    EXPECT_EQ(prompter.calls[0].text, QStringLiteral("The file /x/c.ov could not be found."));
+}
+
+TEST_F(MainWindowTest, SystemLogWindowFollowsTheLog) {
+    ASSERT_TRUE(Start());
+    for (QAction* a : main->findChildren<QAction*>())
+        if (a->text() == QLatin1String("System Log") && a->shortcut() == QKeySequence(QStringLiteral("F12"))) a->trigger();
+    ASSERT_TRUE(main->systemLogWindow());
+    const QStringList before = main->systemLogWindow()->lines();
+    EXPECT_EQ(before, Services::instance().systemLog());
+    Log("A line after opening");
+    EXPECT_EQ(main->systemLogWindow()->lines().last(), QStringLiteral("A line after opening"));
+    const QString file = dir.filePath(QStringLiteral("saved.log"));
+    ASSERT_TRUE(main->systemLogWindow()->SaveLog(file));
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().endsWith("A line after opening\n"));
+    EXPECT_FALSE(main->systemLogWindow()->SaveLog(QStringLiteral("/proc/nowhere/x.log")));
+    EXPECT_EQ(prompter.calls.back().text, QStringLiteral("The log file could not be written."));
+}
+
+TEST_F(MainWindowTest, SavedPositionRoundTrip) {
+    ASSERT_TRUE(Start());
+    TViewScreenControls* c = main->controls();
+    c->SelectTargetByName(QStringLiteral("Saturn"));
+    c->lockOn()->setChecked(true);
+    c->SetSpeedFactor(300);
+    main->simulation().SetSimTime(MakeSimTime(2011, 4, 5, 6, 7, 8.25));
+    const SimTime ut = main->simulation().camera().lastTickTime;
+    const scene::Vec3 position = main->simulation().camera().position;
+    const QString file = dir.filePath(QStringLiteral("view.ov"));
+    ASSERT_TRUE(SavePosition(main->simulation(), *main, file));
+    c->lockOn()->setChecked(false);
+    c->SelectTargetByName(QStringLiteral("Venus"));
+    c->SetSpeedFactor(1);
+    main->simulation().SetSimTime(MakeSimTime(2020, 1, 1, 0, 0, 0));
+    ASSERT_TRUE(main->LoadPosition(file));
+    EXPECT_EQ(c->SelectedTarget()->name(), QStringLiteral("Saturn"));
+    EXPECT_TRUE(c->lockOn()->isChecked());
+    EXPECT_EQ(main->simulation().ClockSpeed(), 300);
+    EXPECT_NEAR(main->simulation().camera().lastTickTime, ut, 0.1);
+    EXPECT_LT(scene::Length(main->simulation().camera().position - position), 1.0);
+    EXPECT_FALSE(main->LoadPosition(dir.filePath(QStringLiteral("missing.ov"))));
+    EXPECT_TRUE(prompter.calls.back().text.startsWith(
+        QStringLiteral("An error has prevented the position being restored.\nThe error returned to Orbivale was: ")));
+}
