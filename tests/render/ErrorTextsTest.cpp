@@ -23,3 +23,24 @@ TEST_F(ErrorTextsTest, TextsAndReport) {
               QStringLiteral("Error: DirectDraw received a pointer that was an invalid DIRECTDRAW object.\nOpenGL Error"));
     EXPECT_EQ(prompter.calls[1].text, QStringLiteral("Error: The file was not found.\nFailed to render universe"));
 }
+
+#include <QFile>
+
+#include "ObjectDump.h"
+#include "Scene.h"
+
+TEST_F(ErrorTextsTest, ObjectDumpListsEveryNamedObject) {
+    scene::Scene scene;
+    auto unnamed = scene.createMaterial(0);
+    auto light = scene.createLight(scene::LightType::Ambient, {0.1, 0.1, 0.1});
+    light->setName(scene::SceneName(QStringLiteral("Light:"), QStringLiteral("Ambient")));
+    const QString path = DumpObjects(scene);
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/DXDump.txt")));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("Frame: universe (Frame)"), QStringLiteral("Frame: camera (Frame)"),
+                                  QStringLiteral("<No name> class: Viewport"), QStringLiteral("<No name> class: Material"),
+                                  QStringLiteral("Light: Ambient (Light)")}));
+}

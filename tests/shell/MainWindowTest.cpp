@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, SavedPositionRoundTrip) {
     TViewScreenControls* c = main->controls();
     c->SelectTargetByName(QStringLiteral("Saturn"));
     c->lockOn()->setChecked(true);
-    c->SetSpeedFactor(300);
+    c->SetSpeedFactor(0);  // frozen, so that the saved instant is the restored one
     main->simulation().SetSimTime(MakeSimTime(2011, 4, 5, 6, 7, 8.25));
     const SimTime ut = main->simulation().camera().lastTickTime;
     const scene::Vec3 position = main->simulation().camera().position;
@@ -200,9 +200,21 @@ TEST_F(MainWindowTest, SavedPositionRoundTrip) {
     ASSERT_TRUE(main->LoadPosition(file));
     EXPECT_EQ(c->SelectedTarget()->name(), QStringLiteral("Saturn"));
     EXPECT_TRUE(c->lockOn()->isChecked());
-    EXPECT_EQ(main->simulation().ClockSpeed(), 300);
+    EXPECT_EQ(main->simulation().ClockSpeed(), 0);
+    EXPECT_TRUE(c->speedButton(0)->isChecked());
     EXPECT_NEAR(main->simulation().camera().lastTickTime, ut, 0.1);
     EXPECT_LT(scene::Length(main->simulation().camera().position - position), 1.0);
+    // Only the comment lines: the state stays, but lock-on goes; out-of-range values are held in.
+    QFile small(dir.filePath(QStringLiteral("small.ov")));
+    ASSERT_TRUE(small.open(QIODevice::WriteOnly));
+    small.write("# one\n# two\n# three\nSimSpeed=100000\nselect=Mars\nFPS=44\nRes=-3\n");
+    small.close();
+    ASSERT_TRUE(main->LoadPosition(small.fileName()));
+    EXPECT_FALSE(c->lockOn()->isChecked());
+    EXPECT_EQ(c->SelectedTarget()->name(), QStringLiteral("Saturn"));  // "select" is not "Select"
+    EXPECT_EQ(main->simulation().ClockSpeed(), 86400);
+    EXPECT_EQ(main->UpdateSpeedIndex(), 9);
+    EXPECT_EQ(main->ResolutionIndex(), 0);
     EXPECT_FALSE(main->LoadPosition(dir.filePath(QStringLiteral("missing.ov"))));
     EXPECT_TRUE(prompter.calls.back().text.startsWith(
         QStringLiteral("An error has prevented the position being restored.\nThe error returned to Orbivale was: ")));
