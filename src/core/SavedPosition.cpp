@@ -17,6 +17,11 @@ namespace {
 
 void Write(QSaveFile& f, const QString& line) { f.write(line.toUtf8()); }
 
+void SaveFailed(const QSaveFile& f) {
+    ShowErrorText(QStringLiteral("An error has prevented the position being saved.\nThe error returned to "
+                                 "Orbivale was: ") + f.errorString());
+}
+
 QString Trimmed(const QString& value) { return value.trimmed(); }
 
 }  // namespace
@@ -34,8 +39,7 @@ double LeadingNumber(const QString& value) {
 bool SavePosition(Simulation& sim, PositionWindows& windows, const QString& path) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        ShowErrorText(QStringLiteral("An error has prevented the position being saved.\nThe error returned to "
-                                     "Orbivale was: ") + f.errorString());
+        SaveFailed(f);
         return false;
     }
     const CameraState& cam = sim.camera();
@@ -68,8 +72,7 @@ bool SavePosition(Simulation& sim, PositionWindows& windows, const QString& path
         if (b->model.userModel)
             Write(f, FormatText("Body=%s,%s\n", qUtf8Printable(b->name()), qUtf8Printable(b->model.userModelText)));
     if (!f.commit()) {
-        ShowErrorText(QStringLiteral("An error has prevented the position being saved.\nThe error returned to "
-                                     "Orbivale was: ") + f.errorString());
+        SaveFailed(f);
         return false;
     }
     return true;

@@ -325,6 +325,23 @@ GlSceneRenderer::GpuTexture& GlSceneRenderer::textureFor(const scene::Texture& t
     return gpu;
 }
 
+void GlSceneRenderer::BindVertexAttributes(bool on) {
+    QOpenGLShaderProgram& p = meshProgram_;
+    const int pos = p.attributeLocation("aPos"), normal = p.attributeLocation("aNormal"), uv = p.attributeLocation("aUv");
+    if (!on) {
+        p.disableAttributeArray(pos);
+        p.disableAttributeArray(normal);
+        p.disableAttributeArray(uv);
+        return;
+    }
+    p.enableAttributeArray(pos);
+    p.enableAttributeArray(normal);
+    p.enableAttributeArray(uv);
+    glVertexAttribPointer(GLuint(pos), 3, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), nullptr);
+    glVertexAttribPointer(GLuint(normal), 3, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), reinterpret_cast<void*>(12));
+    glVertexAttribPointer(GLuint(uv), 2, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), reinterpret_cast<void*>(24));
+}
+
 bool GlSceneRenderer::groupTranslucent(const scene::Mesh::Group& g, bool mipmapFiltering) {
     if ((g.colour >> 24) != 0xFF) return true;
     return g.texture && textureFor(*g.texture, mipmapFiltering).translucent;
@@ -375,17 +392,9 @@ void GlSceneRenderer::drawMeshGroup(const scene::Mesh& mesh, int index, const QM
         p.setUniformValue("uTexture", 0);
     }
     glBindBuffer(GL_ARRAY_BUFFER, gpu.groups[std::size_t(index)].vbo);
-    const int pos = p.attributeLocation("aPos"), normal = p.attributeLocation("aNormal"), uv = p.attributeLocation("aUv");
-    p.enableAttributeArray(pos);
-    p.enableAttributeArray(normal);
-    p.enableAttributeArray(uv);
-    glVertexAttribPointer(GLuint(pos), 3, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), nullptr);
-    glVertexAttribPointer(GLuint(normal), 3, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), reinterpret_cast<void*>(12));
-    glVertexAttribPointer(GLuint(uv), 2, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), reinterpret_cast<void*>(24));
+    BindVertexAttributes(true);
     glDrawArrays(GL_TRIANGLES, 0, gpu.groups[std::size_t(index)].vertexCount);
-    p.disableAttributeArray(pos);
-    p.disableAttributeArray(normal);
-    p.disableAttributeArray(uv);
+    BindVertexAttributes(false);
 }
 
 void GlSceneRenderer::drawDecal(const scene::Texture& texture, const QMatrix4x4& toCamera) {
@@ -418,18 +427,10 @@ void GlSceneRenderer::drawDecal(const scene::Texture& texture, const QMatrix4x4&
     p.setUniformValue("uTexture", 0);
     glBindBuffer(GL_ARRAY_BUFFER, scratch_);
     glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad, GL_STREAM_DRAW);
-    const int pos = p.attributeLocation("aPos"), normal = p.attributeLocation("aNormal"), uv = p.attributeLocation("aUv");
-    p.enableAttributeArray(pos);
-    p.enableAttributeArray(normal);
-    p.enableAttributeArray(uv);
-    glVertexAttribPointer(GLuint(pos), 3, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), nullptr);
-    glVertexAttribPointer(GLuint(normal), 3, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), reinterpret_cast<void*>(12));
-    glVertexAttribPointer(GLuint(uv), 2, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), reinterpret_cast<void*>(24));
+    BindVertexAttributes(true);
     glBlendFunc(texture.decalTransparency() ? GL_ONE : GL_SRC_ALPHA, texture.decalTransparency() ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     glDrawArrays(GL_TRIANGLES, 0, 6);
-    p.disableAttributeArray(pos);
-    p.disableAttributeArray(normal);
-    p.disableAttributeArray(uv);
+    BindVertexAttributes(false);
 }
 
 void GlSceneRenderer::drawFrame(const scene::Frame& frame, const QMatrix4x4& toCamera, const scene::Scene& scene,

@@ -76,6 +76,8 @@ private:
     void evictUnused();
     void setProjection(const scene::Viewport& viewport);
     bool groupTranslucent(const scene::Mesh::Group& g, bool mipmapFiltering);
+    // Points the mesh program's attributes at the bound buffer of vertices (or lets them go).
+    void BindVertexAttributes(bool on);
 
     QOpenGLShaderProgram meshProgram_, flatProgram_, screenProgram_;
     QOpenGLVertexArrayObject vao_;
