@@ -376,7 +376,6 @@ bool TMDIContainer::CreateViewer() {
     const bool useOurTextures = settings_->readBool(QStringLiteral("DirectX"), QStringLiteral("UseOurTextures"), false);
     const bool drawPrimitives = settings_->readBool(QStringLiteral("DirectX"), QStringLiteral("StarsUseDrawPrim"), true);
     sim_ = std::make_unique<Simulation>(*settings_);
-    sim_->hooks().refreshCaption = nullptr;
     auto result = RenderDevice::Create(graphics_, sim_->scene(), *settings_);
     if (result.fatal || !result.device) return false;
     device_ = std::move(result.device);

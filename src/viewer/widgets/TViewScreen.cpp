@@ -70,6 +70,7 @@ TViewScreen::TViewScreen(Simulation& sim, Camera& camera, SettingsStore& setting
     viewport_->drawOverlay = [this](Surface& overlay) {
         stars_.SurfacePath(sim_.scene().viewport(), camera_.Forward(), overlay);
     };
+    viewport_->overlayWanted = [this] { return !stars_.useDrawPrimitives(); };
     connect(viewport_, &ViewportWidget::mouseReleased, this, &TViewScreen::MouseReleased);
     connect(viewport_, &ViewportWidget::mouseMoved, this, &TViewScreen::MouseMoved);
     connect(viewport_, &ViewportWidget::resized, this, &TViewScreen::Resized);

@@ -30,7 +30,7 @@ void ViewportWidget::paintGL() {
     renderer_.clear();
     ok_ = renderer_.render(scene_, settings);
     if (!ok_) error_ = renderer_.error();
-    if (drawOverlay) {
+    if (drawOverlay && (!overlayWanted || overlayWanted())) {
         Surface overlay(QImage(scene_.viewport().width(), scene_.viewport().height(),
                                QImage::Format_ARGB32_Premultiplied));
         overlay.image().fill(Qt::transparent);

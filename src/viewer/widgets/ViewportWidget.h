@@ -17,8 +17,10 @@ public:
     ~ViewportWidget() override;
 
     RenderSettings settings;
-    // Draws on a transparent picture laid over the rendered frame.
+    // Draws on a transparent picture laid over the rendered frame, when overlayWanted says so
+    // (the picture is only made then).
     std::function<void(Surface&)> drawOverlay;
+    std::function<bool()> overlayWanted;
     // False when the last frame failed.
     bool lastFrameOk() const { return ok_; }
     const QString& lastError() const { return error_; }
