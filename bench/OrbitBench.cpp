@@ -1,11 +1,11 @@
 #include <benchmark/benchmark.h>
 
-#include "ElementTable.h"
-#include "Kepler.h"
-#include "Luna.h"
-#include "Planetoid.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
+#include "core/ElementTable.h"
+#include "core/Kepler.h"
+#include "core/Luna.h"
+#include "core/Planetoid.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
 
 namespace {
 

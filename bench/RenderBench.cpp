@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "RenderWorld.h"
+#include "support/RenderWorld.h"
 
 namespace {
 

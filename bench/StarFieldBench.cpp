@@ -2,11 +2,11 @@
 
 #include <QGuiApplication>
 
-#include "Scene.h"
-#include "SettingsStore.h"
-#include "SkyData.h"
-#include "SkyMath.h"
-#include "StarFieldSurface.h"
+#include "scene/Scene.h"
+#include "core/SettingsStore.h"
+#include "sky/SkyData.h"
+#include "sky/SkyMath.h"
+#include "sky/StarFieldSurface.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include "Camera.h"
-#include "Services.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
+#include "viewer/Camera.h"
+#include "core/Services.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
 
 namespace {
 

@@ -6,15 +6,15 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "CommandLine.h"
-#include "Ephemeris.h"
-#include "Files.h"
-#include "OrbivaleApplication.h"
-#include "QtPrompter.h"
-#include "RenderDevice.h"
-#include "Services.h"
-#include "Snapshot.h"
-#include "TMDIContainer.h"
+#include "shell/CommandLine.h"
+#include "shell/Ephemeris.h"
+#include "core/Files.h"
+#include "shell/widgets/OrbivaleApplication.h"
+#include "shell/widgets/QtPrompter.h"
+#include "render/gl/RenderDevice.h"
+#include "core/Services.h"
+#include "shell/widgets/Snapshot.h"
+#include "shell/widgets/TMDIContainer.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "Angles.h"
+#include "core/Angles.h"
 
 #include <cmath>
 
-#include "Prompter.h"
+#include "core/Prompter.h"
 
 double Normalise360(double x) {
     // A huge negative angle would loop for ever; fmod brings it near zero with the same result.

@@ -1,4 +1,4 @@
-#include "Atmosphere.h"
+#include "core/Atmosphere.h"
 
 Atmosphere::Atmosphere(Simulation& sim, Body* parent, double thickness, std::uint32_t colour)
     : Body(sim, parent->name() + QStringLiteral("Atmos"), colour, 0), parent_(parent) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Body.h"
+#include "core/Body.h"
 
 // A translucent shell around its parent that goes wherever the parent goes.
 class Atmosphere : public Body {

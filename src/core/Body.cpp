@@ -1,15 +1,15 @@
-#include "Body.h"
+#include "core/Body.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Angles.h"
-#include "Files.h"
-#include "Kepler.h"
-#include "Log.h"
-#include "Prompter.h"
-#include "Services.h"
-#include "Simulation.h"
+#include "core/Angles.h"
+#include "core/Files.h"
+#include "core/Kepler.h"
+#include "core/Log.h"
+#include "core/Prompter.h"
+#include "core/Services.h"
+#include "core/Simulation.h"
 
 Body::Body(Simulation& sim, const QString& name, std::uint32_t colour, double tilt)
     : sim_(sim), orbitPath_(360), name_(name) {

@@ -6,13 +6,13 @@
 #include <memory>
 #include <vector>
 
-#include "BodyPosition.h"
-#include "Frame.h"
-#include "Material.h"
-#include "Mesh.h"
-#include "OrbitalElements.h"
-#include "SimTime.h"
-#include "Tweener.h"
+#include "core/BodyPosition.h"
+#include "scene/Frame.h"
+#include "scene/Material.h"
+#include "scene/Mesh.h"
+#include "core/OrbitalElements.h"
+#include "core/SimTime.h"
+#include "core/Tweener.h"
 
 class Simulation;
 

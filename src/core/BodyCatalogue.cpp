@@ -1,4 +1,4 @@
-#include "BodyCatalogue.h"
+#include "core/BodyCatalogue.h"
 
 namespace BodyCatalogue {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ElementTable.h"
+#include "core/ElementTable.h"
 
 // What the orbit records leave out: names, sizes and colours (0x00BBGGRR).
 struct PlanetInfo {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Vector.h"
+#include "scene/Vector.h"
 
 constexpr double kSceneScale = 0.004;  // scene units per km (250 km a unit)
 constexpr double kKmPerSceneUnit = 250.0;

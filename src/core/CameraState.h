@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "SimTime.h"
-#include "Vector.h"
+#include "core/SimTime.h"
+#include "scene/Vector.h"
 
 class Body;
 

@@ -1,9 +1,9 @@
-#include "Clock.h"
+#include "core/Clock.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "Text.h"
+#include "core/Text.h"
 
 namespace {
 std::int64_t Trunc(double v) {

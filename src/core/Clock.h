@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "SimTime.h"
+#include "core/SimTime.h"
 
 // Maps the wall clock to simulated time: sim = base + offset + (wall - base) * speed. Base
 // and offset keep their fractions, so that neither setting the time nor changing the speed

@@ -1,4 +1,4 @@
-#include "ElementTable.h"
+#include "core/ElementTable.h"
 
 namespace {
 

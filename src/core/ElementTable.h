@@ -3,8 +3,8 @@
 #include <array>
 #include <span>
 
-#include "OrbitalElements.h"
-#include "SimTime.h"
+#include "core/OrbitalElements.h"
+#include "core/SimTime.h"
 
 // The orbit records: the nine planets Mercury to Pluto, an all-zero record, the Earth's
 // Moon, then 61 moon records grouped by parent (Mars 2, Jupiter 16, Saturn 18, Uranus 15,

@@ -1,14 +1,14 @@
-#include "Files.h"
+#include "core/Files.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QtEndian>
 
-#include "Prompter.h"
-#include "Services.h"
-#include "Text.h"
-#include "Version.h"
+#include "core/Prompter.h"
+#include "core/Services.h"
+#include "core/Text.h"
+#include "core/Version.h"
 
 bool FileExists(const QString& name) { return QFileInfo::exists(name); }
 

@@ -1,8 +1,8 @@
-#include "Kepler.h"
+#include "core/Kepler.h"
 
 #include <cmath>
 
-#include "Angles.h"
+#include "core/Angles.h"
 
 scene::Vec3 KeplerPosition(SimTime t, SimTime epoch, const OrbitalElements& el) {
     const double d = (t - epoch) / 86400.0;

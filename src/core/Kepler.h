@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OrbitalElements.h"
-#include "SimTime.h"
-#include "Vector.h"
+#include "core/OrbitalElements.h"
+#include "core/SimTime.h"
+#include "scene/Vector.h"
 
 // Ecliptic position (units of a) from Keplerian elements, with a three-term equation of
 // the centre.

@@ -1,12 +1,12 @@
-#include "Log.h"
+#include "core/Log.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
 #include <cstdarg>
 
-#include "Services.h"
-#include "Text.h"
+#include "core/Services.h"
+#include "core/Text.h"
 
 void LogText(const QString& line) {
     Services& s = Services::instance();

@@ -1,6 +1,6 @@
-#include "Luna.h"
+#include "core/Luna.h"
 
-#include "Kepler.h"
+#include "core/Kepler.h"
 
 void Luna::PositionFromElements(SimTime t, SimTime, const OrbitalElements&, BodyPosition& out) {
     out.set(LunarPosition(t));

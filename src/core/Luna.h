@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Moon.h"
+#include "core/Moon.h"
 
 // The Earth's Moon, placed by its own analytic theory and always facing the Earth.
 class Luna : public Moon {

@@ -1,4 +1,4 @@
-#include "Moon.h"
+#include "core/Moon.h"
 
 Moon::Moon(Simulation& sim, const QString& name, std::uint32_t colour, double rx, double ry,
            double rz, const OrbitalElements& elements, Body* parent)

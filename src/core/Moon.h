@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Planetoid.h"
+#include "core/Planetoid.h"
 
 // A moon on an orbit about its parent, laid in the parent's equatorial plane. A moon whose
 // spin equals its orbital motion keeps one face to its parent.

@@ -1,7 +1,7 @@
-#include "PlanetEarth.h"
+#include "core/PlanetEarth.h"
 
-#include "Angles.h"
-#include "Simulation.h"
+#include "core/Angles.h"
+#include "core/Simulation.h"
 
 void PlanetEarth::Initialise() {
     Planetoid::Initialise();

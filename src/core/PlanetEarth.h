@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Planetoid.h"
+#include "core/Planetoid.h"
 
 // The Earth: a planet whose spin starts from a known orientation, so that the right side
 // faces the Sun at any time.

@@ -1,6 +1,6 @@
-#include "Planetoid.h"
+#include "core/Planetoid.h"
 
-#include "Simulation.h"
+#include "core/Simulation.h"
 
 Planetoid::Planetoid(Simulation& sim, const QString& name, std::uint32_t colour,
                      double equatorialRadius, double polarRadius, const OrbitalElements& elements)

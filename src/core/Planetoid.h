@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Body.h"
+#include "core/Body.h"
 
 // A planet on a heliocentric orbit.
 class Planetoid : public Body {

@@ -1,10 +1,10 @@
-#include "Prompter.h"
+#include "core/Prompter.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-#include "Services.h"
-#include "Text.h"
+#include "core/Services.h"
+#include "core/Text.h"
 
 MessageResult ConsolePrompter::show(const QString& caption, const QString& text,
                                     MessageButtons buttons, MessageIcon) {

@@ -1,4 +1,4 @@
-#include "Rings.h"
+#include "core/Rings.h"
 
 namespace {
 // The rings are a few tens of metres thick; the model is flat.

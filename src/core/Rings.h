@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Body.h"
+#include "core/Body.h"
 
 // A planet's ring system: a flat annulus in the planet's equatorial plane, centred on it.
 class Rings : public Body {

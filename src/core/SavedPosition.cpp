@@ -1,4 +1,4 @@
-#include "SavedPosition.h"
+#include "core/SavedPosition.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -7,11 +7,11 @@
 #include <QSaveFile>
 #include <cmath>
 
-#include "Body.h"
-#include "Files.h"
-#include "Prompter.h"
-#include "Simulation.h"
-#include "Text.h"
+#include "core/Body.h"
+#include "core/Files.h"
+#include "core/Prompter.h"
+#include "core/Simulation.h"
+#include "core/Text.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "Vector.h"
+#include "scene/Vector.h"
 
 class Body;
 class Simulation;

@@ -1,10 +1,10 @@
-#include "Services.h"
+#include "core/Services.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "Text.h"
+#include "core/Text.h"
 
 Services& Services::instance() {
     static Services services;

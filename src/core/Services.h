@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "Prompter.h"
+#include "core/Prompter.h"
 
 // A receiver of system-log lines, registered by the window that shows them.
 class LogSink {

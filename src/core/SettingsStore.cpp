@@ -1,6 +1,6 @@
-#include "SettingsStore.h"
+#include "core/SettingsStore.h"
 
-#include "Numbers.h"
+#include "core/Numbers.h"
 
 namespace {
 QString Path(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }

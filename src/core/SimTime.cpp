@@ -1,4 +1,4 @@
-#include "SimTime.h"
+#include "core/SimTime.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "Simulation.h"
+#include "core/Simulation.h"
 
 #include <QDate>
 #include <QFile>
@@ -6,17 +6,17 @@
 #include <QTime>
 #include <algorithm>
 
-#include "Atmosphere.h"
-#include "Body.h"
-#include "BodyCatalogue.h"
-#include "Log.h"
-#include "Luna.h"
-#include "Moon.h"
-#include "PlanetEarth.h"
-#include "Planetoid.h"
-#include "Rings.h"
-#include "Services.h"
-#include "SettingsStore.h"
+#include "core/Atmosphere.h"
+#include "core/Body.h"
+#include "core/BodyCatalogue.h"
+#include "core/Log.h"
+#include "core/Luna.h"
+#include "core/Moon.h"
+#include "core/PlanetEarth.h"
+#include "core/Planetoid.h"
+#include "core/Rings.h"
+#include "core/Services.h"
+#include "core/SettingsStore.h"
 
 namespace {
 const QString kSimulation = QStringLiteral("Simulation");

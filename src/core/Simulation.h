@@ -6,12 +6,12 @@
 #include <memory>
 #include <vector>
 
-#include "CameraState.h"
-#include "Clock.h"
-#include "ElementTable.h"
-#include "ModelManager.h"
-#include "Scene.h"
-#include "SimTime.h"
+#include "core/CameraState.h"
+#include "core/Clock.h"
+#include "core/ElementTable.h"
+#include "core/ModelManager.h"
+#include "scene/Scene.h"
+#include "core/SimTime.h"
 
 class Body;
 class SettingsStore;

@@ -1,4 +1,4 @@
-#include "Tweener.h"
+#include "core/Tweener.h"
 
 bool Tweener::lookup(SimTime t, scene::Vec3& out) const {
     if (!(t0_ <= t && t <= t1_) || t1_ == t0_) return false;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimTime.h"
-#include "Vector.h"
+#include "core/SimTime.h"
+#include "scene/Vector.h"
 
 // A short-lived linear interpolation of a body's orbit over a 100-second window, so that
 // frame-by-frame positions cost an interpolation instead of a full orbit computation.

@@ -1,7 +1,7 @@
-#include "WindowPlacement.h"
+#include "core/WindowPlacement.h"
 
-#include "Numbers.h"
-#include "SettingsStore.h"
+#include "core/Numbers.h"
+#include "core/SettingsStore.h"
 
 void SaveWindowPlacement(const PlacementWindow& window, SettingsStore& store,
                          const QString& section, bool withSize) {

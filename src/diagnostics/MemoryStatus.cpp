@@ -1,8 +1,8 @@
-#include "MemoryStatus.h"
+#include "diagnostics/MemoryStatus.h"
 
 #include <QFile>
 
-#include "Text.h"
+#include "core/Text.h"
 
 MemoryStatus ReadMemoryStatus(const QString& path) {
     MemoryStatus m;

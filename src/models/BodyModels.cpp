@@ -1,18 +1,18 @@
-#include "BodyModels.h"
+#include "models/BodyModels.h"
 
 #include <QImage>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 
-#include "Body.h"
-#include "Files.h"
-#include "Log.h"
-#include "MediaFiles.h"
-#include "Rings.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
-#include "TextureLoader.h"
+#include "core/Body.h"
+#include "core/Files.h"
+#include "core/Log.h"
+#include "render/MediaFiles.h"
+#include "core/Rings.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
+#include "render/TextureLoader.h"
 
 BodyModels::BodyModels(Simulation& sim, TextureDevice& device, DefaultMeshes& meshes)
     : sim_(sim), device_(device), meshes_(meshes) {

@@ -3,9 +3,9 @@
 #include <QString>
 #include <vector>
 
-#include "DefaultMeshes.h"
-#include "ModelManager.h"
-#include "TextureDevice.h"
+#include "models/DefaultMeshes.h"
+#include "core/ModelManager.h"
+#include "render/TextureDevice.h"
 
 class Body;
 class Simulation;

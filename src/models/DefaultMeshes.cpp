@@ -1,15 +1,15 @@
-#include "DefaultMeshes.h"
+#include "models/DefaultMeshes.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
 
-#include "Files.h"
-#include "Log.h"
-#include "MediaFiles.h"
-#include "Prompter.h"
-#include "Services.h"
-#include "TextureLoader.h"
+#include "core/Files.h"
+#include "core/Log.h"
+#include "render/MediaFiles.h"
+#include "core/Prompter.h"
+#include "core/Services.h"
+#include "render/TextureLoader.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "SphereMesh.h"
-#include "TextureDevice.h"
+#include "models/SphereMesh.h"
+#include "render/TextureDevice.h"
 
 // The sphere meshes built once at start-up; bodies always get clones of them.
 class DefaultMeshes {

@@ -1,12 +1,12 @@
 #include <QFile>
 #include <numeric>
 
-#include "DefaultMeshes.h"
-#include "ErrorTexts.h"
-#include "MediaFiles.h"
-#include "ObjMesh.h"
-#include "Prompter.h"
-#include "Text.h"
+#include "models/DefaultMeshes.h"
+#include "render/ErrorTexts.h"
+#include "render/MediaFiles.h"
+#include "models/ObjMesh.h"
+#include "core/Prompter.h"
+#include "core/Text.h"
 
 namespace {
 constexpr std::uint32_t kBadFile = 0x88760314;  // D3DRMERR_BADFILE

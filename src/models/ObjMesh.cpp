@@ -1,4 +1,4 @@
-#include "ObjMesh.h"
+#include "models/ObjMesh.h"
 
 #include <QList>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "Mesh.h"
+#include "scene/Mesh.h"
 
 // A Wavefront OBJ mesh as triangles: positions, normals and texture coordinates per vertex.
 struct ObjMesh {

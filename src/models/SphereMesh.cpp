@@ -1,11 +1,11 @@
-#include "SphereMesh.h"
+#include "models/SphereMesh.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <vector>
 
-#include "Log.h"
+#include "core/Log.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <memory>
 
-#include "Mesh.h"
-#include "Scene.h"
+#include "scene/Mesh.h"
+#include "scene/Scene.h"
 
 // A mesh handed to a body as its model; it holds one reference to the mesh.
 struct SphereMesh {

@@ -1,9 +1,9 @@
-#include "ErrorTexts.h"
+#include "render/ErrorTexts.h"
 
 #include <QHash>
 
-#include "Prompter.h"
-#include "Text.h"
+#include "core/Prompter.h"
+#include "core/Text.h"
 
 namespace {
 struct CodeText {

@@ -1,4 +1,4 @@
-#include "GraphicsSystem.h"
+#include "render/GraphicsSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,8 +6,8 @@
 #include <QProcess>
 #include <cstdlib>
 
-#include "RendererNames.h"
-#include "SettingsStore.h"
+#include "render/RendererNames.h"
+#include "core/SettingsStore.h"
 
 const QString GraphicsSystem::kSoftwareDescription = QStringLiteral(ORBIVALE_SOFTWARE_RENDERER_DESCRIPTION);
 const QString GraphicsSystem::kSoftwareName = QStringLiteral(ORBIVALE_SOFTWARE_RENDERER_NAME);

@@ -1,7 +1,7 @@
-#include "MediaFiles.h"
+#include "render/MediaFiles.h"
 
-#include "Files.h"
-#include "Services.h"
+#include "core/Files.h"
+#include "core/Services.h"
 
 QString MediaPath(const QString& name) { return Services::instance().mediaDirectory() + name; }
 

@@ -1,10 +1,10 @@
-#include "ObjectDump.h"
+#include "render/ObjectDump.h"
 
 #include <QSaveFile>
 
-#include "Scene.h"
-#include "Services.h"
-#include "Text.h"
+#include "scene/Scene.h"
+#include "core/Services.h"
+#include "core/Text.h"
 
 QString DumpObjects(const scene::Scene& scene) {
     const QString path = Services::instance().userDataDirectory() + QStringLiteral("/DXDump.txt");

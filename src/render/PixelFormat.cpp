@@ -1,8 +1,8 @@
-#include "PixelFormat.h"
+#include "render/PixelFormat.h"
 
 #include <bit>
 
-#include "Numbers.h"
+#include "core/Numbers.h"
 
 int PixelFormat::alphaBits() const { return (flags & AlphaPixels) ? std::popcount(aMask) : 0; }
 

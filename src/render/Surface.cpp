@@ -1,12 +1,12 @@
-#include "Surface.h"
+#include "render/Surface.h"
 
 #include <QSaveFile>
 #include <bit>
 #include <cmath>
 #include <cstring>
 
-#include "Log.h"
-#include "Prompter.h"
+#include "core/Log.h"
+#include "core/Prompter.h"
 
 Surface::Surface(const PixelFormat& format, int width, int height) : format_(format) {
     if (width <= 0 || height <= 0 || width > 32768 || height > 32768) {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "PixelFormat.h"
+#include "render/PixelFormat.h"
 
 // A 2D picture that can be drawn on in two ways: through a painter ("device-context mode")
 // or by direct access to its locked pixel memory ("direct mode").

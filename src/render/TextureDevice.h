@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "PixelFormat.h"
+#include "render/PixelFormat.h"
 
 namespace scene {
 class Scene;

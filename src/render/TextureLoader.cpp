@@ -1,14 +1,14 @@
-#include "TextureLoader.h"
+#include "render/TextureLoader.h"
 
 #include <QPainter>
 #include <cstring>
 
-#include "Files.h"
-#include "Log.h"
-#include "Numbers.h"
-#include "Prompter.h"
-#include "Scene.h"
-#include "Services.h"
+#include "core/Files.h"
+#include "core/Log.h"
+#include "core/Numbers.h"
+#include "core/Prompter.h"
+#include "scene/Scene.h"
+#include "core/Services.h"
 
 std::vector<PixelFormat> OpenGlTextureFormats() {
     return {PixelFormat::Argb8888(), PixelFormat::Xrgb8888(), PixelFormat::Rgb565(),

@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "Surface.h"
-#include "TextureDevice.h"
-#include "Texture.h"
+#include "render/Surface.h"
+#include "render/TextureDevice.h"
+#include "scene/Texture.h"
 
 // A texture surface of b bits with a alpha bits in the best format the device takes; a null
 // surface when it takes none.

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "SimTime.h"
+#include "core/SimTime.h"
 
 // What the user asked for on the command line.
 struct CommandLine {

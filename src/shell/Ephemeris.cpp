@@ -1,8 +1,8 @@
-#include "Ephemeris.h"
+#include "shell/Ephemeris.h"
 
-#include "Body.h"
-#include "Simulation.h"
-#include "Text.h"
+#include "core/Body.h"
+#include "core/Simulation.h"
+#include "core/Text.h"
 
 void WriteEphemeris(const Simulation& sim, QTextStream& out) {
     out << "name,kind,x_km,y_km,z_km\n";
@@ -14,9 +14,9 @@ void WriteEphemeris(const Simulation& sim, QTextStream& out) {
     out.flush();
 }
 
-#include "CommandLine.h"
-#include "SettingsStore.h"
-#include "StartupPaths.h"
+#include "shell/CommandLine.h"
+#include "core/SettingsStore.h"
+#include "shell/StartupPaths.h"
 
 void ApplyCommandLineClock(Simulation& sim, const CommandLine& cl) {
     // A given instant with no speed freezes the clock, so the output is reproducible.

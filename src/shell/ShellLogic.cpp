@@ -1,9 +1,9 @@
-#include "ShellLogic.h"
+#include "shell/ShellLogic.h"
 
-#include "Log.h"
-#include "Prompter.h"
-#include "RendererNames.h"
-#include "SettingsStore.h"
+#include "core/Log.h"
+#include "core/Prompter.h"
+#include "render/RendererNames.h"
+#include "core/SettingsStore.h"
 
 namespace ShellLogic {
 

@@ -1,9 +1,9 @@
-#include "StartupPaths.h"
+#include "shell/StartupPaths.h"
 
 #include <QFileInfo>
 
-#include "Services.h"
-#include "SettingsStore.h"
+#include "core/Services.h"
+#include "core/SettingsStore.h"
 
 void SetUpFolders(const SettingsStore& settings) {
     Services& s = Services::instance();

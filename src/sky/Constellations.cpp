@@ -1,11 +1,11 @@
-#include "Constellations.h"
+#include "sky/Constellations.h"
 
 #include <QFile>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-#include "SkyMath.h"
+#include "sky/SkyMath.h"
 
 namespace sky {
 

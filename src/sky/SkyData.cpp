@@ -1,8 +1,8 @@
-#include "SkyData.h"
+#include "sky/SkyData.h"
 
 #include <algorithm>
 
-#include "SettingsStore.h"
+#include "core/SettingsStore.h"
 
 namespace sky {
 

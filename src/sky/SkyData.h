@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "Constellations.h"
-#include "StarCatalogue.h"
+#include "sky/Constellations.h"
+#include "sky/StarCatalogue.h"
 
 class SettingsStore;
 

@@ -1,4 +1,4 @@
-#include "SkyMath.h"
+#include "sky/SkyMath.h"
 
 #include <algorithm>
 #include <cmath>

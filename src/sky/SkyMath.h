@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "Vector.h"
+#include "scene/Vector.h"
 
 namespace sky {
 

@@ -1,4 +1,4 @@
-#include "StarCatalogue.h"
+#include "sky/StarCatalogue.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "SkyMath.h"
+#include "sky/SkyMath.h"
 
 namespace sky {
 

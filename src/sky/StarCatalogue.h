@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "Vector.h"
+#include "scene/Vector.h"
 
 namespace sky {
 

@@ -1,4 +1,4 @@
-#include "StarField.h"
+#include "sky/StarField.h"
 
 #include <algorithm>
 #include <cmath>

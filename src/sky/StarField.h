@@ -5,12 +5,12 @@
 #include <functional>
 #include <vector>
 
-#include "Constellations.h"
-#include "Image.h"
-#include "SkyMath.h"
-#include "StarCatalogue.h"
-#include "UserVisual.h"
-#include "Viewport.h"
+#include "sky/Constellations.h"
+#include "scene/Image.h"
+#include "sky/SkyMath.h"
+#include "sky/StarCatalogue.h"
+#include "scene/UserVisual.h"
+#include "scene/Viewport.h"
 
 namespace sky {
 

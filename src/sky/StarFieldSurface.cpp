@@ -1,9 +1,9 @@
-#include "StarFieldSurface.h"
+#include "sky/StarFieldSurface.h"
 
 #include <QPainter>
 #include <cmath>
 
-#include "Services.h"
+#include "core/Services.h"
 
 namespace sky {
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "StarField.h"
-#include "Surface.h"
+#include "sky/StarField.h"
+#include "render/Surface.h"
 
 namespace sky {
 

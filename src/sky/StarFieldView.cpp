@@ -1,4 +1,4 @@
-#include "StarFieldView.h"
+#include "sky/StarFieldView.h"
 
 StarFieldView::StarFieldView(sky::SkyData& sky, QString mediaDirectory)
     : sky_(sky), field_(sky.catalogue, sky.constellations), media_(std::move(mediaDirectory)) {

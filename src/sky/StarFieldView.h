@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "SkyData.h"
-#include "StarField.h"
-#include "StarFieldSurface.h"
+#include "sky/SkyData.h"
+#include "sky/StarField.h"
+#include "sky/StarFieldSurface.h"
 
 // The star field as the 3D view draws it: through the renderer's primitives while the scene
 // renders ("StarsUseDrawPrim" on), or onto the finished picture afterwards (off).

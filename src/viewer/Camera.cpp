@@ -1,10 +1,10 @@
-#include "Camera.h"
+#include "viewer/Camera.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Body.h"
-#include "Numbers.h"
+#include "core/Body.h"
+#include "core/Numbers.h"
 
 Camera::Camera(Simulation& sim, CameraControls& controls) : sim_(sim), controls_(controls) {
     sim_.setCameraTicker(this);

@@ -3,8 +3,8 @@
 #include <array>
 #include <functional>
 
-#include "CameraControls.h"
-#include "Simulation.h"
+#include "viewer/CameraControls.h"
+#include "core/Simulation.h"
 
 // Where the camera can be sent relative to a body.
 enum class Where { SunnySide = 0, DarkSide, Above, Below, AboveAxis, BelowAxis, Centre, HoldPosition };

@@ -1,10 +1,10 @@
-#include "ControlsLogic.h"
+#include "viewer/ControlsLogic.h"
 
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
 
-#include "Body.h"
+#include "core/Body.h"
 
 namespace ControlsLogic {
 

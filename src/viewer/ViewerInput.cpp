@@ -1,10 +1,10 @@
-#include "ViewerInput.h"
+#include "viewer/ViewerInput.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "Text.h"
+#include "core/Text.h"
 
 namespace ViewerInput {
 

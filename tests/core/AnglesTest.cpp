@@ -1,8 +1,8 @@
 #include <cmath>
 #include <limits>
 
-#include "Angles.h"
-#include "TestSupport.h"
+#include "core/Angles.h"
+#include "support/TestSupport.h"
 
 class AnglesTest : public ServicesTest {};
 

@@ -1,15 +1,15 @@
 #include <cmath>
 
-#include "Angles.h"
-#include "Atmosphere.h"
-#include "ElementTable.h"
-#include "Luna.h"
-#include "Moon.h"
-#include "PlanetEarth.h"
-#include "Planetoid.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
-#include "TestSupport.h"
+#include "core/Angles.h"
+#include "core/Atmosphere.h"
+#include "core/ElementTable.h"
+#include "core/Luna.h"
+#include "core/Moon.h"
+#include "core/PlanetEarth.h"
+#include "core/Planetoid.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
+#include "support/TestSupport.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Clock.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
-#include "TestSupport.h"
+#include "core/Clock.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
+#include "support/TestSupport.h"
 
 TEST(Clock, SpeedChangesKeepTimeContinuous) {
     SimTime wall = 1000.25;

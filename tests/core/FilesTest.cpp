@@ -4,10 +4,10 @@
 #include <cmath>
 #include <vector>
 
-#include "Bitmaps.h"
-#include "ControlHelpers.h"
-#include "Files.h"
-#include "TestSupport.h"
+#include "support/Bitmaps.h"
+#include "support/ControlHelpers.h"
+#include "core/Files.h"
+#include "support/TestSupport.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include "Log.h"
-#include "TestSupport.h"
+#include "core/Log.h"
+#include "support/TestSupport.h"
 
 namespace {
 struct Sink : LogSink {

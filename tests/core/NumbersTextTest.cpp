@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Files.h"
-#include "Numbers.h"
-#include "Text.h"
+#include "core/Files.h"
+#include "core/Numbers.h"
+#include "core/Text.h"
 
 TEST(Numbers, ClampBitsAndColours) {
     EXPECT_EQ(Clamp(5, 3, 4), 4);  // the minimum wins when the bounds cross

@@ -1,9 +1,9 @@
 #include <cmath>
 
-#include "Angles.h"
-#include "ElementTable.h"
-#include "Kepler.h"
-#include "TestSupport.h"
+#include "core/Angles.h"
+#include "core/ElementTable.h"
+#include "core/Kepler.h"
+#include "support/TestSupport.h"
 
 TEST(Kepler, EarthWorkedExample) {
     const OrbitalElements& earth = ElementTable::Planets()[ElementTable::kEarth];

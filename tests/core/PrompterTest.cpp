@@ -1,5 +1,5 @@
-#include "Prompter.h"
-#include "TestSupport.h"
+#include "core/Prompter.h"
+#include "support/TestSupport.h"
 
 class PrompterTest : public ServicesTest {};
 

@@ -1,8 +1,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "SettingsStore.h"
-#include "TestSupport.h"
+#include "core/SettingsStore.h"
+#include "support/TestSupport.h"
 
 namespace {
 void ExerciseStore(SettingsStore& s) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SimTime.h"
+#include "core/SimTime.h"
 
 TEST(SimTime, MakeSimTimeWorkedExamples) {
     EXPECT_EQ(MakeSimTime(1980, 1, 1, 0, 0, 0), 0.0);

@@ -1,12 +1,12 @@
 #include <QFile>
 
-#include "Atmosphere.h"
-#include "Body.h"
-#include "Moon.h"
-#include "Rings.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
-#include "TestSupport.h"
+#include "core/Atmosphere.h"
+#include "core/Body.h"
+#include "core/Moon.h"
+#include "core/Rings.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
+#include "support/TestSupport.h"
 
 namespace {
 

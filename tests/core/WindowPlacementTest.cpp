@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "SettingsStore.h"
-#include "WindowPlacement.h"
+#include "core/SettingsStore.h"
+#include "core/WindowPlacement.h"
 
 namespace {
 struct FakeWindow : PlacementWindow {

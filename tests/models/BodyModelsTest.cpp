@@ -1,11 +1,11 @@
 #include <QImage>
 
-#include "Body.h"
-#include "BodyModels.h"
-#include "FakeDevice.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
-#include "TestSupport.h"
+#include "core/Body.h"
+#include "models/BodyModels.h"
+#include "support/FakeDevice.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
+#include "support/TestSupport.h"
 
 TEST(ModelChoice, LevelsAndTextureIndices) {
     EXPECT_EQ(BodyModels::DetailLevelFor(300), 0);

@@ -1,5 +1,5 @@
-#include "ObjMesh.h"
-#include "TestSupport.h"
+#include "models/ObjMesh.h"
+#include "support/TestSupport.h"
 
 TEST(ObjMesh, ReadsFacesAndSkipsBadInput) {
     const auto quad = ParseObj(

@@ -1,11 +1,11 @@
 #include <QImage>
 #include <cmath>
 
-#include "DefaultMeshes.h"
-#include "FakeDevice.h"
-#include "Services.h"
-#include "SphereMesh.h"
-#include "TestSupport.h"
+#include "models/DefaultMeshes.h"
+#include "support/FakeDevice.h"
+#include "core/Services.h"
+#include "models/SphereMesh.h"
+#include "support/TestSupport.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "ErrorTexts.h"
-#include "TestSupport.h"
+#include "render/ErrorTexts.h"
+#include "support/TestSupport.h"
 
 class ErrorTextsTest : public ServicesTest {};
 
@@ -26,8 +26,8 @@ TEST_F(ErrorTextsTest, TextsAndReport) {
 
 #include <QFile>
 
-#include "ObjectDump.h"
-#include "Scene.h"
+#include "render/ObjectDump.h"
+#include "scene/Scene.h"
 
 TEST_F(ErrorTextsTest, ObjectDumpListsEveryNamedObject) {
     scene::Scene scene;

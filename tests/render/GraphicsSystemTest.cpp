@@ -1,6 +1,6 @@
-#include "GraphicsSystem.h"
-#include "SettingsStore.h"
-#include "TestSupport.h"
+#include "render/GraphicsSystem.h"
+#include "core/SettingsStore.h"
+#include "support/TestSupport.h"
 
 namespace {
 GraphicsSystem::Probe Machine(bool hardware, bool software) {

@@ -1,11 +1,11 @@
 #include <QTemporaryDir>
 
-#include "Files.h"
-#include "PixelFormat.h"
-#include "Scene.h"
-#include "Surface.h"
-#include "TestSupport.h"
-#include "TextureLoader.h"
+#include "core/Files.h"
+#include "render/PixelFormat.h"
+#include "scene/Scene.h"
+#include "render/Surface.h"
+#include "support/TestSupport.h"
+#include "render/TextureLoader.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "CommandLine.h"
-#include "TestSupport.h"
+#include "shell/CommandLine.h"
+#include "support/TestSupport.h"
 
 namespace {
 

@@ -11,14 +11,14 @@
 #include <QSlider>
 #include <QTreeWidget>
 
-#include "Body.h"
-#include "Log.h"
-#include "SettingsStore.h"
-#include "TDebugWindow.h"
-#include "TMDIContainer.h"
-#include "TViewScreen.h"
-#include "TViewScreenControls.h"
-#include "TestSupport.h"
+#include "core/Body.h"
+#include "core/Log.h"
+#include "core/SettingsStore.h"
+#include "diagnostics/widgets/TDebugWindow.h"
+#include "shell/widgets/TMDIContainer.h"
+#include "viewer/widgets/TViewScreen.h"
+#include "viewer/widgets/TViewScreenControls.h"
+#include "support/TestSupport.h"
 
 namespace {
 

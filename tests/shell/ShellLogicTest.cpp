@@ -1,6 +1,6 @@
-#include "SettingsStore.h"
-#include "ShellLogic.h"
-#include "TestSupport.h"
+#include "core/SettingsStore.h"
+#include "shell/ShellLogic.h"
+#include "support/TestSupport.h"
 
 using namespace ShellLogic;
 

@@ -1,9 +1,9 @@
 #include <vector>
 
-#include "Constellations.h"
-#include "SkyMath.h"
-#include "StarCatalogue.h"
-#include "TestSupport.h"
+#include "sky/Constellations.h"
+#include "sky/SkyMath.h"
+#include "sky/StarCatalogue.h"
+#include "support/TestSupport.h"
 
 using namespace sky;
 

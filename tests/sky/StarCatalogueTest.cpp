@@ -1,9 +1,9 @@
 #include <QFile>
 
-#include "SettingsStore.h"
-#include "SkyData.h"
-#include "SkyMath.h"
-#include "TestSupport.h"
+#include "core/SettingsStore.h"
+#include "sky/SkyData.h"
+#include "sky/SkyMath.h"
+#include "support/TestSupport.h"
 
 using namespace sky;
 

@@ -1,10 +1,10 @@
 #include <QImage>
 #include <cmath>
 
-#include "RenderWorld.h"
-#include "SkyData.h"
-#include "SkyMath.h"
-#include "TestSupport.h"
+#include "support/RenderWorld.h"
+#include "sky/SkyData.h"
+#include "sky/SkyMath.h"
+#include "support/TestSupport.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <cstring>
 
-#include "RenderDevice.h"
-#include "TestSupport.h"
+#include "render/gl/RenderDevice.h"
+#include "support/TestSupport.h"
 
 // For tests that draw: a widget application on the display the test runs on (Xvfb in CI).
 // Listing the tests needs no display.

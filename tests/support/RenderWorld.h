@@ -3,16 +3,16 @@
 #include <QImage>
 #include <memory>
 
-#include "BodyModels.h"
-#include "Camera.h"
-#include "DefaultMeshes.h"
-#include "GraphicsSystem.h"
-#include "RenderDevice.h"
-#include "Services.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
-#include "StarFieldView.h"
-#include "Surface.h"
+#include "models/BodyModels.h"
+#include "viewer/Camera.h"
+#include "models/DefaultMeshes.h"
+#include "render/GraphicsSystem.h"
+#include "render/gl/RenderDevice.h"
+#include "core/Services.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
+#include "sky/StarFieldView.h"
+#include "render/Surface.h"
 
 // The whole solar system with real maps, a camera and a render device drawing offscreen.
 struct RenderWorld {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 // Tests never touch the user's own files: the XDG folders point into a private temporary
 // folder for the whole run.

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <vector>
 
-#include "Prompter.h"
-#include "Services.h"
+#include "core/Prompter.h"
+#include "core/Services.h"
 
 void PrepareTestEnvironment(const QString& root);
 

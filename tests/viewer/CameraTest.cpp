@@ -1,10 +1,10 @@
 #include <cmath>
 
-#include "Body.h"
-#include "Camera.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
-#include "TestSupport.h"
+#include "core/Body.h"
+#include "viewer/Camera.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
+#include "support/TestSupport.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <cmath>
 
-#include "Body.h"
-#include "ControlsLogic.h"
-#include "SettingsStore.h"
-#include "Simulation.h"
-#include "TestSupport.h"
-#include "ViewerInput.h"
+#include "core/Body.h"
+#include "viewer/ControlsLogic.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
+#include "support/TestSupport.h"
+#include "viewer/ViewerInput.h"
 
 using namespace ViewerInput;
 

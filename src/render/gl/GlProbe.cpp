@@ -1,9 +1,9 @@
-#include "GlProbe.h"
+#include "render/gl/GlProbe.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 
-#include "RenderDevice.h"
+#include "render/gl/RenderDevice.h"
 
 int OpenGlVersionProbe() {
     for (bool core : {true, false}) {

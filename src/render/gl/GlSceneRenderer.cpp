@@ -1,4 +1,4 @@
-#include "GlSceneRenderer.h"
+#include "render/gl/GlSceneRenderer.h"
 
 #include <QOpenGLContext>
 #include <algorithm>

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Scene.h"
+#include "scene/Scene.h"
 
 // Render settings of the device: the most detailed quality it draws, whether blended
 // transparency is on and whether textures are filtered through their mipmaps.

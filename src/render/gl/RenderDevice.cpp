@@ -1,14 +1,14 @@
-#include "RenderDevice.h"
+#include "render/gl/RenderDevice.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 
-#include "ErrorTexts.h"
-#include "Log.h"
-#include "SettingsStore.h"
-#include "TextureLoader.h"
+#include "render/ErrorTexts.h"
+#include "core/Log.h"
+#include "core/SettingsStore.h"
+#include "render/TextureLoader.h"
 
 namespace {
 const char* kSoftwareFailed =

@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "GlSceneRenderer.h"
-#include "GraphicsSystem.h"
-#include "TextureDevice.h"
+#include "render/gl/GlSceneRenderer.h"
+#include "render/GraphicsSystem.h"
+#include "render/TextureDevice.h"
 
 class QOffscreenSurface;
 class QOpenGLContext;

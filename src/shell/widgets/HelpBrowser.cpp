@@ -1,4 +1,4 @@
-#include "HelpBrowser.h"
+#include "shell/widgets/HelpBrowser.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "Services.h"
+#include "core/Services.h"
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Orbivale Help"));

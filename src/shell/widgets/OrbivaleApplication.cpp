@@ -1,8 +1,8 @@
-#include "OrbivaleApplication.h"
+#include "shell/widgets/OrbivaleApplication.h"
 
 #include <exception>
 
-#include "Prompter.h"
+#include "core/Prompter.h"
 
 OrbivaleApplication::OrbivaleApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Orbivale"));

@@ -1,4 +1,4 @@
-#include "QtPrompter.h"
+#include "shell/widgets/QtPrompter.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "core/Prompter.h"
 
 // Message boxes as real dialogs.
 class QtPrompter : public Prompter {

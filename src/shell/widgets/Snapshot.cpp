@@ -1,4 +1,4 @@
-#include "Snapshot.h"
+#include "shell/widgets/Snapshot.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -7,7 +7,7 @@
 #include <QTextStream>
 #include <QThread>
 
-#include "TMDIContainer.h"
+#include "shell/widgets/TMDIContainer.h"
 
 int SaveSnapshot(TMDIContainer& main, const QString& file, const QString& view) {
     // Let the windows lay themselves out and draw before the picture is taken.

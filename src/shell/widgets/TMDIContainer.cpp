@@ -1,4 +1,4 @@
-#include "TMDIContainer.h"
+#include "shell/widgets/TMDIContainer.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,24 +17,24 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "Body.h"
-#include "Ephemeris.h"
-#include "Files.h"
-#include "GlProbe.h"
-#include "HelpBrowser.h"
-#include "Log.h"
-#include "ObjectDump.h"
-#include "Prompter.h"
-#include "Services.h"
-#include "SettingsStore.h"
-#include "StartupPaths.h"
-#include "StarCatalogue.h"
-#include "TAboutOE.h"
-#include "TDebugWindow.h"
-#include "TViewScreen.h"
-#include "TViewScreenControls.h"
-#include "Text.h"
-#include "WidgetPlacement.h"
+#include "core/Body.h"
+#include "shell/Ephemeris.h"
+#include "core/Files.h"
+#include "render/gl/GlProbe.h"
+#include "shell/widgets/HelpBrowser.h"
+#include "core/Log.h"
+#include "render/ObjectDump.h"
+#include "core/Prompter.h"
+#include "core/Services.h"
+#include "core/SettingsStore.h"
+#include "shell/StartupPaths.h"
+#include "sky/StarCatalogue.h"
+#include "diagnostics/widgets/TAboutOE.h"
+#include "diagnostics/widgets/TDebugWindow.h"
+#include "viewer/widgets/TViewScreen.h"
+#include "viewer/widgets/TViewScreenControls.h"
+#include "core/Text.h"
+#include "shell/widgets/WidgetPlacement.h"
 
 namespace {
 

@@ -5,19 +5,19 @@
 #include <QTimer>
 #include <memory>
 
-#include "BodyModels.h"
-#include "Camera.h"
-#include "CommandLine.h"
-#include "DefaultMeshes.h"
-#include "GraphicsSystem.h"
-#include "RenderDevice.h"
-#include "SavedPosition.h"
-#include "ShellLogic.h"
-#include "Simulation.h"
-#include "SkyData.h"
-#include "StarFieldView.h"
-#include "TDebugWindow.h"
-#include "ViewerHost.h"
+#include "models/BodyModels.h"
+#include "viewer/Camera.h"
+#include "shell/CommandLine.h"
+#include "models/DefaultMeshes.h"
+#include "render/GraphicsSystem.h"
+#include "render/gl/RenderDevice.h"
+#include "core/SavedPosition.h"
+#include "shell/ShellLogic.h"
+#include "core/Simulation.h"
+#include "sky/SkyData.h"
+#include "sky/StarFieldView.h"
+#include "diagnostics/widgets/TDebugWindow.h"
+#include "viewer/widgets/ViewerHost.h"
 
 class QAction;
 class QComboBox;

@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "WindowPlacement.h"
+#include "core/WindowPlacement.h"
 
 // A window's remembered placement over a top-level window or an MDI child.
 class WidgetPlacement : public PlacementWindow {

@@ -1,10 +1,10 @@
-#include "Joystick.h"
+#include "viewer/widgets/Joystick.h"
 
 #include <SDL2/SDL.h>
 
 #include <cmath>
 
-#include "Log.h"
+#include "core/Log.h"
 
 namespace {
 int Scale(Sint16 raw, int range) {

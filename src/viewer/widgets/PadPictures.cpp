@@ -1,4 +1,4 @@
-#include "PadPictures.h"
+#include "viewer/widgets/PadPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "TViewScreen.h"
+#include "viewer/widgets/TViewScreen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -7,13 +7,13 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "Body.h"
-#include "ErrorTexts.h"
-#include "Prompter.h"
-#include "SettingsStore.h"
-#include "StarFieldView.h"
-#include "Surface.h"
-#include "ViewerHost.h"
+#include "core/Body.h"
+#include "render/ErrorTexts.h"
+#include "core/Prompter.h"
+#include "core/SettingsStore.h"
+#include "sky/StarFieldView.h"
+#include "render/Surface.h"
+#include "viewer/widgets/ViewerHost.h"
 
 namespace {
 

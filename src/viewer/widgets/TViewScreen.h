@@ -4,10 +4,10 @@
 #include <QWidget>
 #include <memory>
 
-#include "Camera.h"
-#include "Joystick.h"
-#include "ViewerInput.h"
-#include "ViewportWidget.h"
+#include "viewer/Camera.h"
+#include "viewer/widgets/Joystick.h"
+#include "viewer/ViewerInput.h"
+#include "viewer/widgets/ViewportWidget.h"
 
 class QMouseEvent;
 class SettingsStore;

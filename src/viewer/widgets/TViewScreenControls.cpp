@@ -1,4 +1,4 @@
-#include "TViewScreenControls.h"
+#include "viewer/widgets/TViewScreenControls.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -24,17 +24,17 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "Body.h"
-#include "ControlsLogic.h"
-#include "Files.h"
-#include "PadPictures.h"
-#include "Services.h"
-#include "SettingsStore.h"
-#include "StarCatalogue.h"
-#include "StarFieldView.h"
-#include "TViewScreen.h"
-#include "Text.h"
-#include "ViewerHost.h"
+#include "core/Body.h"
+#include "viewer/ControlsLogic.h"
+#include "core/Files.h"
+#include "viewer/widgets/PadPictures.h"
+#include "core/Services.h"
+#include "core/SettingsStore.h"
+#include "sky/StarCatalogue.h"
+#include "sky/StarFieldView.h"
+#include "viewer/widgets/TViewScreen.h"
+#include "core/Text.h"
+#include "viewer/widgets/ViewerHost.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "Camera.h"
+#include "viewer/Camera.h"
 
 class QCalendarWidget;
 class QCheckBox;

@@ -1,8 +1,8 @@
-#include "ViewportWidget.h"
+#include "viewer/widgets/ViewportWidget.h"
 
 #include <QPainter>
 
-#include "Surface.h"
+#include "render/Surface.h"
 
 ViewportWidget::ViewportWidget(scene::Scene& scene, QWidget* parent) : QOpenGLWidget(parent), scene_(scene) {
     setMouseTracking(true);

@@ -3,8 +3,8 @@
 #include <QOpenGLWidget>
 #include <functional>
 
-#include "GlSceneRenderer.h"
-#include "Scene.h"
+#include "render/gl/GlSceneRenderer.h"
+#include "scene/Scene.h"
 
 class Surface;
 

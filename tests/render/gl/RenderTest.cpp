@@ -2,9 +2,9 @@
 #include <QSet>
 #include <cmath>
 
-#include "Body.h"
-#include "RenderWorld.h"
-#include "TestSupport.h"
+#include "core/Body.h"
+#include "support/RenderWorld.h"
+#include "support/TestSupport.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Viewport.h"
+#include "scene/Viewport.h"
 
 namespace scene {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <span>
 
-#include "Visual.h"
+#include "scene/Visual.h"
 
 namespace scene {
 

@@ -4,16 +4,16 @@
 #include <memory>
 #include <vector>
 
-#include "Frame.h"
-#include "Image.h"
-#include "Light.h"
-#include "Material.h"
-#include "Mesh.h"
-#include "SceneObject.h"
-#include "Texture.h"
-#include "UserVisual.h"
-#include "Viewport.h"
-#include "Wrap.h"
+#include "scene/Frame.h"
+#include "scene/Image.h"
+#include "scene/Light.h"
+#include "scene/Material.h"
+#include "scene/Mesh.h"
+#include "scene/SceneObject.h"
+#include "scene/Texture.h"
+#include "scene/UserVisual.h"
+#include "scene/Viewport.h"
+#include "scene/Wrap.h"
 
 namespace scene {
 

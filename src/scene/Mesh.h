@@ -4,10 +4,10 @@
 #include <memory>
 #include <vector>
 
-#include "Material.h"
-#include "Texture.h"
-#include "Vector.h"
-#include "Visual.h"
+#include "scene/Material.h"
+#include "scene/Texture.h"
+#include "scene/Vector.h"
+#include "scene/Visual.h"
 
 namespace scene {
 

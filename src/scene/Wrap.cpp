@@ -1,4 +1,4 @@
-#include "Wrap.h"
+#include "scene/Wrap.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SceneObject.h"
+#include "scene/SceneObject.h"
 
 namespace scene {
 

@@ -1,4 +1,4 @@
-#include "TAboutOE.h"
+#include "diagnostics/widgets/TAboutOE.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -10,8 +10,8 @@
 #include <QRandomGenerator>
 #include <QScreen>
 
-#include "Files.h"
-#include "MemoryStatus.h"
+#include "core/Files.h"
+#include "diagnostics/MemoryStatus.h"
 
 QImage AboutPicture() {
     QImage img(128, 272, QImage::Format_RGB32);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Scene.h"
+#include "scene/Scene.h"
 
 using namespace scene;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Mesh.h"
-#include "SceneObject.h"
-#include "Vector.h"
+#include "scene/Mesh.h"
+#include "scene/SceneObject.h"
+#include "scene/Vector.h"
 
 namespace scene {
 

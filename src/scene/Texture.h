@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "Image.h"
-#include "Visual.h"
+#include "scene/Image.h"
+#include "scene/Visual.h"
 
 namespace scene {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Scene.h"
+#include "scene/Scene.h"
 
 using namespace scene;
 

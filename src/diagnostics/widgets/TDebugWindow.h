@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "Services.h"
+#include "core/Services.h"
 
 class QPlainTextEdit;
 

@@ -1,4 +1,4 @@
-#include "TDebugWindow.h"
+#include "diagnostics/widgets/TDebugWindow.h"
 
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "Files.h"
-#include "Prompter.h"
+#include "core/Files.h"
+#include "core/Prompter.h"
 
 TDebugWindow::TDebugWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("System Log"));

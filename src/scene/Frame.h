@@ -3,10 +3,10 @@
 #include <memory>
 #include <vector>
 
-#include "Light.h"
-#include "SceneObject.h"
-#include "Vector.h"
-#include "Visual.h"
+#include "scene/Light.h"
+#include "scene/SceneObject.h"
+#include "scene/Vector.h"
+#include "scene/Visual.h"
 
 namespace scene {
 

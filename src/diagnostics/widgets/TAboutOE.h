@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "Services.h"
+#include "core/Services.h"
 
 class QLabel;
 class QListWidget;

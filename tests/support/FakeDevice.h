@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Scene.h"
-#include "TextureDevice.h"
+#include "scene/Scene.h"
+#include "render/TextureDevice.h"
 
 // A render device without a GPU: the limits the texture code asks about.
 class FakeDevice : public TextureDevice {

@@ -1,4 +1,4 @@
-#include "Mesh.h"
+#include "scene/Mesh.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "Texture.h"
+#include "scene/Texture.h"
 
 namespace scene {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Material.h"
-#include "SceneObject.h"
+#include "scene/Material.h"
+#include "scene/SceneObject.h"
 
 namespace scene {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "Frame.h"
-#include "SceneObject.h"
-#include "Vector.h"
+#include "scene/Frame.h"
+#include "scene/SceneObject.h"
+#include "scene/Vector.h"
 
 namespace scene {
 

@@ -1,4 +1,4 @@
-#include "Frame.h"
+#include "scene/Frame.h"
 
 #include <algorithm>
 
