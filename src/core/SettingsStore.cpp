@@ -1,5 +1,8 @@
 #include "core/SettingsStore.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/Numbers.h"
 
 namespace {
@@ -45,6 +48,45 @@ void SettingsStore::writeDouble(const QString& section, const QString& key, doub
 double ReadDoubleSetting(const SettingsStore& store, const QString& section, const QString& key,
                          double def) {
     return ConvertToDouble(store.readText(section, key, QString::number(def, 'g', 17)), def);
+}
+
+namespace {
+QString Section(const char* s) { return QString::fromLatin1(s); }
+}  // namespace
+
+bool SettingsStore::get(const settings::Bool& s, bool def) const {
+    return readBool(Section(s.section), Section(s.key), def);
+}
+
+int SettingsStore::get(const settings::Int& s, int def) const {
+    const int value = readInt(Section(s.section), Section(s.key), def);
+    if (value >= s.min && value <= s.max) return value;
+    return s.outOfRange == settings::OutOfRange::Clamp ? std::clamp(value, s.min, s.max) : def;
+}
+
+double SettingsStore::get(const settings::Real& s, double def) const {
+    const double value = ReadDoubleSetting(*this, Section(s.section), Section(s.key), def);
+    return std::isfinite(value) ? std::clamp(value, s.min, s.max) : def;
+}
+
+QString SettingsStore::get(const settings::Text& s) const { return get(s, QString::fromUtf8(s.def)); }
+
+QString SettingsStore::get(const settings::Text& s, const QString& def) const {
+    return readText(Section(s.section), Section(s.key), def);
+}
+
+void SettingsStore::set(const settings::Bool& s, bool value) { writeBool(Section(s.section), Section(s.key), value); }
+
+void SettingsStore::set(const settings::Int& s, int value) {
+    writeInt(Section(s.section), Section(s.key), std::clamp(value, s.min, s.max));
+}
+
+void SettingsStore::set(const settings::Real& s, double value) {
+    writeDouble(Section(s.section), Section(s.key), std::clamp(value, s.min, s.max));
+}
+
+void SettingsStore::set(const settings::Text& s, const QString& value) {
+    writeText(Section(s.section), Section(s.key), value);
 }
 
 std::optional<QString> MemorySettingsStore::read(const QString& section, const QString& key) const {

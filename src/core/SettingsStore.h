@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+#include "core/Settings.h"
+
 // The per-user settings: sections of named values, every value held as text ("0"/"1"
 // booleans, decimal integers and reals). Reading a missing or malformed value gives the
 // caller's default.
@@ -30,6 +32,22 @@ public:
     void writeInt(const QString& section, const QString& key, int value);
     void writeBool(const QString& section, const QString& key, bool value);
     void writeDouble(const QString& section, const QString& key, double value);
+
+    // Through the settings table: a missing or malformed value gives the default (or the
+    // caller's, where the reader's default depends on the moment); numbers are held to
+    // the table's range.
+    bool get(const settings::Bool& s) const { return get(s, s.def); }
+    bool get(const settings::Bool& s, bool def) const;
+    int get(const settings::Int& s) const { return get(s, s.def); }
+    int get(const settings::Int& s, int def) const;
+    double get(const settings::Real& s) const { return get(s, s.def); }
+    double get(const settings::Real& s, double def) const;
+    QString get(const settings::Text& s) const;
+    QString get(const settings::Text& s, const QString& def) const;
+    void set(const settings::Bool& s, bool value);
+    void set(const settings::Int& s, int value);
+    void set(const settings::Real& s, double value);
+    void set(const settings::Text& s, const QString& value);
 };
 
 // Reads the key as text (the default written as text) and converts it with ConvertToDouble.

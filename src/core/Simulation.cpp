@@ -19,7 +19,6 @@
 #include "core/SettingsStore.h"
 
 namespace {
-const QString kSimulation = QStringLiteral("Simulation");
 constexpr double kLightRange = 24534400.0;
 }  // namespace
 
@@ -44,7 +43,7 @@ Body* Simulation::FindBody(const QString& name) const {
 }
 
 bool Simulation::BuildSolarSystem() {
-    const bool showSmallMoons = settings_.readBool(kSimulation, QStringLiteral("ShowSmallMoons"), true);
+    const bool showSmallMoons = settings_.get(settings::ShowSmallMoons);
     Log("Loading default models");
     built_ = true;
     if (createDefaultMeshes) createDefaultMeshes();
@@ -159,7 +158,7 @@ void Simulation::BuildLights() {
 
     Log("Adding some ambient light");
     const int percent =
-        std::clamp(settings_.readInt(kSimulation, QStringLiteral("AmbientLight"), 10), 0, 100);
+        settings_.get(settings::AmbientLight);
     const double level = percent * 0.01;
     ambient_ = scene_.createLight(scene::LightType::Ambient, {level, level, level});
     ambient_->setRange(kLightRange);
@@ -181,18 +180,16 @@ void Simulation::ReadShortTexts(const QString& path) {
 }
 
 void Simulation::ReadObserverAndClock() {
-    observer_.latitude = std::clamp(
-        ReadDoubleSetting(settings_, kSimulation, QStringLiteral("Latitude"), 53.0), -90.0, 90.0);
-    observer_.longitude = std::clamp(
-        ReadDoubleSetting(settings_, kSimulation, QStringLiteral("Longitude"), 0.0), -180.0, 180.0);
-    const int zone = std::clamp(settings_.readInt(kSimulation, QStringLiteral("Timezone"), 0), -28, 28);
-    const int dst = std::clamp(settings_.readInt(kSimulation, QStringLiteral("DST"), 0), -180, 180);
+    observer_.latitude = settings_.get(settings::Latitude);
+    observer_.longitude = settings_.get(settings::Longitude);
+    const int zone = settings_.get(settings::Timezone);
+    const int dst = settings_.get(settings::DST);
     observer_.locationName =
-        settings_.readText(kSimulation, QStringLiteral("Location"), QStringLiteral("Manchester"));
+        settings_.get(settings::Location);
     SetTimeZone(zone, dst);
-    const double offset = ReadDoubleSetting(settings_, kSimulation, QStringLiteral("TimeOffset"), 0);
+    const double offset = settings_.get(settings::TimeOffset);
     const int speed =
-        std::clamp(settings_.readInt(kSimulation, QStringLiteral("Speed"), 1), -86400, 86400);
+        settings_.get(settings::Speed);
     // Offsets beyond the calendar the program covers (1901-2099) are ignored.
     clock_.start(std::abs(offset) < 4.0e9 ? offset : 0.0, speed);
 }

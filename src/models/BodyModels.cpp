@@ -20,9 +20,9 @@ BodyModels::BodyModels(Simulation& sim, TextureDevice& device, DefaultMeshes& me
 }
 
 void BodyModels::ReadSettings() {
-    detailLevel = std::clamp(sim_.settings().readInt(QStringLiteral("Simulation"), QStringLiteral("DetailLevel"), 1), 0, 2);
+    detailLevel = sim_.settings().get(settings::DetailLevel);
     mipmapAutoGenerate =
-        sim_.settings().readBool(QStringLiteral("DirectX"), QStringLiteral("MipmapAutoGenerate"), false);
+        sim_.settings().get(settings::MipmapAutoGenerate);
 }
 
 int BodyModels::DetailLevelFor(double ratio) { return ratio > 5000 ? 2 : ratio > 300 ? 1 : 0; }

@@ -6,13 +6,12 @@
 #include <QProcess>
 #include <cstdlib>
 
-#include "render/RendererNames.h"
 #include "core/SettingsStore.h"
 
-const QString GraphicsSystem::kSoftwareDescription = QStringLiteral(ORBIVALE_SOFTWARE_RENDERER_DESCRIPTION);
-const QString GraphicsSystem::kSoftwareName = QStringLiteral(ORBIVALE_SOFTWARE_RENDERER_NAME);
-const QString GraphicsSystem::kHardwareDescription = QStringLiteral(ORBIVALE_HARDWARE_RENDERER_DESCRIPTION);
-const QString GraphicsSystem::kHardwareName = QStringLiteral(ORBIVALE_HARDWARE_RENDERER_NAME);
+const QString GraphicsSystem::kSoftwareDescription = QString::fromLatin1(settings::kSoftwareRendererDescription);
+const QString GraphicsSystem::kSoftwareName = QString::fromLatin1(settings::kSoftwareRendererName);
+const QString GraphicsSystem::kHardwareDescription = QString::fromLatin1(settings::kHardwareRendererDescription);
+const QString GraphicsSystem::kHardwareName = QString::fromLatin1(settings::kHardwareRendererName);
 
 void ForceSoftwareRenderer() { qputenv("LIBGL_ALWAYS_SOFTWARE", "1"); }
 
@@ -57,7 +56,7 @@ bool GraphicsSystem::CreateMasterObjects(const SettingsStore& settings, const Pr
         software_ = static_cast<int>(drivers_.size());
         drivers_.push_back({kSoftwareDescription, kSoftwareName, QByteArrayLiteral("gl-llvmpipe"), false});
     }
-    Select(settings.readText(QStringLiteral("DirectX"), QStringLiteral("3DDevice"), kSoftwareDescription));
+    Select(settings.get(settings::Device3D));
     if (selected_ >= 0 && selected_ == software_) ForceSoftwareRenderer();
     return true;
 }

@@ -2,7 +2,6 @@
 
 #include "core/Log.h"
 #include "core/Prompter.h"
-#include "render/RendererNames.h"
 #include "core/SettingsStore.h"
 
 namespace ShellLogic {
@@ -24,8 +23,7 @@ const std::array<UpdateSpeed, 10>& UpdateSpeeds() {
 }
 
 int StoredUpdateSpeed(const SettingsStore& settings) {
-    const int index = settings.readInt(QStringLiteral("Simulation"), QStringLiteral("FPS"), 4);
-    return (index < 0 || index >= int(UpdateSpeeds().size())) ? 4 : index;
+    return settings.get(settings::FPS);
 }
 
 void RecentFiles::Read(const SettingsStore& settings) {
@@ -50,12 +48,12 @@ void RecentFiles::Add(const QString& path) {
 }
 
 void WriteSafeModeSettings(SettingsStore& s) {
-    s.writeText(QStringLiteral("DirectX"), QStringLiteral("3DDevice"), QStringLiteral(ORBIVALE_SOFTWARE_RENDERER_DESCRIPTION));
-    s.writeBool(QStringLiteral("DirectX"), QStringLiteral("MipmapAutoGenerate"), false);
-    s.writeInt(QStringLiteral("Simulation"), QStringLiteral("DetailLevel"), 1);
-    s.writeInt(QStringLiteral("Simulation"), QStringLiteral("FPS"), 4);
-    s.writeInt(QStringLiteral("Simulation"), QStringLiteral("LoadLimitMag"), 30);
-    s.writeBool(QStringLiteral("DirectX"), QStringLiteral("StarsUseDrawPrim"), true);
+    s.set(settings::Device3D, QString::fromLatin1(settings::kSoftwareRendererDescription));
+    s.set(settings::MipmapAutoGenerate, false);
+    s.set(settings::DetailLevel, 1);
+    s.set(settings::FPS, 4);
+    s.set(settings::LoadLimitMag, 30);
+    s.set(settings::StarsUseDrawPrim, true);
 }
 
 bool OfferSafeMode(SettingsStore& settings, bool ctrlHeld) {

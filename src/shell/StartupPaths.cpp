@@ -8,7 +8,7 @@
 void SetUpFolders(const SettingsStore& settings) {
     Services& s = Services::instance();
     s.setDataDirectory(ResourceDirectory(QStringLiteral("Data")));
-    const QString media = settings.readText(QStringLiteral("DirectX"), QStringLiteral("Media"), QString());
+    const QString media = settings.get(settings::Media);
     s.setMediaDirectory(!media.isEmpty() && QFileInfo(media).isDir() ? media
                                                                      : ResourceDirectory(QStringLiteral("DX")));
 }

@@ -7,13 +7,13 @@
 namespace sky {
 
 float LoadLimitMagnitude(const SettingsStore& settings) {
-    const int tenths = std::clamp(settings.readInt(QStringLiteral("Simulation"), QStringLiteral("LoadLimitMag"), 30), 0, 50);
+    const int tenths = settings.get(settings::LoadLimitMag);
     return 10.0f - 0.1f * tenths;
 }
 
 void LoadStarData(SkyData& sky, const SettingsStore& settings, const QString& dataDirectory) {
     sky.catalogue.Load(dataDirectory, LoadLimitMagnitude(settings));
-    sky.drawConstellations = settings.readBool(QStringLiteral("Simulation"), QStringLiteral("DrawConstellations"), false);
+    sky.drawConstellations = settings.get(settings::DrawConstellations);
     sky.constellations.Load(dataDirectory);
 }
 

@@ -74,15 +74,15 @@ void RenderDevice::ReadCapabilities(const SettingsStore& settings) {
     GLint maxTexture = 0;
     gl->glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTexture);
     glMaxTexture_ = std::max(256, int(maxTexture));
-    setTextureSizeCap(settings.readInt(QStringLiteral("DirectX"), QStringLiteral("MaxTextureSize"), 0));
+    setTextureSizeCap(settings.get(settings::MaxTextureSize));
     const QSurfaceFormat f = context_->format();
     const int bits = f.redBufferSize() + f.greenBufferSize() + f.blueBufferSize();
     depthClass_ = bits >= 24 ? 6 : bits >= 15 ? 7 : bits == 8 ? 9 : 6;
     formats_ = OpenGlTextureFormats();
     settings_.quality = scene::Quality::GouraudLit;
     settings_.blendedTransparency = true;
-    settings_.mipmapFiltering = settings.readBool(QStringLiteral("DirectX"), QStringLiteral("MipmapAutoGenerate"), false);
-    useOurTextures_ = settings.readBool(QStringLiteral("DirectX"), QStringLiteral("UseOurTextures"), false);
+    settings_.mipmapFiltering = settings.get(settings::MipmapAutoGenerate);
+    useOurTextures_ = settings.get(settings::UseOurTextures);
 }
 
 void RenderDevice::setTextureSizeCap(int cap) {

@@ -38,7 +38,6 @@
 
 namespace {
 
-const QString kSimulation = QStringLiteral("Simulation");
 
 // The main status bar's first panel shows each line the system log receives.
 class StatusSink : public LogSink {
@@ -222,8 +221,7 @@ void TMDIContainer::BuildMenus() {
     help->addAction(QStringLiteral("Contents"), this, [this] { OpenHelpTopic(QStringLiteral("index")); });
     help->addAction(QStringLiteral("Index"), this, [this] { OpenHelpTopic(QStringLiteral("Intro")); });
     help->addAction(QStringLiteral("Encyclopedia"), QKeySequence(QStringLiteral("F6")), this, [this] {
-        QString folder = settings_ ? settings_->readText(QStringLiteral("Encyclopedia"), QStringLiteral("Location"), QString())
-                                   : QString();
+        QString folder = settings_ ? settings_->get(settings::EncyclopediaLocation) : QString();
         if (folder.isEmpty() || !FileExists(folder)) folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
         OpenDocument(EnsureTrailingSlash(folder) + QStringLiteral("index.htm"));
     });
@@ -313,7 +311,7 @@ bool TMDIContainer::Start() {
         splash_->show();
         QCoreApplication::processEvents();
     }
-    SetDetailLevel(std::clamp(settings_->readInt(kSimulation, QStringLiteral("DetailLevel"), 1), 0, 2));
+    SetDetailLevel(settings_->get(settings::DetailLevel));
 
     // The 3D drivers, then a check that OpenGL can run at all.
     graphics_.CreateMasterObjects(*settings_, GraphicsSystem::SystemProbe());
@@ -373,8 +371,8 @@ QMdiSubWindow* TMDIContainer::AddChild(QWidget* widget, const QString& section, 
 
 bool TMDIContainer::CreateViewer() {
     Log("Initialising OpenGL Viewport for simulator");
-    const bool useOurTextures = settings_->readBool(QStringLiteral("DirectX"), QStringLiteral("UseOurTextures"), false);
-    const bool drawPrimitives = settings_->readBool(QStringLiteral("DirectX"), QStringLiteral("StarsUseDrawPrim"), true);
+    const bool useOurTextures = settings_->get(settings::UseOurTextures);
+    const bool drawPrimitives = settings_->get(settings::StarsUseDrawPrim);
     sim_ = std::make_unique<Simulation>(*settings_);
     auto result = RenderDevice::Create(graphics_, sim_->scene(), *settings_);
     if (result.fatal || !result.device) return false;
@@ -483,7 +481,7 @@ void TMDIContainer::SetStatusText(int panel, const QString& text) {
 void TMDIContainer::SetDetailLevel(int level) {
     level = std::clamp(level, 0, 2);
     if (models_) models_->detailLevel = level;
-    if (settings_) settings_->writeInt(kSimulation, QStringLiteral("DetailLevel"), level);
+    if (settings_) settings_->set(settings::DetailLevel, level);
     for (int i = 0; i < 3; ++i) resolutionActions_[std::size_t(i)]->setChecked(i == level);
     if (modelRes_->currentIndex() != level) modelRes_->setCurrentIndex(level);
 }
@@ -524,7 +522,7 @@ void TMDIContainer::ShowAbout() {
 }
 
 void TMDIContainer::OpenPosition() {
-    const QString folder = settings_->readText(QStringLiteral("General"), QStringLiteral("SaveLocation"), QString());
+    const QString folder = settings_->get(settings::SaveLocation);
     const QString path = Paused([&] {
         return QFileDialog::getOpenFileName(this, QString(), folder, QStringLiteral("Orbivale Files (*.ov)"));
     });
@@ -532,7 +530,7 @@ void TMDIContainer::OpenPosition() {
 }
 
 void TMDIContainer::SavePositionAs() {
-    const QString folder = settings_->readText(QStringLiteral("General"), QStringLiteral("SaveLocation"), QString());
+    const QString folder = settings_->get(settings::SaveLocation);
     QString path = Paused([&] {
         return QFileDialog::getSaveFileName(this, QString(), folder, QStringLiteral("Orbivale Files (*.ov)"));
     });
@@ -585,7 +583,7 @@ void TMDIContainer::ChooseUpdateSpeed(int index) {
     index = std::clamp(index, 0, updateSpeed_->count() - 1);
     updateSpeed_->setCurrentIndex(index);
     if (viewer_) viewer_->SetBaseInterval(ShellLogic::UpdateSpeeds()[std::size_t(index)].intervalMs);
-    if (settings_) settings_->writeInt(kSimulation, QStringLiteral("FPS"), index);
+    if (settings_) settings_->set(settings::FPS, index);
 }
 
 int TMDIContainer::ResolutionIndex() const { return modelRes_->currentIndex(); }

@@ -38,8 +38,6 @@
 
 namespace {
 
-const QString kSimulation = QStringLiteral("Simulation");
-const QString kControl = QStringLiteral("Control");
 constexpr int kBodyRole = Qt::UserRole + 1;
 
 Body* BodyOf(const QVariant& v) { return reinterpret_cast<Body*>(v.value<quintptr>()); }
@@ -128,18 +126,18 @@ TViewScreenControls::TViewScreenControls(Simulation& sim, Camera& camera, Camera
     starMagnitude_->setMaximum(limitTenths);
     maxMagLabel_->setText(FormatText("%.1f", limitTenths / 10.0));
     starMagnitude_->setValue(ControlsLogic::MagnitudeSliderPosition(
-        settings_.readInt(kSimulation, QStringLiteral("VisualCutOff"), limitTenths), limitTenths));
+        settings_.get(settings::VisualCutOff, limitTenths), limitTenths));
     stars_.field().setVisualCutOff(starMagnitude_->value() * 0.1f);
     starMagnitudeLabel_->setText(FormatText("%.1f", starMagnitude_->value() / 10.0));
     drawFigures_->setChecked(stars_.field().drawConstellations());
-    allowMouseLook_->setChecked(settings_.readBool(kControl, QStringLiteral("AllowMouseLook"), true));
-    invertMouse_->setChecked(settings_.readBool(kControl, QStringLiteral("InvertMouse"), false));
-    invertKeyboard_->setChecked(settings_.readBool(kControl, QStringLiteral("InvertKeyboard"), false));
+    allowMouseLook_->setChecked(settings_.get(settings::AllowMouseLook));
+    invertMouse_->setChecked(settings_.get(settings::InvertMouse));
+    invertKeyboard_->setChecked(settings_.get(settings::InvertKeyboard));
     controls_.windowOpen = true;
     camera_.SetCameraSpeed(0);
     pages_->setCurrentIndex(0);
-    enableJoystick_->setChecked(settings_.readBool(kControl, QStringLiteral("JoystickEnabled"), false));
-    invertThrottle_->setChecked(settings_.readBool(kControl, QStringLiteral("InvertJoystickThrottle"), true));
+    enableJoystick_->setChecked(settings_.get(settings::JoystickEnabled));
+    invertThrottle_->setChecked(settings_.get(settings::InvertJoystickThrottle));
     viewer_.setInvertJoystickThrottle(invertThrottle_->isChecked());
     if (enableJoystick_->isChecked()) viewer_.EnableJoystick(true);
 
@@ -397,11 +395,11 @@ QWidget* TViewScreenControls::BuildStars() {
     connect(starMagnitude_, &QSlider::valueChanged, this, [this](int p) {
         stars_.field().setVisualCutOff(p * 0.1f);
         starMagnitudeLabel_->setText(FormatText("%.1f", p / 10.0));
-        settings_.writeInt(kSimulation, QStringLiteral("VisualCutOff"), p);
+        settings_.set(settings::VisualCutOff, p);
     });
     connect(drawFigures_, &QCheckBox::clicked, this, [this](bool on) {
         stars_.field().setDrawConstellations(on);
-        settings_.writeBool(kSimulation, QStringLiteral("DrawConstellations"), on);
+        settings_.set(settings::DrawConstellations, on);
     });
     return page;
 }
@@ -432,20 +430,20 @@ QWidget* TViewScreenControls::BuildCamera() {
 QWidget* TViewScreenControls::BuildControls() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    auto box = [&](const char* text, const char* key, std::function<void(bool)> also = nullptr) {
+    auto box = [&](const char* text, const settings::Bool& key, std::function<void(bool)> also = nullptr) {
         auto* c = new QCheckBox(QString::fromLatin1(text));
         v->addWidget(c);
-        connect(c, &QCheckBox::clicked, this, [this, key, also](bool on) {
-            settings_.writeBool(kControl, QString::fromLatin1(key), on);
+        connect(c, &QCheckBox::clicked, this, [this, &key, also](bool on) {
+            settings_.set(key, on);
             if (also) also(on);
         });
         return c;
     };
-    allowMouseLook_ = box("Allow mouse-look by clicking", "AllowMouseLook");
-    invertMouse_ = box("Invert mouse in Y direction", "InvertMouse");
-    invertKeyboard_ = box("Invert keyboard/joystick in Y direction", "InvertKeyboard");
-    enableJoystick_ = box("Enable joystick", "JoystickEnabled", [this](bool on) { viewer_.EnableJoystick(on); });
-    invertThrottle_ = box("Invert joystick throttle", "InvertJoystickThrottle",
+    allowMouseLook_ = box("Allow mouse-look by clicking", settings::AllowMouseLook);
+    invertMouse_ = box("Invert mouse in Y direction", settings::InvertMouse);
+    invertKeyboard_ = box("Invert keyboard/joystick in Y direction", settings::InvertKeyboard);
+    enableJoystick_ = box("Enable joystick", settings::JoystickEnabled, [this](bool on) { viewer_.EnableJoystick(on); });
+    invertThrottle_ = box("Invert joystick throttle", settings::InvertJoystickThrottle,
                           [this](bool on) { viewer_.setInvertJoystickThrottle(on); });
     v->addStretch();
     return page;
@@ -568,7 +566,7 @@ void TViewScreenControls::MoveTo() {
 }
 
 void TViewScreenControls::PlaceInitialTarget() {
-    QString name = settings_.readText(kSimulation, QStringLiteral("InitialObject"), QStringLiteral("Mars"));
+    QString name = settings_.get(settings::InitialObject);
     if (!sim_.FindBody(name)) name = QStringLiteral("Mars");
     if (!sim_.FindBody(name)) name = QStringLiteral("Earth");
     if (Body* b = sim_.FindBody(name)) name = b->name();
@@ -605,7 +603,7 @@ void TViewScreenControls::SetCalendarDate(const QDate& date) {
 }
 
 void TViewScreenControls::OpenEncyclopedia() {
-    QString folder = settings_.readText(QStringLiteral("Encyclopedia"), QStringLiteral("Location"), QString());
+    QString folder = settings_.get(settings::EncyclopediaLocation);
     if (folder.isEmpty() || !FileExists(folder)) folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
     OpenDocument(EnsureTrailingSlash(folder) + ControlsLogic::EncyclopediaPage(SelectedTarget()) + QStringLiteral(".htm"));
 }
