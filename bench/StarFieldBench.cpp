@@ -2,8 +2,8 @@
 
 #include <QGuiApplication>
 
-#include "scene/Scene.h"
 #include "core/SettingsStore.h"
+#include "scene/Scene.h"
 #include "sky/SkyData.h"
 #include "sky/SkyMath.h"
 #include "sky/StarFieldSurface.h"
@@ -20,7 +20,8 @@ struct Sky {
         settings.writeInt(QStringLiteral("Simulation"), QStringLiteral("LoadLimitMag"), 0);
         sky::LoadStarData(data, settings, QStringLiteral(ORBIVALE_DATA_DIR));
         data.drawConstellations = true;
-        scene.camera()->setOrientation(scene.root().get(), forward, sky::EquatorialToWorld({0, 1, 0}));
+        scene.camera()->setOrientation(scene.root().get(), forward,
+                                       sky::EquatorialToWorld({0, 1, 0}));
     }
 };
 
@@ -28,7 +29,9 @@ struct NullSink : scene::PrimitiveSink {
     std::size_t points = 0;
     void drawPoints(std::span<const scene::PrimitiveVertex> p) override { points += p.size(); }
     void drawLines(std::span<const scene::PrimitiveVertex> p) override { points += p.size(); }
-    void drawScreenPoints(std::span<const scene::PrimitiveVertex> p) override { points += p.size(); }
+    void drawScreenPoints(std::span<const scene::PrimitiveVertex> p) override {
+        points += p.size();
+    }
     void drawScreenLines(std::span<const scene::PrimitiveVertex> p) override { points += p.size(); }
 };
 
@@ -54,7 +57,8 @@ void BM_StarPassSurface(benchmark::State& state) {
     Surface target(QImage(800, 600, QImage::Format_RGB32));
     for (auto _ : state) {
         target.image().fill(Qt::black);
-        sky::DrawStarFieldOnSurface(field, s.data.catalogue, s.scene.viewport(), s.forward, target, pictures);
+        sky::DrawStarFieldOnSurface(field, s.data.catalogue, s.scene.viewport(), s.forward, target,
+                                    pictures);
     }
     state.counters["drawn"] = field.stats().drawn;
 }

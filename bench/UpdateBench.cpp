@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include "viewer/Camera.h"
 #include "core/Services.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
+#include "viewer/Camera.h"
 
 namespace {
 

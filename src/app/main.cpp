@@ -6,13 +6,13 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "core/Files.h"
+#include "core/Services.h"
+#include "render/gl/RenderDevice.h"
 #include "shell/CommandLine.h"
 #include "shell/Ephemeris.h"
-#include "core/Files.h"
 #include "shell/widgets/OrbivaleApplication.h"
 #include "shell/widgets/QtPrompter.h"
-#include "render/gl/RenderDevice.h"
-#include "core/Services.h"
 #include "shell/widgets/Snapshot.h"
 #include "shell/widgets/TMDIContainer.h"
 
@@ -26,7 +26,8 @@ int ProbeRenderer(int argc, char** argv) {
     surface.create();
     QOpenGLContext context;
     if (!context.create() || !context.makeCurrent(&surface)) return 1;
-    std::printf("%s\n", reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER)));
+    std::printf("%s\n",
+                reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER)));
     return 0;
 }
 
@@ -78,11 +79,14 @@ int main(int argc, char** argv) {
         return RunEphemeris(cl, out);
     }
     if (!cl.consoleScript.isEmpty()) {
-        err << "orbivale: --console-script needs the console, which this version does not have yet.\n";
+        err << "orbivale: --console-script needs the console, which this version does not have "
+               "yet.\n";
         return 2;
     }
-    if (!cl.snapshot.isEmpty() && cl.view != QLatin1String("main") && cl.view != QLatin1String("viewer")) {
-        err << "orbivale: --view " << cl.view << " is not available in this version; use main or viewer.\n";
+    if (!cl.snapshot.isEmpty() && cl.view != QLatin1String("main") &&
+        cl.view != QLatin1String("viewer")) {
+        err << "orbivale: --view " << cl.view
+            << " is not available in this version; use main or viewer.\n";
         return 2;
     }
     return RunWindows(argc, argv, cl);

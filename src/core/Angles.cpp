@@ -40,10 +40,18 @@ double SignedAngleDifference(double a, double b) {
     return c;
 }
 
-double DegToRad(double x) { return x * (1.0 / 180.0) * kPi; }
-double RadToDeg(double x) { return x * 180.0 * (1.0 / kPi); }
-double SinDeg(double x) { return std::sin(x * kDegToRadFactor); }
-double CosDeg(double x) { return std::cos(x * kDegToRadFactor); }
+double DegToRad(double x) {
+    return x * (1.0 / 180.0) * kPi;
+}
+double RadToDeg(double x) {
+    return x * 180.0 * (1.0 / kPi);
+}
+double SinDeg(double x) {
+    return std::sin(x * kDegToRadFactor);
+}
+double CosDeg(double x) {
+    return std::cos(x * kDegToRadFactor);
+}
 
 double Atan2(double y, double x) {
     if (y == 0.0 && x == 0.0) return 0.0;

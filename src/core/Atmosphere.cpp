@@ -6,6 +6,10 @@ Atmosphere::Atmosphere(Simulation& sim, Body* parent, double thickness, std::uin
     setRadii(r[0] + thickness, r[1] + thickness, r[2] + thickness);
 }
 
-void Atmosphere::Update(SimTime) { PlaceBody(*this, 0, 0, 0, parent_); }
+void Atmosphere::Update(SimTime) {
+    PlaceBody(*this, 0, 0, 0, parent_);
+}
 
-void Atmosphere::AfterModelLoad(scene::Mesh& model, int) { model.setColour(kModelColour); }
+void Atmosphere::AfterModelLoad(scene::Mesh& model, int) {
+    model.setColour(kModelColour);
+}

@@ -4,7 +4,7 @@
 
 // A translucent shell around its parent that goes wherever the parent goes.
 class Atmosphere : public Body {
-public:
+  public:
     static constexpr std::uint32_t kModelColour = 0x4C0000FF;  // translucent blue
 
     Atmosphere(Simulation& sim, Body* parent, double thickness, std::uint32_t colour);
@@ -16,6 +16,6 @@ public:
     Body* Parent() const override { return parent_; }
     void Initialise() {}
 
-private:
+  private:
     Body* parent_;
 };

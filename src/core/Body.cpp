@@ -17,7 +17,8 @@ Body::Body(Simulation& sim, const QString& name, std::uint32_t colour, double ti
     frame_ = sim_.scene().createFrame(sim_.scene().root().get());
     frame_->setName(scene::SceneName(QStringLiteral("Frame: "), name));
     axialTilt_ = tilt;
-    if (axialTilt_ != 0) frame_->addRotation(scene::Combine::Before, {1, 0, 0}, DegToRad(axialTilt_));
+    if (axialTilt_ != 0)
+        frame_->addRotation(scene::Combine::Before, {1, 0, 0}, DegToRad(axialTilt_));
     ReadOrientation();
     model.availableTextures =
         FindNumberedFiles(Services::instance().mediaDirectory(), name_, QStringLiteral("bmp"));
@@ -77,14 +78,16 @@ void Body::TweenedPosition(SimTime t, const OrbitalElements& elements, SimTime e
     BodyPosition end;
     PositionFromElements(t + Tweener::kWindow, epoch, elements, end);
     tweener_.reset(t, out.km(), end.km());
-    if (trace_) LogToFile("%s: ResetTweener to %f and %f", qUtf8Printable(name_), t, t + Tweener::kWindow);
+    if (trace_)
+        LogToFile("%s: ResetTweener to %f and %f", qUtf8Printable(name_), t, t + Tweener::kWindow);
 }
 
 void Body::FillOrbitPath() {
     const double period = OrbitalPeriodDays();
     const SimTime start = sim_.wallNow();
     const double step = period * 86400.0 / 360.0;
-    for (int k = 0; k < 360; ++k) CalculatePosition(start + k * step, orbitPath_[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < 360; ++k)
+        CalculatePosition(start + k * step, orbitPath_[static_cast<std::size_t>(k)]);
 }
 
 void Body::SetPlacedPosition(const scene::Vec3& km) {
@@ -93,7 +96,8 @@ void Body::SetPlacedPosition(const scene::Vec3& km) {
 }
 
 void Body::PlaceFrame() {
-    frame_->setPosition(sim_.scene().root().get(), (position_.km() - sim_.camera().position) * kSceneScale);
+    frame_->setPosition(sim_.scene().root().get(),
+                        (position_.km() - sim_.camera().position) * kSceneScale);
 }
 
 void PlaceBody(Body& body, double x, double y, double z, const Body* parent) {

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "core/BodyPosition.h"
-#include "scene/Frame.h"
-#include "scene/Material.h"
-#include "scene/Mesh.h"
 #include "core/OrbitalElements.h"
 #include "core/SimTime.h"
 #include "core/Tweener.h"
+#include "scene/Frame.h"
+#include "scene/Material.h"
+#include "scene/Mesh.h"
 
 class Simulation;
 
@@ -23,9 +23,9 @@ struct BodyModel {
     std::shared_ptr<scene::Mesh> mesh;
     std::uint8_t level = kNone;
     int textureIndex = -1;
-    std::int64_t bytes = 0;          // size of the texture file behind it
+    std::int64_t bytes = 0;              // size of the texture file behind it
     std::vector<int> availableTextures;  // indices of "<name><digit>.bmp" in the media folder
-    bool userModel = false;          // chosen by the user: automatic selection leaves it alone
+    bool userModel = false;              // chosen by the user: automatic selection leaves it alone
     QString userModelText;
 };
 
@@ -34,7 +34,7 @@ enum class BodyKind { Sun = 0, Planet = 1, Moon = 2, Rings = 3, Atmosphere = 4 }
 // A body of the solar system: its orbit, its place in the scene and its spin. The base
 // class is the Sun, which never moves.
 class Body {
-public:
+  public:
     Body(Simulation& sim, const QString& name, std::uint32_t colour, double tilt);
     virtual ~Body();
     Body(const Body&) = delete;
@@ -97,7 +97,7 @@ public:
     // Moves the frame to (position - camera position) in scene units.
     void PlaceFrame();
 
-protected:
+  protected:
     // Reads the frame's orientation (relative to the scene root) into right, up, direction.
     void ReadOrientation();
     // The Tweener in front of PositionFromElements; fills out with unscaled values.

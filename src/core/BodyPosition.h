@@ -8,7 +8,7 @@ constexpr double kKmPerAU = 149600000.0;
 
 // A position in km, mirrored in scene units as floats; every write refreshes the mirror.
 class BodyPosition {
-public:
+  public:
     BodyPosition() = default;
     BodyPosition(double x, double y, double z) { set(x, y, z); }
     explicit BodyPosition(const scene::Vec3& v) { set(v.x, v.y, v.z); }
@@ -29,7 +29,7 @@ public:
     float sceneZ() const { return sz_; }
     scene::Vec3 km() const { return {x_, y_, z_}; }
 
-private:
+  private:
     double x_ = 0, y_ = 0, z_ = 0;
     float sx_ = 0, sy_ = 0, sz_ = 0;
 };

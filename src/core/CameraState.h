@@ -13,11 +13,11 @@ struct CameraState {
     static constexpr int kFreeFlight = -1;
     static constexpr int kHolding = 7;  // "Hold Position" in the Where list
 
-    scene::Vec3 position;       // km, scene axis order
-    double speed = 0;           // km per simulated second along the camera's forward axis
+    scene::Vec3 position;  // km, scene axis order
+    double speed = 0;      // km per simulated second along the camera's forward axis
     int mode = kFreeFlight;
     Body* modeBody = nullptr;
-    scene::Vec3 modeOffset;     // body position minus camera position when holding began
+    scene::Vec3 modeOffset;  // body position minus camera position when holding began
     SimTime lastTickTime = 0;
     Body* nearestBody = nullptr;
     double nearestDistance = 1e10;  // km to the nearest surface

@@ -12,7 +12,9 @@ std::int64_t Trunc(double v) {
 }
 }  // namespace
 
-SimTime Clock::SimNow() const { return base_ + offset_ + (wall_() - base_) * speed_; }
+SimTime Clock::SimNow() const {
+    return base_ + offset_ + (wall_() - base_) * speed_;
+}
 
 void Clock::setTime(SimTime t) {
     if (!std::isfinite(t)) return;

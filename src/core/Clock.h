@@ -10,7 +10,7 @@
 // and offset keep their fractions, so that neither setting the time nor changing the speed
 // makes simulated time jump (whole seconds would jump by up to a second times the speed).
 class Clock {
-public:
+  public:
     explicit Clock(std::function<SimTime()> wallClock = &NowSimTime)
         : wall_(std::move(wallClock)) {}
 
@@ -27,7 +27,7 @@ public:
     double base() const { return base_; }
     double offset() const { return offset_; }
 
-private:
+  private:
     std::function<SimTime()> wall_;
     double base_ = 0;
     double offset_ = 0;
@@ -36,7 +36,7 @@ private:
 
 // Where the observer is and which zone their clock keeps.
 struct Observer {
-    int timeZone = 0;    // half hours east of UT
+    int timeZone = 0;  // half hours east of UT
     int dstMinutes = 0;
     int zoneOffset = 0;  // seconds
     QString zoneText = QStringLiteral("GMT+00:00");

@@ -19,8 +19,8 @@ constexpr std::array<OrbitalElements, 9> kPlanets = {
     P(17.12137, 110.3833, 224.8025, 39.5804, 0.003958072, 0.2501272, 235.7656, 122.52, 56.362725),
 };
 
-constexpr OrbitalElements kLuna = {5.1454, 125.1228, 83.1862, 384388.81, 13.1763589, 0.05,
-                                   25.3654, 6.68, 13.1763589, 1, 0};
+constexpr OrbitalElements kLuna = {5.1454,  125.1228, 83.1862,    384388.81, 13.1763589, 0.05,
+                                   25.3654, 6.68,     13.1763589, 1,         0};
 
 constexpr OrbitalElements M(double i, double a, double n, double e, double L, double spin,
                             int epoch) {
@@ -109,9 +109,15 @@ constexpr int kMoonsPerPlanet[9] = {0, 0, 0, 2, 16, 18, 15, 8, 1};
 
 namespace ElementTable {
 
-std::span<const OrbitalElements, kPlanetCount> Planets() { return kPlanets; }
-const OrbitalElements& Luna() { return kLuna; }
-std::span<const OrbitalElements, kMoonRecordCount> Moons() { return kMoons; }
+std::span<const OrbitalElements, kPlanetCount> Planets() {
+    return kPlanets;
+}
+const OrbitalElements& Luna() {
+    return kLuna;
+}
+std::span<const OrbitalElements, kMoonRecordCount> Moons() {
+    return kMoons;
+}
 
 int MoonParent(int moonRecord) {
     int first = 0;

@@ -10,7 +10,9 @@
 #include "core/Text.h"
 #include "core/Version.h"
 
-bool FileExists(const QString& name) { return QFileInfo::exists(name); }
+bool FileExists(const QString& name) {
+    return QFileInfo::exists(name);
+}
 
 qint64 FileSize(const QString& name) {
     QFile file(name);
@@ -33,7 +35,9 @@ BmpHeader ReadBmpHeader(const QString& name) {
     return header;
 }
 
-QString FileVersionText() { return QStringLiteral(ORBIVALE_VERSION_TEXT); }
+QString FileVersionText() {
+    return QStringLiteral(ORBIVALE_VERSION_TEXT);
+}
 
 std::uint32_t FileVersionNumber(const QString& versionText) {
     const QStringList parts =
@@ -51,22 +55,33 @@ std::uint32_t FileVersionNumber(const QString& versionText) {
     return value;
 }
 
-std::uint32_t FileVersionNumber() { return FileVersionNumber(FileVersionText()); }
+std::uint32_t FileVersionNumber() {
+    return FileVersionNumber(FileVersionText());
+}
 
 QString OpenDocumentErrorText(int code) {
     switch (code) {
-        case 0: return QStringLiteral("Out of system resources");
-        case 2: return QStringLiteral("File could not be found");
-        case 3: return QStringLiteral("Path could not be found");
-        case 5: return QStringLiteral("Access denied");
-        case 8: return QStringLiteral("There was not enough memory to complete the operation");
-        case 11: return QStringLiteral("Invalid executable");
-        case 26: return QStringLiteral("A sharing violation occurred");
-        case 27: return QStringLiteral("The file name association is incomplete or invalid");
+        case 0:
+            return QStringLiteral("Out of system resources");
+        case 2:
+            return QStringLiteral("File could not be found");
+        case 3:
+            return QStringLiteral("Path could not be found");
+        case 5:
+            return QStringLiteral("Access denied");
+        case 8:
+            return QStringLiteral("There was not enough memory to complete the operation");
+        case 11:
+            return QStringLiteral("Invalid executable");
+        case 26:
+            return QStringLiteral("A sharing violation occurred");
+        case 27:
+            return QStringLiteral("The file name association is incomplete or invalid");
         case 28:
             return QStringLiteral(
                 "The DDE transaction could not be completed because the request timed out");
-        case 29: return QStringLiteral("The DDE transaction failed");
+        case 29:
+            return QStringLiteral("The DDE transaction failed");
         case 30:
             return QStringLiteral(
                 "The DDE transaction could not be completed because other DDE transactions were "
@@ -74,8 +89,10 @@ QString OpenDocumentErrorText(int code) {
         case 31:
             return QStringLiteral(
                 "There is no application associated with the given file name extension");
-        case 32: return QStringLiteral("The specified dynamic-link library was not found");
-        default: return FormatText("Error %d", code);
+        case 32:
+            return QStringLiteral("The specified dynamic-link library was not found");
+        default:
+            return FormatText("Error %d", code);
     }
 }
 
@@ -101,7 +118,8 @@ void ShowEncyclopediaTopic(const QString& topic) {
 
 #include <QDir>
 
-std::vector<int> FindNumberedFiles(const QString& dir, const QString& stem, const QString& extension) {
+std::vector<int> FindNumberedFiles(const QString& dir, const QString& stem,
+                                   const QString& extension) {
     std::vector<int> digits;
     if (stem.isEmpty()) return digits;
     const QStringList names =

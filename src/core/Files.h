@@ -32,4 +32,5 @@ void ShowEncyclopediaTopic(const QString& topic);
 #include <vector>
 // The digits d of the files "<stem><d>.<extension>" in dir (for example Earth?.bmp), in
 // name order. Names whose single character is not a digit are left out.
-std::vector<int> FindNumberedFiles(const QString& dir, const QString& stem, const QString& extension);
+std::vector<int> FindNumberedFiles(const QString& dir, const QString& stem,
+                                   const QString& extension);

@@ -9,9 +9,9 @@ scene::Vec3 KeplerPosition(SimTime t, SimTime epoch, const OrbitalElements& el) 
     const double e = el.eccentricity;
     const double M = Normalise360(el.dailyMotion * d + el.meanLongitude - el.perihelion);
     const double m = DegToRad(M);
-    const double C = RadToDeg((2 * e - e * e * e / 4) * std::sin(m) +
-                              1.25 * e * e * std::sin(2 * m) +
-                              (13.0 / 12.0) * e * e * e * std::sin(3 * m));
+    const double C =
+        RadToDeg((2 * e - e * e * e / 4) * std::sin(m) + 1.25 * e * e * std::sin(2 * m) +
+                 (13.0 / 12.0) * e * e * e * std::sin(3 * m));
     const double nu = Normalise360(C + M);
     const double r = el.semiMajorAxis * (1 - e * e) / (1 + e * CosDeg(nu));
     const double u = nu + el.perihelion - el.ascendingNode;
@@ -22,7 +22,9 @@ scene::Vec3 KeplerPosition(SimTime t, SimTime epoch, const OrbitalElements& el) 
 }
 
 namespace {
-double Rad(double degrees) { return DegToRad(Normalise360(degrees)); }
+double Rad(double degrees) {
+    return DegToRad(Normalise360(degrees));
+}
 }  // namespace
 
 LunarCoordinates LunarEclipticCoordinates(SimTime t) {
@@ -40,8 +42,10 @@ LunarCoordinates LunarEclipticCoordinates(SimTime t) {
     const double v = std::atan2(yv, xv);
     double r = std::sqrt(xv * xv + yv * yv);
 
-    const double xh = r * (std::cos(N) * std::cos(v + w) - std::sin(N) * std::sin(v + w) * std::cos(inc));
-    const double yh = r * (std::sin(N) * std::cos(v + w) + std::cos(N) * std::sin(v + w) * std::cos(inc));
+    const double xh =
+        r * (std::cos(N) * std::cos(v + w) - std::sin(N) * std::sin(v + w) * std::cos(inc));
+    const double yh =
+        r * (std::sin(N) * std::cos(v + w) + std::cos(N) * std::sin(v + w) * std::cos(inc));
     const double zh = r * std::sin(v + w) * std::sin(inc);
     double lon = std::atan2(yh, xh);
     double lat = std::atan2(zh, std::sqrt(xh * xh + yh * yh));
@@ -49,11 +53,11 @@ LunarCoordinates LunarEclipticCoordinates(SimTime t) {
     const double Lm = M + w + N, Ls = Ms + ws;
     const double D = Lm - Ls, F = Lm - N;
     using std::sin;
-    lon += DegToRad(-1.274 * sin(M - 2 * D) + 0.658 * sin(2 * D) - 0.186 * sin(Ms) -
-                    0.059 * sin(2 * M - 2 * D) - 0.057 * sin(M - 2 * D + Ms) +
-                    0.053 * sin(M + 2 * D) + 0.046 * sin(2 * D - Ms) + 0.041 * sin(M - Ms) -
-                    0.035 * sin(D) - 0.031 * sin(M + Ms) - 0.015 * sin(2 * F - 2 * D) +
-                    0.011 * sin(M - 4 * D));
+    lon +=
+        DegToRad(-1.274 * sin(M - 2 * D) + 0.658 * sin(2 * D) - 0.186 * sin(Ms) -
+                 0.059 * sin(2 * M - 2 * D) - 0.057 * sin(M - 2 * D + Ms) + 0.053 * sin(M + 2 * D) +
+                 0.046 * sin(2 * D - Ms) + 0.041 * sin(M - Ms) - 0.035 * sin(D) -
+                 0.031 * sin(M + Ms) - 0.015 * sin(2 * F - 2 * D) + 0.011 * sin(M - 4 * D));
     lat += DegToRad(-0.173 * sin(F - 2 * D) - 0.055 * sin(M - F - 2 * D) -
                     0.046 * sin(M + F - 2 * D) + 0.033 * sin(F + 2 * D) + 0.017 * sin(2 * M + F));
     r -= 0.58 * std::cos(M - 2 * D) + 0.46 * std::cos(2 * D);
@@ -64,5 +68,6 @@ scene::Vec3 LunarPosition(SimTime t) {
     const LunarCoordinates c = LunarEclipticCoordinates(t);
     const double lon = DegToRad(c.longitudeDeg), lat = DegToRad(c.latitudeDeg);
     const double r = c.distanceEarthRadii * 6378.15;
-    return {r * std::cos(lat) * std::cos(lon), r * std::cos(lat) * std::sin(lon), r * std::sin(lat)};
+    return {r * std::cos(lat) * std::cos(lon), r * std::cos(lat) * std::sin(lon),
+            r * std::sin(lat)};
 }

@@ -4,7 +4,7 @@
 
 // The Earth's Moon, placed by its own analytic theory and always facing the Earth.
 class Luna : public Moon {
-public:
+  public:
     using Moon::Moon;
     void PositionFromElements(SimTime t, SimTime epoch, const OrbitalElements& elements,
                               BodyPosition& out) override;

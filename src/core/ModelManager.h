@@ -13,7 +13,7 @@ class Body;
 // loaded from the media folder. Installed by the model subsystem; without one (no render
 // device) bodies simply have no model.
 class ModelManager {
-public:
+  public:
     virtual ~ModelManager() = default;
     virtual void SelectModel(Body& body, double ratio) = 0;
     virtual void ApplyTexture(Body& body, const QString& textureFile) = 0;

@@ -5,9 +5,9 @@
 // A moon on an orbit about its parent, laid in the parent's equatorial plane. A moon whose
 // spin equals its orbital motion keeps one face to its parent.
 class Moon : public Planetoid {
-public:
-    Moon(Simulation& sim, const QString& name, std::uint32_t colour, double rx, double ry, double rz,
-         const OrbitalElements& elements, Body* parent);
+  public:
+    Moon(Simulation& sim, const QString& name, std::uint32_t colour, double rx, double ry,
+         double rz, const OrbitalElements& elements, Body* parent);
 
     int Kind() const override { return 2; }
     void CalculatePosition(SimTime t, BodyPosition& out) override;
@@ -20,7 +20,7 @@ public:
     Body* parent() const { return parent_; }
     bool synchronous() const { return synchronous_; }
 
-protected:
+  protected:
     Body* parent_;
     bool synchronous_;
 };

@@ -3,9 +3,13 @@
 #include <bit>
 #include <cmath>
 
-int BitCount(std::uint32_t v) { return std::popcount(v); }
+int BitCount(std::uint32_t v) {
+    return std::popcount(v);
+}
 
-int LowestBit(std::uint32_t v) { return v == 0 ? -1 : std::countr_zero(v); }
+int LowestBit(std::uint32_t v) {
+    return v == 0 ? -1 : std::countr_zero(v);
+}
 
 std::uint32_t ScaleColour(std::uint32_t colour, double factor) {
     auto channel = [&](int shift) -> std::uint32_t {
@@ -20,7 +24,8 @@ std::uint32_t ScaleColour(std::uint32_t colour, double factor) {
 int ParseIntClamped(const QString& text, int min, int max) {
     bool ok = false;
     int value;
-    if (text.size() > 2 && (text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X"))))
+    if (text.size() > 2 &&
+        (text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X"))))
         value = text.mid(2).toInt(&ok, 16);
     else
         value = text.trimmed().toInt(&ok, 10);
@@ -39,7 +44,8 @@ double ConvertToDouble(const QString& text, double defaultValue) {
 NumberWithSuffix ParseNumberWithSuffix(const QString& text) {
     NumberWithSuffix result;
     int pos = 0;
-    if (pos < text.size() && (text[pos] == QLatin1Char('+') || text[pos] == QLatin1Char('-'))) ++pos;
+    if (pos < text.size() && (text[pos] == QLatin1Char('+') || text[pos] == QLatin1Char('-')))
+        ++pos;
     const int start = pos;
     while (pos < text.size() && (text[pos].isDigit() || text[pos] == QLatin1Char('.'))) ++pos;
     const QString digits = text.mid(start, pos - start);

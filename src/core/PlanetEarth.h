@@ -5,10 +5,10 @@
 // The Earth: a planet whose spin starts from a known orientation, so that the right side
 // faces the Sun at any time.
 class PlanetEarth : public Planetoid {
-public:
+  public:
     using Planetoid::Planetoid;
     void Initialise() override;
 
-private:
+  private:
     scene::Vec3 spare_;
 };

@@ -9,7 +9,8 @@ Planetoid::Planetoid(Simulation& sim, const QString& name, std::uint32_t colour,
 Planetoid::Planetoid(Simulation& sim, const QString& name, std::uint32_t colour, double rx,
                      double ry, double rz, const OrbitalElements& elements, int)
     : Body(sim, name, colour, elements.axialTilt), elements_(elements) {
-    rotationPeriod_ = elements.rotationRate != 0 ? 360.0 / elements.rotationRate * 86400.0 : 86400.0;
+    rotationPeriod_ =
+        elements.rotationRate != 0 ? 360.0 / elements.rotationRate * 86400.0 : 86400.0;
     elementEpoch_ = sim.epochs().at(elements.epochIndex);
     rotationEpoch_ = elementEpoch_;
     angleAtEpoch_ = 0;

@@ -4,7 +4,7 @@
 
 // A planet on a heliocentric orbit.
 class Planetoid : public Body {
-public:
+  public:
     Planetoid(Simulation& sim, const QString& name, std::uint32_t colour, double equatorialRadius,
               double polarRadius, const OrbitalElements& elements);
 
@@ -19,7 +19,7 @@ public:
     // Runs once the most derived constructor is done: fills the orbit path.
     virtual void Initialise() { FillOrbitPath(); }
 
-protected:
+  protected:
     // For moons: three radii and no orbit path yet.
     Planetoid(Simulation& sim, const QString& name, std::uint32_t colour, double rx, double ry,
               double rz, const OrbitalElements& elements, int);

@@ -10,9 +10,12 @@ MessageResult ConsolePrompter::show(const QString& caption, const QString& text,
                                     MessageButtons buttons, MessageIcon) {
     std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(text));
     switch (buttons) {
-        case MessageButtons::Ok: return MessageResult::Ok;
-        case MessageButtons::OkCancel: return MessageResult::Ok;
-        case MessageButtons::YesNo: return MessageResult::No;
+        case MessageButtons::Ok:
+            return MessageResult::Ok;
+        case MessageButtons::OkCancel:
+            return MessageResult::Ok;
+        case MessageButtons::YesNo:
+            return MessageResult::No;
     }
     return MessageResult::Ok;
 }
@@ -35,7 +38,9 @@ void ShowError(const QString& text, const QString& caption) {
     Show(caption, text, MessageButtons::Ok, MessageIcon::Stop);
 }
 
-void ShowErrorText(const QString& text) { ShowError(text, QStringLiteral("Error")); }
+void ShowErrorText(const QString& text) {
+    ShowError(text, QStringLiteral("Error"));
+}
 
 void ShowInfo(const QString& text, const QString& caption) {
     Show(caption, text, MessageButtons::Ok, MessageIcon::Information);

@@ -9,14 +9,14 @@ enum class MessageResult { Ok, Cancel, Yes, No };
 // Shows message boxes. The GUI installs a prompter with real dialogs; without one, messages
 // go to standard error and every question takes its safe answer.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual MessageResult show(const QString& caption, const QString& text, MessageButtons buttons,
                                MessageIcon icon) = 0;
 };
 
 class ConsolePrompter : public Prompter {
-public:
+  public:
     MessageResult show(const QString& caption, const QString& text, MessageButtons buttons,
                        MessageIcon icon) override;
 };

@@ -4,7 +4,7 @@
 
 // A planet's ring system: a flat annulus in the planet's equatorial plane, centred on it.
 class Rings : public Body {
-public:
+  public:
     Rings(Simulation& sim, const QString& name, Body* parent, double innerRadius,
           double outerRadius, std::uint32_t colour);
 
@@ -15,7 +15,7 @@ public:
     double outerRadius() const { return largestRadius(); }
     void Initialise() {}
 
-private:
+  private:
     Body* parent_;
     double inner_;
 };

@@ -15,19 +15,26 @@
 
 namespace {
 
-void Write(QSaveFile& f, const QString& line) { f.write(line.toUtf8()); }
-
-void SaveFailed(const QSaveFile& f) {
-    ShowErrorText(QStringLiteral("An error has prevented the position being saved.\nThe error returned to "
-                                 "Orbivale was: ") + f.errorString());
+void Write(QSaveFile& f, const QString& line) {
+    f.write(line.toUtf8());
 }
 
-QString Trimmed(const QString& value) { return value.trimmed(); }
+void SaveFailed(const QSaveFile& f) {
+    ShowErrorText(
+        QStringLiteral("An error has prevented the position being saved.\nThe error returned to "
+                       "Orbivale was: ") +
+        f.errorString());
+}
+
+QString Trimmed(const QString& value) {
+    return value.trimmed();
+}
 
 }  // namespace
 
 double LeadingNumber(const QString& value) {
-    if (value.isEmpty() || !(value[0].isDigit() || value[0] == QLatin1Char('-') || value[0] == QLatin1Char('.')))
+    if (value.isEmpty() ||
+        !(value[0].isDigit() || value[0] == QLatin1Char('-') || value[0] == QLatin1Char('.')))
         return 0;
     static const QRegularExpression number(QStringLiteral(R"(^-?\d*\.?\d*(?:[eE][-+]?\d+)?)"));
     const QString digits = number.match(value).captured(0);
@@ -48,20 +55,25 @@ bool SavePosition(Simulation& sim, PositionWindows& windows, const QString& path
     Write(f, QStringLiteral("# could cause Orbivale to behave unpredictably.\n"));
     Write(f, FormatText("Version=%s\n", qUtf8Printable(FileVersionText())));
     Write(f, FormatText("SaveTime=%s\n", qUtf8Printable(QLocale::system().toString(
-                                             QDateTime::currentDateTime(), QStringLiteral("d MMMM yyyy 'at' hh:mm:ss")))));
+                                             QDateTime::currentDateTime(),
+                                             QStringLiteral("d MMMM yyyy 'at' hh:mm:ss")))));
     Write(f, FormatText("UT=%.1f\n", cam.lastTickTime));
-    Write(f, FormatText("Cx=%.1f\nCy=%.1f\nCz=%.1f\n", cam.position.x, cam.position.y, cam.position.z));
+    Write(f, FormatText("Cx=%.1f\nCy=%.1f\nCz=%.1f\n", cam.position.x, cam.position.y,
+                        cam.position.z));
     Write(f, FormatText("SimSpeed=%d\n", sim.ClockSpeed()));
-    Write(f, FormatText(windows.LockOn() ? "LookingAt=%s\n" : "Select=%s\n", qUtf8Printable(windows.SelectedName())));
+    Write(f, FormatText(windows.LockOn() ? "LookingAt=%s\n" : "Select=%s\n",
+                        qUtf8Printable(windows.SelectedName())));
     if (cam.mode > 0) {
         Write(f, FormatText("Mode=%d\n", cam.mode));
-        Write(f, FormatText("ModeBody=%s\n", cam.modeBody ? qUtf8Printable(cam.modeBody->name()) : ""));
-        Write(f, FormatText("ModeCx=%.1f\nModeCy=%.1f\nModeCz=%.1f\n", cam.modeOffset.x, cam.modeOffset.y,
-                            cam.modeOffset.z));
+        Write(f, FormatText("ModeBody=%s\n",
+                            cam.modeBody ? qUtf8Printable(cam.modeBody->name()) : ""));
+        Write(f, FormatText("ModeCx=%.1f\nModeCy=%.1f\nModeCz=%.1f\n", cam.modeOffset.x,
+                            cam.modeOffset.y, cam.modeOffset.z));
     }
     Write(f, FormatText("CameraSpeed=%.1f\n", cam.speed));
     const scene::Orientation o = sim.scene().camera()->orientation(sim.scene().root().get());
-    Write(f, FormatText("DirX=%.7f\nDirY=%.7f\nDirZ=%.7f\n", o.direction.x, o.direction.y, o.direction.z));
+    Write(f, FormatText("DirX=%.7f\nDirY=%.7f\nDirZ=%.7f\n", o.direction.x, o.direction.y,
+                        o.direction.z));
     Write(f, FormatText("UpX=%.7f\nUpY=%.7f\nUpZ=%.7f\n", o.up.x, o.up.y, o.up.z));
     Write(f, FormatText("FPS=%d\n", windows.UpdateSpeedIndex()));
     Write(f, FormatText("Res=%d\n", windows.ResolutionIndex()));
@@ -70,7 +82,8 @@ bool SavePosition(Simulation& sim, PositionWindows& windows, const QString& path
     Write(f, FormatText("Zoom=%.7f\n", cam.zoom));
     for (Body* b : sim.bodies())
         if (b->model.userModel)
-            Write(f, FormatText("Body=%s,%s\n", qUtf8Printable(b->name()), qUtf8Printable(b->model.userModelText)));
+            Write(f, FormatText("Body=%s,%s\n", qUtf8Printable(b->name()),
+                                qUtf8Printable(b->model.userModelText)));
     if (!f.commit()) {
         SaveFailed(f);
         return false;
@@ -81,8 +94,11 @@ bool SavePosition(Simulation& sim, PositionWindows& windows, const QString& path
 bool RestorePosition(Simulation& sim, PositionWindows& windows, const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        ShowErrorText(QStringLiteral("An error has prevented the position being restored.\nThe error returned to "
-                                     "Orbivale was: ") + f.errorString());
+        ShowErrorText(
+            QStringLiteral(
+                "An error has prevented the position being restored.\nThe error returned to "
+                "Orbivale was: ") +
+            f.errorString());
         return false;
     }
     windows.SetLockOn(false);
@@ -96,43 +112,67 @@ bool RestorePosition(Simulation& sim, PositionWindows& windows, const QString& p
 
     auto clampIndex = [](double n, int count) { return n < 0 ? 0 : std::min(int(n), count - 1); };
     while (!f.atEnd()) {
-        const QString line = QString::fromUtf8(f.readLine()).left(255).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
+        const QString line = QString::fromUtf8(f.readLine())
+                                 .left(255)
+                                 .remove(QLatin1Char('\n'))
+                                 .remove(QLatin1Char('\r'));
         const int eq = int(line.indexOf(QLatin1Char('=')));
         if (line.isEmpty() || !line[0].isLetter() || eq < 0) continue;
         const QString key = line.left(eq), value = line.mid(eq + 1);
         const double n = LeadingNumber(value);
         if (key == QLatin1String("UT")) {
             // Only times the calendar covers (1901 to 2099).
-            if (n >= MakeSimTime(1901, 1, 1, 0, 0, 0) && n < MakeSimTime(2100, 1, 1, 0, 0, 0)) ut = n;
-        }
-        else if (key == QLatin1String("Cx")) position.x = n;
-        else if (key == QLatin1String("Cy")) position.y = n;
-        else if (key == QLatin1String("Cz")) position.z = n;
-        else if (key == QLatin1String("SimSpeed")) windows.SetSpeedFactor(int(std::clamp(std::trunc(n), -86400.0, 86400.0)));
+            if (n >= MakeSimTime(1901, 1, 1, 0, 0, 0) && n < MakeSimTime(2100, 1, 1, 0, 0, 0))
+                ut = n;
+        } else if (key == QLatin1String("Cx"))
+            position.x = n;
+        else if (key == QLatin1String("Cy"))
+            position.y = n;
+        else if (key == QLatin1String("Cz"))
+            position.z = n;
+        else if (key == QLatin1String("SimSpeed"))
+            windows.SetSpeedFactor(int(std::clamp(std::trunc(n), -86400.0, 86400.0)));
         else if (key == QLatin1String("LookingAt") || key == QLatin1String("Select")) {
             if (Body* b = sim.FindBody(Trimmed(value))) {
                 windows.SelectTargetByName(b->name());
                 if (key == QLatin1String("LookingAt")) windows.SetLockOn(true);
             }
-        } else if (key == QLatin1String("Mode")) cam.mode = int(std::clamp(std::trunc(n), -1e9, 1e9));
+        } else if (key == QLatin1String("Mode"))
+            cam.mode = int(std::clamp(std::trunc(n), -1e9, 1e9));
         else if (key == QLatin1String("ModeBody")) {
             if (Body* b = sim.FindBody(Trimmed(value))) cam.modeBody = b;
-        } else if (key == QLatin1String("ModeCx")) cam.modeOffset.x = n;
-        else if (key == QLatin1String("ModeCy")) cam.modeOffset.y = n;
-        else if (key == QLatin1String("ModeCz")) cam.modeOffset.z = n;
-        else if (key == QLatin1String("CameraSpeed")) windows.SetCameraSpeed(n);
-        else if (key == QLatin1String("DirX")) dir.x = n;
-        else if (key == QLatin1String("DirY")) dir.y = n;
-        else if (key == QLatin1String("DirZ")) dir.z = n;
-        else if (key == QLatin1String("UpX")) up.x = n;
-        else if (key == QLatin1String("UpY")) up.y = n;
-        else if (key == QLatin1String("UpZ")) up.z = n;
-        else if (key == QLatin1String("FPS")) windows.ChooseUpdateSpeed(clampIndex(n, windows.UpdateSpeedCount()));
-        else if (key == QLatin1String("Res")) windows.ChooseResolution(clampIndex(n, windows.ResolutionCount()));
-        else if (key == QLatin1String("MapX")) map[0] = n;
-        else if (key == QLatin1String("MapY")) map[1] = n;
-        else if (key == QLatin1String("MapW")) map[2] = n;
-        else if (key == QLatin1String("Zoom")) windows.SetZoom(n);
+        } else if (key == QLatin1String("ModeCx"))
+            cam.modeOffset.x = n;
+        else if (key == QLatin1String("ModeCy"))
+            cam.modeOffset.y = n;
+        else if (key == QLatin1String("ModeCz"))
+            cam.modeOffset.z = n;
+        else if (key == QLatin1String("CameraSpeed"))
+            windows.SetCameraSpeed(n);
+        else if (key == QLatin1String("DirX"))
+            dir.x = n;
+        else if (key == QLatin1String("DirY"))
+            dir.y = n;
+        else if (key == QLatin1String("DirZ"))
+            dir.z = n;
+        else if (key == QLatin1String("UpX"))
+            up.x = n;
+        else if (key == QLatin1String("UpY"))
+            up.y = n;
+        else if (key == QLatin1String("UpZ"))
+            up.z = n;
+        else if (key == QLatin1String("FPS"))
+            windows.ChooseUpdateSpeed(clampIndex(n, windows.UpdateSpeedCount()));
+        else if (key == QLatin1String("Res"))
+            windows.ChooseResolution(clampIndex(n, windows.ResolutionCount()));
+        else if (key == QLatin1String("MapX"))
+            map[0] = n;
+        else if (key == QLatin1String("MapY"))
+            map[1] = n;
+        else if (key == QLatin1String("MapW"))
+            map[2] = n;
+        else if (key == QLatin1String("Zoom"))
+            windows.SetZoom(n);
         else if (key == QLatin1String("Body")) {
             const int comma = int(value.indexOf(QLatin1Char(',')));
             Body* b = sim.FindBody(comma < 0 ? value : value.left(comma));

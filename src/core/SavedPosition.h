@@ -12,7 +12,7 @@ class Simulation;
 // buttons, the frame-rate and resolution lists, the map's view, the calendar, and the camera
 // operations that go through the controls.
 class PositionWindows {
-public:
+  public:
     virtual ~PositionWindows() = default;
     virtual QString SelectedName() const = 0;
     virtual bool LockOn() const = 0;

@@ -11,7 +11,9 @@ Services& Services::instance() {
     return services;
 }
 
-Services::Services() { reset(); }
+Services::Services() {
+    reset();
+}
 
 void Services::reset() {
     prompter_ = nullptr;
@@ -33,9 +35,13 @@ QString Services::userDataDirectory() {
     return userDataDir_;
 }
 
-void Services::setDataDirectory(const QString& dir) { dataDir_ = EnsureTrailingSlash(dir); }
+void Services::setDataDirectory(const QString& dir) {
+    dataDir_ = EnsureTrailingSlash(dir);
+}
 
-void Services::setMediaDirectory(const QString& dir) { mediaDir_ = EnsureTrailingSlash(dir); }
+void Services::setMediaDirectory(const QString& dir) {
+    mediaDir_ = EnsureTrailingSlash(dir);
+}
 
 QString ResourceDirectory(const QString& name) {
     const QString appDir = ApplicationDirectory();

@@ -10,7 +10,7 @@
 
 // A receiver of system-log lines, registered by the window that shows them.
 class LogSink {
-public:
+  public:
     virtual ~LogSink() = default;
     virtual void logLine(const QString& line) = 0;
 };
@@ -23,7 +23,7 @@ enum class LogSinkSlot { Splash = 0, SystemLogWindow = 1, StatusBar = 2 };
 // program's folders, and the desktop's document and help launchers. This is the one
 // place that holds program-wide state outside the simulation itself.
 class Services {
-public:
+  public:
     static Services& instance();
 
     Prompter& prompter() { return prompter_ ? *prompter_ : consolePrompter_; }
@@ -52,7 +52,7 @@ public:
     // Restores the state of a fresh process; for tests.
     void reset();
 
-private:
+  private:
     Services();
     ConsolePrompter consolePrompter_;
     Prompter* prompter_ = nullptr;
@@ -63,6 +63,6 @@ private:
     QString mediaDir_;
 };
 
-// "<program dir>/<name>" when it exists, else the installed "<program dir>/../share/orbivale/<name>",
-// else the first. No trailing separator.
+// "<program dir>/<name>" when it exists, else the installed "<program
+// dir>/../share/orbivale/<name>", else the first. No trailing separator.
 QString ResourceDirectory(const QString& name);

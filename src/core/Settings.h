@@ -54,7 +54,7 @@ inline constexpr Int AmbientLight{"Simulation", "AmbientLight", 10, 0, 100};
 inline constexpr Real Latitude{"Simulation", "Latitude", 53.0, -90.0, 90.0};
 inline constexpr Real Longitude{"Simulation", "Longitude", 0.0, -180.0, 180.0};
 inline constexpr Int Timezone{"Simulation", "Timezone", 0, -28, 28};  // half hours
-inline constexpr Int DST{"Simulation", "DST", 0, -180, 180};         // minutes
+inline constexpr Int DST{"Simulation", "DST", 0, -180, 180};          // minutes
 inline constexpr Text Location{"Simulation", "Location", "Manchester"};
 // Seconds between simulated and real time at start; beyond the calendar (1901-2099) it is
 // ignored, so the range is the calendar's span.

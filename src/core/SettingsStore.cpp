@@ -6,7 +6,9 @@
 #include "core/Numbers.h"
 
 namespace {
-QString Path(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
+QString Path(const QString& section, const QString& key) {
+    return section + QLatin1Char('/') + key;
+}
 }  // namespace
 
 QString SettingsStore::readText(const QString& section, const QString& key,
@@ -51,7 +53,9 @@ double ReadDoubleSetting(const SettingsStore& store, const QString& section, con
 }
 
 namespace {
-QString Section(const char* s) { return QString::fromLatin1(s); }
+QString Section(const char* s) {
+    return QString::fromLatin1(s);
+}
 }  // namespace
 
 bool SettingsStore::get(const settings::Bool& s, bool def) const {
@@ -69,13 +73,17 @@ double SettingsStore::get(const settings::Real& s, double def) const {
     return std::isfinite(value) ? std::clamp(value, s.min, s.max) : def;
 }
 
-QString SettingsStore::get(const settings::Text& s) const { return get(s, QString::fromUtf8(s.def)); }
+QString SettingsStore::get(const settings::Text& s) const {
+    return get(s, QString::fromUtf8(s.def));
+}
 
 QString SettingsStore::get(const settings::Text& s, const QString& def) const {
     return readText(Section(s.section), Section(s.key), def);
 }
 
-void SettingsStore::set(const settings::Bool& s, bool value) { writeBool(Section(s.section), Section(s.key), value); }
+void SettingsStore::set(const settings::Bool& s, bool value) {
+    writeBool(Section(s.section), Section(s.key), value);
+}
 
 void SettingsStore::set(const settings::Int& s, int value) {
     writeInt(Section(s.section), Section(s.key), std::clamp(value, s.min, s.max));
@@ -116,14 +124,17 @@ QStringList MemorySettingsStore::keys(const QString& section) const {
 
 IniSettingsStore::IniSettingsStore(const QString& directory) {
     if (directory.isEmpty())
-        settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                QStringLiteral("Tarnwick"), QStringLiteral("Orbivale"));
+        settings_ =
+            std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                        QStringLiteral("Tarnwick"), QStringLiteral("Orbivale"));
     else
-        settings_ = std::make_unique<QSettings>(directory + QStringLiteral("/Tarnwick/Orbivale.ini"),
-                                                QSettings::IniFormat);
+        settings_ = std::make_unique<QSettings>(
+            directory + QStringLiteral("/Tarnwick/Orbivale.ini"), QSettings::IniFormat);
 }
 
-IniSettingsStore::~IniSettingsStore() { settings_->sync(); }
+IniSettingsStore::~IniSettingsStore() {
+    settings_->sync();
+}
 
 std::optional<QString> IniSettingsStore::read(const QString& section, const QString& key) const {
     const QVariant v = settings_->value(Path(section, key));
@@ -148,6 +159,10 @@ QStringList IniSettingsStore::keys(const QString& section) const {
     return out;
 }
 
-void IniSettingsStore::sync() { settings_->sync(); }
+void IniSettingsStore::sync() {
+    settings_->sync();
+}
 
-QString IniSettingsStore::fileName() const { return settings_->fileName(); }
+QString IniSettingsStore::fileName() const {
+    return settings_->fileName();
+}

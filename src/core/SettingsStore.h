@@ -13,7 +13,7 @@
 // booleans, decimal integers and reals). Reading a missing or malformed value gives the
 // caller's default.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     virtual std::optional<QString> read(const QString& section, const QString& key) const = 0;
@@ -55,20 +55,20 @@ double ReadDoubleSetting(const SettingsStore& store, const QString& section, con
                          double def);
 
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     std::optional<QString> read(const QString& section, const QString& key) const override;
     void write(const QString& section, const QString& key, const QString& value) override;
     void remove(const QString& section, const QString& key) override;
     QStringList keys(const QString& section) const override;
 
-private:
+  private:
     std::map<QString, std::map<QString, QString>> values_;
 };
 
 // The INI file "Tarnwick/Orbivale.ini" in the per-user configuration folder, or in the
 // given folder instead.
 class IniSettingsStore : public SettingsStore {
-public:
+  public:
     explicit IniSettingsStore(const QString& directory = QString());
     ~IniSettingsStore() override;
 
@@ -80,6 +80,6 @@ public:
 
     QString fileName() const;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };

@@ -18,7 +18,9 @@ int MonthStart(int year, int month) {
 
 }  // namespace
 
-bool IsLeapYear(int year) { return year % 4 == 0; }
+bool IsLeapYear(int year) {
+    return year % 4 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     if (month < 1 || month > 12) return 0;
@@ -37,8 +39,8 @@ SimTime MakeSimTime(int year, int month, int day, int hour, int minute, double s
     return static_cast<double>(whole) + seconds;
 }
 
-void SplitSimTime(SimTime t, int* yearOut, int* monthOut, int* dayOut, int* hourOut,
-                  int* minuteOut, double* secondsOut) {
+void SplitSimTime(SimTime t, int* yearOut, int* monthOut, int* dayOut, int* hourOut, int* minuteOut,
+                  double* secondsOut) {
     const SplitTime s = SplitSimTime(t);
     if (yearOut) *yearOut = s.year;
     if (monthOut) *monthOut = s.month;
@@ -99,8 +101,7 @@ CalendarRecord ToCalendarRecord(SimTime t) {
 }
 
 SimTime FromCalendarRecord(const CalendarRecord& r) {
-    return MakeSimTime(r.year, r.month, r.day, r.hour, r.minute,
-                       r.second + r.millisecond * 0.001);
+    return MakeSimTime(r.year, r.month, r.day, r.hour, r.minute, r.second + r.millisecond * 0.001);
 }
 
 SimTime NowSimTime() {
@@ -116,12 +117,15 @@ SimTime J2000() {
     return j2000Cache;
 }
 
-double DaysSinceJ2000(SimTime t) { return (t - J2000()) / 86400.0; }
+double DaysSinceJ2000(SimTime t) {
+    return (t - J2000()) / 86400.0;
+}
 
 void WaitSeconds(double seconds) {
     const SimTime until = NowSimTime() + seconds;
     while (NowSimTime() < until) {
-        if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
     }
 }

@@ -27,7 +27,9 @@ Simulation::Simulation(SettingsStore& settings, std::function<SimTime()> wallClo
     epochs_.fill();
 }
 
-Simulation::~Simulation() { DestroySolarSystem(); }
+Simulation::~Simulation() {
+    DestroySolarSystem();
+}
 
 bool Simulation::AddBody(std::unique_ptr<Body> body) {
     if (!body || static_cast<int>(bodyList_.size()) >= kMaxBodies) return false;
@@ -114,8 +116,9 @@ void Simulation::BuildPlanets() {
 void Simulation::BuildMoons(bool showSmallMoons) {
     Log("Initialising Moon");
     const double r = BodyCatalogue::kMoonRadius;
-    auto luna = CreateBody<Luna>(*this, QString::fromLatin1(BodyCatalogue::kMoonName),
-                                 BodyCatalogue::kMoonColour, r, r, r, ElementTable::Luna(), earth());
+    auto luna =
+        CreateBody<Luna>(*this, QString::fromLatin1(BodyCatalogue::kMoonName),
+                         BodyCatalogue::kMoonColour, r, r, r, ElementTable::Luna(), earth());
     moon_ = luna.get();
     AddBody(std::move(luna));
 
@@ -157,8 +160,7 @@ void Simulation::BuildLights() {
     sunshine_->setName(scene::SceneName(QStringLiteral("Light:"), QStringLiteral("Sunshine")));
 
     Log("Adding some ambient light");
-    const int percent =
-        settings_.get(settings::AmbientLight);
+    const int percent = settings_.get(settings::AmbientLight);
     const double level = percent * 0.01;
     ambient_ = scene_.createLight(scene::LightType::Ambient, {level, level, level});
     ambient_->setRange(kLightRange);
@@ -184,12 +186,10 @@ void Simulation::ReadObserverAndClock() {
     observer_.longitude = settings_.get(settings::Longitude);
     const int zone = settings_.get(settings::Timezone);
     const int dst = settings_.get(settings::DST);
-    observer_.locationName =
-        settings_.get(settings::Location);
+    observer_.locationName = settings_.get(settings::Location);
     SetTimeZone(zone, dst);
     const double offset = settings_.get(settings::TimeOffset);
-    const int speed =
-        settings_.get(settings::Speed);
+    const int speed = settings_.get(settings::Speed);
     // Offsets beyond the calendar the program covers (1901-2099) are ignored.
     clock_.start(std::abs(offset) < 4.0e9 ? offset : 0.0, speed);
 }
@@ -200,7 +200,8 @@ void Simulation::DestroySolarSystem() {
     camera_.modeBody = nullptr;
     camera_.nearestBody = nullptr;
     for (Body* body : bodyList_) {
-        auto it = std::find_if(owned_.begin(), owned_.end(), [&](const auto& p) { return p.get() == body; });
+        auto it = std::find_if(owned_.begin(), owned_.end(),
+                               [&](const auto& p) { return p.get() == body; });
         if (it != owned_.end()) it->reset();
     }
     owned_.clear();

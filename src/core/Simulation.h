@@ -10,15 +10,15 @@
 #include "core/Clock.h"
 #include "core/ElementTable.h"
 #include "core/ModelManager.h"
-#include "scene/Scene.h"
 #include "core/SimTime.h"
+#include "scene/Scene.h"
 
 class Body;
 class SettingsStore;
 
 // The camera's part of the update step; the viewer's camera logic provides it.
 class CameraTicker {
-public:
+  public:
     virtual ~CameraTicker() = default;
     virtual void CameraTick(SimTime now) = 0;
 };
@@ -34,7 +34,7 @@ struct SimulationHooks {
 // The simulated solar system: the scene, the bodies, the clock, the observer and the
 // camera position, with the update step that brings them all to the current time.
 class Simulation {
-public:
+  public:
     static constexpr int kMaxBodies = 100;
 
     explicit Simulation(SettingsStore& settings, std::function<SimTime()> wallClock = &NowSimTime);
@@ -105,7 +105,7 @@ public:
     std::function<void()> createDefaultMeshes;
     std::function<void()> releaseDefaultMeshes;
 
-private:
+  private:
     void BuildStarVisual();
     void BuildSun();
     void BuildPlanets();

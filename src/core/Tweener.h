@@ -6,7 +6,7 @@
 // A short-lived linear interpolation of a body's orbit over a 100-second window, so that
 // frame-by-frame positions cost an interpolation instead of a full orbit computation.
 class Tweener {
-public:
+  public:
     static constexpr double kWindow = 100.0;
 
     // The interpolated position when t0 <= t <= t1 (closed at both ends).
@@ -15,7 +15,7 @@ public:
     SimTime t0() const { return t0_; }
     SimTime t1() const { return t1_; }
 
-private:
+  private:
     scene::Vec3 start_, end_;
     SimTime t0_ = 0, t1_ = 0;
 };

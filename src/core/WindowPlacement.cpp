@@ -38,7 +38,8 @@ void RestoreWindowPlacement(PlacementWindow& window, const SettingsStore& store,
     const int sh = window.screenHeight();
     const int l = ReadClamped(store, section, "Left", left, -50, sw - 32);
     const int t = ReadClamped(store, section, "Top", top, -4, sh - 32);
-    const int w = width > 0 ? ReadClamped(store, section, "Width", width, 100, sw + 32) : window.width();
+    const int w =
+        width > 0 ? ReadClamped(store, section, "Width", width, 100, sw + 32) : window.width();
     const int h =
         height > 0 ? ReadClamped(store, section, "Height", height, 100, sh + 32) : window.height();
     const int s = ReadClamped(store, section, "WindowState", state, 0, 2);

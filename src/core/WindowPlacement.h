@@ -7,7 +7,7 @@ class SettingsStore;
 // The part of a window that its remembered placement touches; the GUI implements it over
 // its widgets. States: 0 normal, 1 minimised, 2 maximised.
 class PlacementWindow {
-public:
+  public:
     virtual ~PlacementWindow() = default;
     virtual int left() const = 0;
     virtual int top() const = 0;

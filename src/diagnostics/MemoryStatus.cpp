@@ -18,4 +18,6 @@ MemoryStatus ReadMemoryStatus(const QString& path) {
     return m;
 }
 
-QString MegabytesText(std::uint64_t bytes) { return FormatText("%.2f MB", bytes / 1048576.0); }
+QString MegabytesText(std::uint64_t bytes) {
+    return FormatText("%.2f MB", bytes / 1048576.0);
+}

@@ -8,10 +8,10 @@
 #include "core/Body.h"
 #include "core/Files.h"
 #include "core/Log.h"
-#include "render/MediaFiles.h"
 #include "core/Rings.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
+#include "render/MediaFiles.h"
 #include "render/TextureLoader.h"
 
 BodyModels::BodyModels(Simulation& sim, TextureDevice& device, DefaultMeshes& meshes)
@@ -21,11 +21,12 @@ BodyModels::BodyModels(Simulation& sim, TextureDevice& device, DefaultMeshes& me
 
 void BodyModels::ReadSettings() {
     detailLevel = sim_.settings().get(settings::DetailLevel);
-    mipmapAutoGenerate =
-        sim_.settings().get(settings::MipmapAutoGenerate);
+    mipmapAutoGenerate = sim_.settings().get(settings::MipmapAutoGenerate);
 }
 
-int BodyModels::DetailLevelFor(double ratio) { return ratio > 5000 ? 2 : ratio > 300 ? 1 : 0; }
+int BodyModels::DetailLevelFor(double ratio) {
+    return ratio > 5000 ? 2 : ratio > 300 ? 1 : 0;
+}
 
 int BodyModels::WantedTextureIndex(double ratio, bool mipmapAuto) {
     if (mipmapAuto) return ratio > 300 ? 9 : 0;
@@ -67,7 +68,8 @@ void BodyModels::ApplyTexture(Body& body, const QString& textureFile) {
 void BodyModels::Attach(Body& body, SphereMesh&& model, int level) {
     body.model.mesh = model.mesh;
     if (body.material())
-        for (int g = 0; g < model.mesh->groupCount(); ++g) model.mesh->setGroupMaterial(g, body.material());
+        for (int g = 0; g < model.mesh->groupCount(); ++g)
+            model.mesh->setGroupMaterial(g, body.material());
     body.frame()->addVisual(model.mesh);
     body.model.level = static_cast<std::uint8_t>(level);
     body.AfterModelLoad(*model.mesh, level);
@@ -95,7 +97,8 @@ void BodyModels::SelectModel(Body& body, double ratio) {
         model = RingModel(body, level, t);
     } else if (MediaFileExists(meshFile)) {
         SphereMesh loaded;
-        if (LoadMeshFile(loaded, meshFile, false, 1.0, scene::Quality::GouraudLit, device_.scene())) {
+        if (LoadMeshFile(loaded, meshFile, false, 1.0, scene::Quality::GouraudLit,
+                         device_.scene())) {
             loaded.mesh->setColour(0xFFFFFFFFu);
             ScaleMeshTo(*loaded.mesh, radii[0], radii[1], radii[2]);
             Log("Loaded model (%d) for %s", level, qUtf8Printable(name));
@@ -117,7 +120,8 @@ void BodyModels::SelectModel(Body& body, double ratio) {
             m.bytes = FileSize(MediaPath(textureFile));
             sim_.modelMemory().add(m.bytes);
             m.textureIndex = t;
-            Log("Loaded default model (%d) for %s. Used texture %d", level, qUtf8Printable(name), t);
+            Log("Loaded default model (%d) for %s. Used texture %d", level, qUtf8Printable(name),
+                t);
             ScaleMeshTo(*model->mesh, radii[0], radii[1], radii[2]);
         }
     } else {
@@ -125,7 +129,8 @@ void BodyModels::SelectModel(Body& body, double ratio) {
         if (model) {
             model->mesh->setName(QStringLiteral("Plain sphere ") + name);
             if (body.IsSolid()) model->mesh->setColour(scene::ArgbFromBgr(body.colour(level)));
-            Log("Loaded default model (%d) for %s, no texture present", level, qUtf8Printable(name));
+            Log("Loaded default model (%d) for %s, no texture present", level,
+                qUtf8Printable(name));
             ScaleMeshTo(*model->mesh, radii[0], radii[1], radii[2]);
         }
     }
@@ -154,7 +159,8 @@ std::optional<SphereMesh> BodyModels::RingModel(Body& body, int level, int textu
     for (int side = 0; side < 2; ++side) {
         const float ny = side == 0 ? 1.f : -1.f;
         for (int i = 0; i < segments; ++i) {
-            const double a0 = 2 * 3.14159265358979 * i / segments, a1 = 2 * 3.14159265358979 * (i + 1) / segments;
+            const double a0 = 2 * 3.14159265358979 * i / segments,
+                         a1 = 2 * 3.14159265358979 * (i + 1) / segments;
             auto vertex = [&](double r, double a, float u, float vv) {
                 scene::Vertex out;
                 out.x = float(r * std::cos(a));
@@ -174,7 +180,8 @@ std::optional<SphereMesh> BodyModels::RingModel(Body& body, int level, int textu
     }
     std::vector<unsigned> indices(v.size());
     std::iota(indices.begin(), indices.end(), 0u);
-    const int group = mesh->addGroup(static_cast<int>(v.size()), static_cast<int>(v.size() / 4), 4, indices.data());
+    const int group = mesh->addGroup(static_cast<int>(v.size()), static_cast<int>(v.size() / 4), 4,
+                                     indices.data());
     mesh->setVertices(group, 0, static_cast<int>(v.size()), v.data());
     mesh->setName(QStringLiteral("Rings: ") + body.name());
     const QString file = body.name() + QString::number(textureIndex) + QStringLiteral(".bmp");
@@ -187,7 +194,8 @@ std::optional<SphereMesh> BodyModels::RingModel(Body& body, int level, int textu
             for (int x = 0; x < picture.width(); ++x) {
                 const int a = std::max({qRed(row[x]), qGreen(row[x]), qBlue(row[x])});
                 row[x] = a == 0 ? qRgba(0, 0, 0, 0)
-                                : qRgba(qRed(row[x]) * 255 / a, qGreen(row[x]) * 255 / a, qBlue(row[x]) * 255 / a, a);
+                                : qRgba(qRed(row[x]) * 255 / a, qGreen(row[x]) * 255 / a,
+                                        qBlue(row[x]) * 255 / a, a);
             }
         }
         auto texture = TextureFromSurface(device_.scene(), Surface(picture));
@@ -196,10 +204,12 @@ std::optional<SphereMesh> BodyModels::RingModel(Body& body, int level, int textu
         body.model.bytes = FileSize(MediaPath(file));
         sim_.modelMemory().add(body.model.bytes);
         body.model.textureIndex = textureIndex;
-        Log("Loaded default model (%d) for %s. Used texture %d", level, qUtf8Printable(body.name()), textureIndex);
+        Log("Loaded default model (%d) for %s. Used texture %d", level, qUtf8Printable(body.name()),
+            textureIndex);
     } else {
         mesh->setColour(scene::ArgbFromBgr(body.colour(level) & 0x00FFFFFFu) | 0xB0000000u);
-        Log("Loaded default model (%d) for %s, no texture present", level, qUtf8Printable(body.name()));
+        Log("Loaded default model (%d) for %s, no texture present", level,
+            qUtf8Printable(body.name()));
     }
     return SphereMesh{mesh, QString(), false};
 }

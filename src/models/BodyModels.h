@@ -3,8 +3,8 @@
 #include <QString>
 #include <vector>
 
-#include "models/DefaultMeshes.h"
 #include "core/ModelManager.h"
+#include "models/DefaultMeshes.h"
 #include "render/TextureDevice.h"
 
 class Body;
@@ -13,7 +13,7 @@ class Simulation;
 // Chooses and loads each body's model: a sphere (or the body's own mesh file) whose detail
 // and texture follow the ratio of the body's distance to its size.
 class BodyModels : public ModelManager {
-public:
+  public:
     BodyModels(Simulation& sim, TextureDevice& device, DefaultMeshes& meshes);
 
     // "DetailLevel" (the most detailed texture index allowed) and "MipmapAutoGenerate".
@@ -31,7 +31,7 @@ public:
     int detailLevel = 0;
     bool mipmapAutoGenerate = false;
 
-private:
+  private:
     void Attach(Body& body, SphereMesh&& model, int level);
     std::optional<SphereMesh> RingModel(Body& body, int level, int textureIndex);
 

@@ -6,9 +6,9 @@
 
 #include "core/Files.h"
 #include "core/Log.h"
-#include "render/MediaFiles.h"
 #include "core/Prompter.h"
 #include "core/Services.h"
+#include "render/MediaFiles.h"
 #include "render/TextureLoader.h"
 
 namespace {
@@ -26,7 +26,8 @@ void GenerateMipmaps(scene::Texture& texture, const QString& file, bool clearSta
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         QGuiApplication::restoreOverrideCursor();
     if (clearStatus)
-        if (LogSink* status = Services::instance().logSink(LogSinkSlot::StatusBar)) status->logLine(QString());
+        if (LogSink* status = Services::instance().logSink(LogSinkSlot::StatusBar))
+            status->logLine(QString());
 }
 
 }  // namespace
@@ -91,12 +92,15 @@ std::optional<SphereMesh> DefaultMeshes::GetTexturedSphere(int quality, const QS
             return GetPlainSphere(quality);
         }
         const Slot s = W <= 2 * M ? FourPiece : W <= 4 * M ? SixteenPiece : SixtyFourPiece;
-        const char* prefix = s == FourPiece ? "Mesh 4 piece: " : s == SixteenPiece ? "Mesh 16 piece: " : "Mesh 64 piece: ";
+        const char* prefix = s == FourPiece      ? "Mesh 4 piece: "
+                             : s == SixteenPiece ? "Mesh 16 piece: "
+                                                 : "Mesh 64 piece: ";
         auto mesh = CloneMesh(s);
         if (!mesh) return std::nullopt;
         mesh->setName(QLatin1String(prefix) + file);
         std::vector<std::shared_ptr<scene::Texture>> textures;
-        SplitIntoTextureSurfaces(Surface(bitmap.convertToFormat(QImage::Format_ARGB32)), M, device.scene(), textures);
+        SplitIntoTextureSurfaces(Surface(bitmap.convertToFormat(QImage::Format_ARGB32)), M,
+                                 device.scene(), textures);
         for (std::size_t i = 0; i < textures.size(); ++i) {
             if (!textures[i]) continue;
             textures[i]->setName(QStringLiteral("Tex%1:").arg(i) + file);
@@ -137,8 +141,9 @@ bool ApplyCylinderWrap(SphereMesh& wrapper, const QString& file, TextureDevice& 
             auto mesh = MakeFourPieceSphere(device.scene(), 1);
             mesh->setName(QStringLiteral("Mesh 4 piece"));
             std::vector<std::shared_ptr<scene::Texture>> textures;
-            SplitIntoTextureSurfaces(Surface(QImage(MediaPath(file)).convertToFormat(QImage::Format_ARGB32)),
-                                     device.maxTextureSize(), device.scene(), textures);
+            SplitIntoTextureSurfaces(
+                Surface(QImage(MediaPath(file)).convertToFormat(QImage::Format_ARGB32)),
+                device.maxTextureSize(), device.scene(), textures);
             for (std::size_t i = 0; i < textures.size(); ++i) {
                 if (!textures[i]) continue;
                 textures[i]->setName(QStringLiteral("Tex:") + file);

@@ -10,8 +10,15 @@
 
 // The sphere meshes built once at start-up; bodies always get clones of them.
 class DefaultMeshes {
-public:
-    enum Slot { Hires = 0, FourPiece = 1, SixteenPiece = 2, SixtyFourPiece = 3, Lowres = 4, RealLowres = 5 };
+  public:
+    enum Slot {
+        Hires = 0,
+        FourPiece = 1,
+        SixteenPiece = 2,
+        SixtyFourPiece = 3,
+        Lowres = 4,
+        RealLowres = 5
+    };
 
     explicit DefaultMeshes(scene::Scene& scene) : scene_(scene) {}
     void Create();
@@ -28,7 +35,7 @@ public:
     std::optional<SphereMesh> GetTexturedSphere(int quality, const QString& bitmapFile,
                                                 TextureDevice& device) const;
 
-private:
+  private:
     scene::Scene& scene_;
     std::array<std::shared_ptr<scene::Mesh>, 6> slots_;
 };

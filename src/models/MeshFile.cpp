@@ -1,12 +1,12 @@
 #include <QFile>
 #include <numeric>
 
-#include "models/DefaultMeshes.h"
-#include "render/ErrorTexts.h"
-#include "render/MediaFiles.h"
-#include "models/ObjMesh.h"
 #include "core/Prompter.h"
 #include "core/Text.h"
+#include "models/DefaultMeshes.h"
+#include "models/ObjMesh.h"
+#include "render/ErrorTexts.h"
+#include "render/MediaFiles.h"
 
 namespace {
 constexpr std::uint32_t kBadFile = 0x88760314;  // D3DRMERR_BADFILE
@@ -16,8 +16,9 @@ bool LoadMeshFile(SphereMesh& wrapper, const QString& file, bool isSphere, doubl
                   std::uint32_t quality, scene::Scene& scene) {
     QFile in(MediaPath(file));
     if (!in.open(QIODevice::ReadOnly)) {
-        ShowError(FormatText("Could not load %s (%x)", qUtf8Printable(file), RenderError::FileNotFound),
-                  QStringLiteral("OE"));
+        ShowError(
+            FormatText("Could not load %s (%x)", qUtf8Printable(file), RenderError::FileNotFound),
+            QStringLiteral("OE"));
         return false;
     }
     // Mesh files are small; anything huge is not one.

@@ -73,7 +73,8 @@ std::optional<ObjMesh> ParseObj(const QByteArray& text) {
                 }
                 polygon.push_back(out);
             }
-            if (polygon.size() + 1 != static_cast<std::size_t>(parts.size())) continue;  // a bad corner
+            if (polygon.size() + 1 != static_cast<std::size_t>(parts.size()))
+                continue;  // a bad corner
             for (std::size_t i = 1; i + 1 < polygon.size(); ++i) {
                 scene::Vertex tri[3] = {polygon[0], polygon[i], polygon[i + 1]};
                 // Faces without normals get their face normal (counter-clockwise faces,

@@ -12,7 +12,9 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr float kUvMin = 0.0015f, kUvMax = 0.9985f;
 
-float ClampUv(double v) { return std::clamp(static_cast<float>(v), kUvMin, kUvMax); }
+float ClampUv(double v) {
+    return std::clamp(static_cast<float>(v), kUvMin, kUvMax);
+}
 
 scene::Vertex SphereVertex(double h, double d, double u, double v) {
     const scene::Vec3 p = LatLonToVector(h, d);
@@ -57,7 +59,8 @@ std::shared_ptr<scene::Mesh> BuildPieces(scene::Scene& scene, const Layout& l) {
                     v.push_back(SphereVertex(h + l.lonStep, d, uRight, vLow));
                 }
             }
-            const int group = mesh->addGroup(static_cast<int>(v.size()), rows * columns, 4, indices.data());
+            const int group =
+                mesh->addGroup(static_cast<int>(v.size()), rows * columns, 4, indices.data());
             if (group < 0) {
                 LogToFile("AddGroup failed in %s: %s", l.builder, "bad face data");
                 continue;
@@ -79,8 +82,9 @@ scene::Vec3 LatLonToVector(double hours, double degrees) {
 }
 
 std::shared_ptr<scene::Mesh> MakeSinglePieceSphere(scene::Scene& scene, int a) {
-    const Layout l = a <= 0 ? Layout{"MakeSinglePieceSphere", 1, 1, 45, 6}
-                            : Layout{"MakeSinglePieceSphere", 1, 1, double(std::max(1, 10 / a)), 1.0 / a};
+    const Layout l =
+        a <= 0 ? Layout{"MakeSinglePieceSphere", 1, 1, 45, 6}
+               : Layout{"MakeSinglePieceSphere", 1, 1, double(std::max(1, 10 / a)), 1.0 / a};
     return BuildPieces(scene, l);
 }
 
@@ -91,7 +95,8 @@ std::shared_ptr<scene::Mesh> MakeFourPieceSphere(scene::Scene& scene, int a) {
 
 std::shared_ptr<scene::Mesh> MakeSixteenPieceSphere(scene::Scene& scene, int a) {
     a = std::max(a, 1);
-    return BuildPieces(scene, {"MakeSixteenPieceSphere", 4, 4, double(std::max(1, 15 / a)), 1.0 / a});
+    return BuildPieces(scene,
+                       {"MakeSixteenPieceSphere", 4, 4, double(std::max(1, 15 / a)), 1.0 / a});
 }
 
 std::shared_ptr<scene::Mesh> Make64PieceSphere(scene::Scene& scene, int a) {

@@ -19,28 +19,45 @@ constexpr CodeText kTexts[] = {
     {0x80004005, "Generic failure."},
     {0x80040110, "This object does not support aggregation"},
     {0x80040154, "Class not registered"},
-    {0x80040200, "Unable to IDirectInputJoyConfig_Acquire because the user does not have sufficient privileges to change the joystick configuration."},
+    {0x80040200,
+     "Unable to IDirectInputJoyConfig_Acquire because the user does not have sufficient privileges "
+     "to change the joystick configuration."},
     {0x80040201, "The device is full."},
     {0x80040202, "Not all the requested information fit into the buffer."},
     {0x80040203, "The effect is not downloaded."},
-    {0x80040204, "The device cannot be reinitialized because there are still effects attached to it."},
-    {0x80040205, "The operation cannot be performed unless the device is acquired in DISCL_EXCLUSIVE mode."},
-    {0x80040206, "The effect could not be downloaded because essential information is missing.  For example, no axes have been associated with the effect, or no type-specific information has been created."},
+    {0x80040204,
+     "The device cannot be reinitialized because there are still effects attached to it."},
+    {0x80040205,
+     "The operation cannot be performed unless the device is acquired in DISCL_EXCLUSIVE mode."},
+    {0x80040206,
+     "The effect could not be downloaded because essential information is missing.  For example, "
+     "no axes have been associated with the effect, or no type-specific information has been "
+     "created."},
     {0x80040207, "Attempted to read buffered device data from a device that is not buffered."},
-    {0x80040208, "An attempt was made to modify parameters of an effect while it is playing.  Not all hardware devices support altering the parameters of an effect while it is playing."},
+    {0x80040208,
+     "An attempt was made to modify parameters of an effect while it is playing.  Not all hardware "
+     "devices support altering the parameters of an effect while it is playing."},
     {0x80040209, "The operation could not be completed because the device is not plugged in."},
-    {0x8004020A, "SendDeviceData failed because more information was requested to be sent than can be sent to the device.  Some devices have restrictions on how much data can be sent to them.  (For example, there might be a limit on the number of buttons that can be pressed at once.)"},
+    {0x8004020A,
+     "SendDeviceData failed because more information was requested to be sent than can be sent to "
+     "the device.  Some devices have restrictions on how much data can be sent to them.  (For "
+     "example, there might be a limit on the number of buttons that can be pressed at once.)"},
     {0x80070002, "The requested object does not exist."},
     {0x80070005, "Another app has a higher priority level, preventing this call from succeeding."},
     {0x8007000C, "The operation cannot be performed unless the device is acquired."},
     {0x8007000E, "DirectDraw does not have enough memory to perform the operation."},
     {0x80070015, "This object has not been initialized"},
     {0x8007001E, "Access to the device has been lost.  It must be re-acquired."},
-    {0x80070057, "An invalid parameter was passed to the returning function, or the object was not in a state that admitted the function to be called."},
-    {0x80070077, "The object could not be created due to an incompatible driver version or mismatched or incomplete driver components."},
+    {0x80070057,
+     "An invalid parameter was passed to the returning function, or the object was not in a state "
+     "that admitted the function to be called."},
+    {0x80070077,
+     "The object could not be created due to an incompatible driver version or mismatched or "
+     "incomplete driver components."},
     {0x800700AA, "The operation cannot be performed while the device is acquired."},
     {0x8007047E, "The application requires a newer version of DirectInput."},
-    {0x80070481, "The application was written for an unsupported prerelease version of DirectInput."},
+    {0x80070481,
+     "The application was written for an unsupported prerelease version of DirectInput."},
     {0x800704DF, "This object is already initialized"},
     {0x88760005, "This object is already initialized."},
     {0x8876000A, "This surface can not be attached to the requested surface."},
@@ -57,71 +74,132 @@ constexpr CodeText kTexts[] = {
     {0x88760096, "Rectangle provided was invalid."},
     {0x887600A0, "Operation could not be carried out because one or more surfaces are locked."},
     {0x887600AA, "There is no 3D present."},
-    {0x887600B4, "Operation could not be carried out because there is no alpha accleration hardware present or available."},
+    {0x887600B4,
+     "Operation could not be carried out because there is no alpha accleration hardware present or "
+     "available."},
     {0x887600CD, "No cliplist available."},
-    {0x887600D2, "Operation could not be carried out because there is no color conversion hardware present or available."},
-    {0x887600D4, "Create function called without DirectDraw object method SetCooperativeLevel being called."},
+    {0x887600D2,
+     "Operation could not be carried out because there is no color conversion hardware present or "
+     "available."},
+    {0x887600D4,
+     "Create function called without DirectDraw object method SetCooperativeLevel being called."},
     {0x887600D7, "Surface doesn't currently have a color key"},
-    {0x887600DC, "Operation could not be carried out because there is no hardware support of the destination color key."},
-    {0x887600E1, "Operation requires the application to have exclusive mode but the application does not have exclusive mode."},
+    {0x887600DC,
+     "Operation could not be carried out because there is no hardware support of the destination "
+     "color key."},
+    {0x887600E1,
+     "Operation requires the application to have exclusive mode but the application does not have "
+     "exclusive mode."},
     {0x887600E6, "Flipping visible surfaces is not supported."},
     {0x887600F0, "There is no GDI present."},
-    {0x887600FA, "Operation could not be carried out because there is no hardware present or available."},
-    {0x88760104, "Operation could not be carried out because there is no overlay hardware present or available."},
-    {0x88760118, "Operation could not be carried out because there is no appropriate raster op hardware present or available."},
-    {0x88760122, "Operation could not be carried out because there is no rotation hardware present or available."},
-    {0x88760136, "Operation could not be carried out because there is no hardware support for stretching."},
-    {0x8876013C, "DirectDrawSurface is not in 4 bit color palette and the requested operation requires 4 bit color palette."},
-    {0x8876013D, "DirectDrawSurface is not in 4 bit color index palette and the requested operation requires 4 bit color index palette."},
-    {0x88760140, "DirectDrawSurface is not in 8 bit color mode and the requested operation requires 8 bit color."},
-    {0x8876014A, "Operation could not be carried out because there is no texture mapping hardware present or available."},
-    {0x8876014F, "Operation could not be carried out because there is no hardware support for vertical blank synchronized operations."},
-    {0x88760154, "Operation could not be carried out because there is no hardware support for zbuffer blitting."},
-    {0x8876015E, "Overlay surfaces could not be z layered based on their BltOrder because the hardware does not support z layering of overlays."},
+    {0x887600FA,
+     "Operation could not be carried out because there is no hardware present or available."},
+    {0x88760104,
+     "Operation could not be carried out because there is no overlay hardware present or "
+     "available."},
+    {0x88760118,
+     "Operation could not be carried out because there is no appropriate raster op hardware "
+     "present or available."},
+    {0x88760122,
+     "Operation could not be carried out because there is no rotation hardware present or "
+     "available."},
+    {0x88760136,
+     "Operation could not be carried out because there is no hardware support for stretching."},
+    {0x8876013C,
+     "DirectDrawSurface is not in 4 bit color palette and the requested operation requires 4 bit "
+     "color palette."},
+    {0x8876013D,
+     "DirectDrawSurface is not in 4 bit color index palette and the requested operation requires 4 "
+     "bit color index palette."},
+    {0x88760140,
+     "DirectDrawSurface is not in 8 bit color mode and the requested operation requires 8 bit "
+     "color."},
+    {0x8876014A,
+     "Operation could not be carried out because there is no texture mapping hardware present or "
+     "available."},
+    {0x8876014F,
+     "Operation could not be carried out because there is no hardware support for vertical blank "
+     "synchronized operations."},
+    {0x88760154,
+     "Operation could not be carried out because there is no hardware support for zbuffer "
+     "blitting."},
+    {0x8876015E,
+     "Overlay surfaces could not be z layered based on their BltOrder because the hardware does "
+     "not support z layering of overlays."},
     {0x88760168, "The hardware needed for the requested operation has already been allocated."},
     {0x8876017C, "DirectDraw does not have enough memory to perform the operation."},
     {0x8876017E, "The hardware does not support clipped overlays."},
     {0x88760180, "Can only have ony color key active at one time for overlays."},
-    {0x88760183, "Access to this palette is being refused because the palette is already locked by another thread."},
+    {0x88760183,
+     "Access to this palette is being refused because the palette is already locked by another "
+     "thread."},
     {0x88760190, "No src color key specified for this operation."},
     {0x8876019A, "This surface is already attached to the surface it is being attached to."},
-    {0x887601A4, "This surface is already a dependency of the surface it is being made a dependency of."},
-    {0x887601AE, "Access to this surface is being refused because the surface is already locked by another thread."},
+    {0x887601A4,
+     "This surface is already a dependency of the surface it is being made a dependency of."},
+    {0x887601AE,
+     "Access to this surface is being refused because the surface is already locked by another "
+     "thread."},
     {0x887601B8, "Access to surface refused because the surface is obscured."},
-    {0x887601C2, "Access to this surface is being refused because the surface memory is gone. The DirectDrawSurface object representing this surface should have Restore called on it."},
+    {0x887601C2,
+     "Access to this surface is being refused because the surface memory is gone. The "
+     "DirectDrawSurface object representing this surface should have Restore called on it."},
     {0x887601CC, "The requested surface is not attached."},
     {0x887601D6, "Height requested by DirectDraw is too large."},
-    {0x887601E0, "Size requested by DirectDraw is too large, but the individual height and width are OK."},
+    {0x887601E0,
+     "Size requested by DirectDraw is too large, but the individual height and width are OK."},
     {0x887601EA, "Width requested by DirectDraw is too large."},
     {0x887601FE, "FOURCC format requested is unsupported by DirectDraw."},
     {0x88760208, "Bitmask in the pixel format requested is unsupported by DirectDraw."},
     {0x88760219, "Vertical blank is in progress."},
-    {0x8876021C, "Informs DirectDraw that the previous Blt which is transfering information to or from this Surface is incomplete."},
+    {0x8876021C,
+     "Informs DirectDraw that the previous Blt which is transfering information to or from this "
+     "Surface is incomplete."},
     {0x88760230, "Rectangle provided was not horizontally aligned on required boundary."},
-    {0x88760231, "The GUID passed to DirectDrawCreate is not a valid DirectDraw driver identifier."},
-    {0x88760232, "A DirectDraw object representing this driver has already been created for this process."},
-    {0x88760233, "A hardware-only DirectDraw object creation was attempted but the driver did not support any hardware."},
+    {0x88760231,
+     "The GUID passed to DirectDrawCreate is not a valid DirectDraw driver identifier."},
+    {0x88760232,
+     "A DirectDraw object representing this driver has already been created for this process."},
+    {0x88760233,
+     "A hardware-only DirectDraw object creation was attempted but the driver did not support any "
+     "hardware."},
     {0x88760234, "This process already has created a primary surface."},
     {0x88760235, "Software emulation not available."},
     {0x88760236, "Region passed to Clipper::GetClipList is too small."},
-    {0x88760237, "An attempt was made to set a cliplist for a clipper object that is already monitoring an hwnd."},
+    {0x88760237,
+     "An attempt was made to set a cliplist for a clipper object that is already monitoring an "
+     "hwnd."},
     {0x88760238, "No clipper object attached to surface object."},
-    {0x88760239, "Clipper notification requires an HWND or no HWND has previously been set as the CooperativeLevel HWND."},
-    {0x8876023A, "HWND used by DirectDraw CooperativeLevel has been subclassed, this prevents DirectDraw from restoring state."},
-    {0x8876023B, "The CooperativeLevel HWND has already been set. It can not be reset while the process has surfaces or palettes created."},
+    {0x88760239,
+     "Clipper notification requires an HWND or no HWND has previously been set as the "
+     "CooperativeLevel HWND."},
+    {0x8876023A,
+     "HWND used by DirectDraw CooperativeLevel has been subclassed, this prevents DirectDraw from "
+     "restoring state."},
+    {0x8876023B,
+     "The CooperativeLevel HWND has already been set. It can not be reset while the process has "
+     "surfaces or palettes created."},
     {0x8876023C, "No palette object attached to this surface."},
     {0x8876023D, "No hardware support for 16 or 256 color palettes."},
-    {0x8876023E, "Return if a clipper object is attached to the source surface passed into a BltFast call."},
+    {0x8876023E,
+     "Return if a clipper object is attached to the source surface passed into a BltFast call."},
     {0x8876023F, "No blitter hardware present."},
     {0x88760240, "No DirectDraw ROP hardware."},
     {0x88760241, "Returned when GetOverlayPosition is called on a hidden overlay."},
-    {0x88760242, "Returned when GetOverlayPosition is called on an overlay that UpdateOverlay has never been called on to establish a destination."},
-    {0x88760243, "Returned when the position of the overlay on the destination is no longer legal for that destination."},
+    {0x88760242,
+     "Returned when GetOverlayPosition is called on an overlay that UpdateOverlay has never been "
+     "called on to establish a destination."},
+    {0x88760243,
+     "Returned when the position of the overlay on the destination is no longer legal for that "
+     "destination."},
     {0x88760244, "Returned when an overlay member is called for a non-overlay surface."},
-    {0x88760245, "An attempt was made to set the cooperative level when it was already set to exclusive."},
+    {0x88760245,
+     "An attempt was made to set the cooperative level when it was already set to exclusive."},
     {0x88760246, "An attempt has been made to flip a surface that is not flippable."},
     {0x88760247, "Can't duplicate primary & 3D surfaces, or surfaces that are implicitly created."},
-    {0x88760248, "Surface was not locked.  An attempt to unlock a surface that was not locked at all, or by this process, has been attempted."},
+    {0x88760248,
+     "Surface was not locked.  An attempt to unlock a surface that was not locked at all, or by "
+     "this process, has been attempted."},
     {0x88760249, "Windows can not create any more DCs."},
     {0x8876024A, "No DC was ever created for this surface."},
     {0x8876024B, "This surface can not be restored because it was created in a different mode."},
@@ -194,7 +272,8 @@ QString PlatformErrorText(std::uint32_t code) {
         return t;
     }();
     const auto it = table.constFind(code);
-    return it == table.constEnd() ? QStringLiteral("Unrecognized error value.") : QString::fromUtf8(*it);
+    return it == table.constEnd() ? QStringLiteral("Unrecognized error value.")
+                                  : QString::fromUtf8(*it);
 }
 
 void ReportPlatformError(std::uint32_t code, const QString& message) {

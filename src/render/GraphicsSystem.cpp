@@ -8,12 +8,16 @@
 
 #include "core/SettingsStore.h"
 
-const QString GraphicsSystem::kSoftwareDescription = QString::fromLatin1(settings::kSoftwareRendererDescription);
+const QString GraphicsSystem::kSoftwareDescription =
+    QString::fromLatin1(settings::kSoftwareRendererDescription);
 const QString GraphicsSystem::kSoftwareName = QString::fromLatin1(settings::kSoftwareRendererName);
-const QString GraphicsSystem::kHardwareDescription = QString::fromLatin1(settings::kHardwareRendererDescription);
+const QString GraphicsSystem::kHardwareDescription =
+    QString::fromLatin1(settings::kHardwareRendererDescription);
 const QString GraphicsSystem::kHardwareName = QString::fromLatin1(settings::kHardwareRendererName);
 
-void ForceSoftwareRenderer() { qputenv("LIBGL_ALWAYS_SOFTWARE", "1"); }
+void ForceSoftwareRenderer() {
+    qputenv("LIBGL_ALWAYS_SOFTWARE", "1");
+}
 
 bool IsSoftwareRendererString(const QString& renderer) {
     const QString r = renderer.toLower();
@@ -24,15 +28,18 @@ bool IsSoftwareRendererString(const QString& renderer) {
 GraphicsSystem::Probe GraphicsSystem::SystemProbe() {
     Probe p;
     p.softwareAvailable = [] {
-        for (const char* dir : {"/usr/lib/x86_64-linux-gnu/dri", "/usr/lib/aarch64-linux-gnu/dri", "/usr/lib/dri",
-                                "/usr/lib64/dri"})
-            if (QFileInfo::exists(QString::fromLatin1(dir) + QStringLiteral("/swrast_dri.so"))) return true;
+        for (const char* dir : {"/usr/lib/x86_64-linux-gnu/dri", "/usr/lib/aarch64-linux-gnu/dri",
+                                "/usr/lib/dri", "/usr/lib64/dri"})
+            if (QFileInfo::exists(QString::fromLatin1(dir) + QStringLiteral("/swrast_dri.so")))
+                return true;
         return false;
     };
     p.hardwareAvailable = [] {
         // Without a render node there is no GPU to drive; with one, ask a fresh process
         // which renderer OpenGL really gives (this process must not make a context yet).
-        if (QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*")}, QDir::System).isEmpty())
+        if (QDir(QStringLiteral("/dev/dri"))
+                .entryList({QStringLiteral("renderD*")}, QDir::System)
+                .isEmpty())
             return false;
         if (qEnvironmentVariableIsSet("LIBGL_ALWAYS_SOFTWARE")) return false;
         QProcess probe;
@@ -51,10 +58,12 @@ bool GraphicsSystem::CreateMasterObjects(const SettingsStore& settings, const Pr
     drivers_.clear();
     software_ = selected_ = -1;
     if (probe.hardwareAvailable && probe.hardwareAvailable())
-        drivers_.push_back({kHardwareDescription, kHardwareName, QByteArrayLiteral("gl-hardware"), true});
+        drivers_.push_back(
+            {kHardwareDescription, kHardwareName, QByteArrayLiteral("gl-hardware"), true});
     if (probe.softwareAvailable && probe.softwareAvailable()) {
         software_ = static_cast<int>(drivers_.size());
-        drivers_.push_back({kSoftwareDescription, kSoftwareName, QByteArrayLiteral("gl-llvmpipe"), false});
+        drivers_.push_back(
+            {kSoftwareDescription, kSoftwareName, QByteArrayLiteral("gl-llvmpipe"), false});
     }
     Select(settings.get(settings::Device3D));
     if (selected_ >= 0 && selected_ == software_) ForceSoftwareRenderer();
@@ -82,4 +91,6 @@ bool GraphicsSystem::selectedIsHardware() const {
     return d && d->hardware;
 }
 
-void GraphicsSystem::selectSoftware() { selected_ = software_; }
+void GraphicsSystem::selectSoftware() {
+    selected_ = software_;
+}

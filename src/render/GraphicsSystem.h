@@ -18,7 +18,7 @@ struct DriverInfo {
 // The renderers on this machine and the one chosen. OpenGL picks its driver when the first
 // context is made, so the choice is settled here, at start-up, before any context exists.
 class GraphicsSystem {
-public:
+  public:
     static constexpr int kMaxDrivers = 20;
     static const QString kSoftwareDescription;
     static const QString kSoftwareName;
@@ -47,7 +47,7 @@ public:
     // Selects by description, ignoring case; the software description when none matches.
     void Select(const QString& description);
 
-private:
+  private:
     std::vector<DriverInfo> drivers_;
     int selected_ = -1;
     int software_ = -1;

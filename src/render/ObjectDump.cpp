@@ -2,9 +2,9 @@
 
 #include <QSaveFile>
 
-#include "scene/Scene.h"
 #include "core/Services.h"
 #include "core/Text.h"
+#include "scene/Scene.h"
 
 QString DumpObjects(const scene::Scene& scene) {
     const QString path = Services::instance().userDataDirectory() + QStringLiteral("/DXDump.txt");

@@ -36,8 +36,12 @@ Surface::Surface(QImage image) : image_(std::move(image)) {
     }
 }
 
-Surface::~Surface() { painter_.reset(); }
-Surface::Surface(Surface&& o) noexcept { *this = std::move(o); }
+Surface::~Surface() {
+    painter_.reset();
+}
+Surface::Surface(Surface&& o) noexcept {
+    *this = std::move(o);
+}
 Surface& Surface::operator=(Surface&& o) noexcept {
     painter_.reset();
     format_ = o.format_;
@@ -68,9 +72,15 @@ QImage Surface::toArgb() const {
             auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
             for (int x = 0; x < width(); ++x) {
                 std::uint32_t v = 0;
-                for (int b = 0; b < format_.bytesPerPixel(); ++b) v |= std::uint32_t(row[x * format_.bytesPerPixel() + b]) << (8 * b);
-                const int l = int((v & format_.rMask) >> std::countr_zero(format_.rMask | 0x80000000u)) & 0xFF;
-                const int a = format_.aMask ? int((v & format_.aMask) >> std::countr_zero(format_.aMask)) & 0xFF : 255;
+                for (int b = 0; b < format_.bytesPerPixel(); ++b)
+                    v |= std::uint32_t(row[x * format_.bytesPerPixel() + b]) << (8 * b);
+                const int l =
+                    int((v & format_.rMask) >> std::countr_zero(format_.rMask | 0x80000000u)) &
+                    0xFF;
+                const int a =
+                    format_.aMask
+                        ? int((v & format_.aMask) >> std::countr_zero(format_.aMask)) & 0xFF
+                        : 255;
                 dst[x] = qRgba(l, l, l, a);
             }
         }
@@ -146,7 +156,8 @@ void Surface::PutPixel(int x, int y, std::uint32_t colour, bool additive) {
     image_.setPixel(x, y, qRgb(r, g, b));
 }
 
-void Surface::CopyRegion(Surface& from, int x, int y, int w, int h, int dx, int dy, int dw, int dh) {
+void Surface::CopyRegion(Surface& from, int x, int y, int w, int h, int dx, int dy, int dw,
+                         int dh) {
     if (dw == 0) dw = w;
     if (dh == 0) dh = h;
     if (dw == 0 || dh == 0) return;
@@ -173,7 +184,9 @@ void Surface::CopyRegion(Surface& from, int x, int y, int w, int h, int dx, int 
     }
     if (dw < 0 || dh < 0 || w < 0 || h < 0) return;
     if (painter_) {
-        if (!from.painter_ && from.image_.format() != QImage::Format_Indexed8 && from.formatClass() <= 2) return;
+        if (!from.painter_ && from.image_.format() != QImage::Format_Indexed8 &&
+            from.formatClass() <= 2)
+            return;
         painter_->drawImage(QRect(dx, dy, dw, dh), from.image_, QRect(x, y, w, h));
         return;
     }
@@ -185,7 +198,8 @@ void Surface::CopyRegion(Surface& from, int x, int y, int w, int h, int dx, int 
             for (int i = 0; i < dw; ++i) {
                 const int sxx = x + static_cast<int>(i * sx);
                 if (sxx < 0 || sxx >= from.width()) continue;
-                if (image_.format() == QImage::Format_Indexed8 && from.image_.format() == QImage::Format_Indexed8)
+                if (image_.format() == QImage::Format_Indexed8 &&
+                    from.image_.format() == QImage::Format_Indexed8)
                     image_.setPixel(dx + i, dy + j, from.image_.pixelIndex(sxx, syy));
                 else if (formatClass() <= 2 || from.formatClass() <= 2) {
                     const int bpp = format_.bytesPerPixel();
@@ -229,7 +243,8 @@ void Surface::FromAlphaBitmap(const QImage& grey, int x, int y) {
             if (cls == 3) {
                 reinterpret_cast<QRgb*>(row)[x + i] = (std::uint32_t(g) * 0x01010101u);
             } else if (cls == 4) {
-                reinterpret_cast<std::uint16_t*>(row)[x + i] = static_cast<std::uint16_t>((g / 16) * 0x1111);
+                reinterpret_cast<std::uint16_t*>(row)[x + i] =
+                    static_cast<std::uint16_t>((g / 16) * 0x1111);
             } else {
                 const std::uint16_t v = static_cast<std::uint16_t>(
                     (std::uint32_t(g) << std::countr_zero(format_.rMask | 0x80000000u)) |
@@ -245,7 +260,8 @@ bool Surface::LoadBitmapIntoSurface(const QString& file, int x, int y) {
     QImage bitmap(file);
     const int cls = formatClass();
     if (cls == 0 || cls == 3 || cls == 4) {
-        if (!bitmap.isNull()) FromAlphaBitmap(bitmap.convertToFormat(QImage::Format_Grayscale8), x, y);
+        if (!bitmap.isNull())
+            FromAlphaBitmap(bitmap.convertToFormat(QImage::Format_Grayscale8), x, y);
         Unlock();
         return true;
     }

@@ -13,7 +13,7 @@
 // A 2D picture that can be drawn on in two ways: through a painter ("device-context mode")
 // or by direct access to its locked pixel memory ("direct mode").
 class Surface {
-public:
+  public:
     Surface() = default;
     // A surface of this format and size; a null one when it cannot be made.
     Surface(const PixelFormat& format, int width, int height);
@@ -47,7 +47,8 @@ public:
     // colour is 0x00BBGGRR; additive sums with a non-black pixel already there.
     void PutPixel(int x, int y, std::uint32_t colour, bool additive);
     // Stretch-copies from's rectangle (x, y, w, h) to (dx, dy, dw, dh); dw or dh 0 means w or h.
-    void CopyRegion(Surface& from, int x, int y, int w, int h, int dx, int dy, int dw = 0, int dh = 0);
+    void CopyRegion(Surface& from, int x, int y, int w, int h, int dx, int dy, int dw = 0,
+                    int dh = 0);
     // A copy of the region turned by angle degrees, drawn at (x1, y1) on this surface.
     void DrawRotated(double angle, int x0, int y0, int w, int h, int x1, int y1);
 
@@ -57,7 +58,7 @@ public:
     const std::vector<QRgb>& palette() const { return palette_; }
     void setPalette(const std::vector<QRgb>& palette);
 
-private:
+  private:
     void FromAlphaBitmap(const QImage& grey, int x, int y);
     PixelFormat format_;
     QImage image_;

@@ -10,7 +10,7 @@ class Scene;
 
 // What texture loading needs to know of the render device.
 class TextureDevice {
-public:
+  public:
     virtual ~TextureDevice() = default;
     // The widest texture the device takes (the GL limit, possibly capped by a setting).
     virtual int maxTextureSize() const = 0;

@@ -7,16 +7,17 @@
 #include "core/Log.h"
 #include "core/Numbers.h"
 #include "core/Prompter.h"
-#include "scene/Scene.h"
 #include "core/Services.h"
+#include "scene/Scene.h"
 
 std::vector<PixelFormat> OpenGlTextureFormats() {
-    return {PixelFormat::Argb8888(), PixelFormat::Xrgb8888(), PixelFormat::Rgb565(),
-            PixelFormat::Argb1555(), PixelFormat::Argb4444(), PixelFormat::Palette8(),
+    return {PixelFormat::Argb8888(),        PixelFormat::Xrgb8888(), PixelFormat::Rgb565(),
+            PixelFormat::Argb1555(),        PixelFormat::Argb4444(), PixelFormat::Palette8(),
             PixelFormat::LuminanceAlpha88()};
 }
 
-Surface CreateTextureSurface(const TextureDevice& device, int bits, int alphaBits, int width, int height) {
+Surface CreateTextureSurface(const TextureDevice& device, int bits, int alphaBits, int width,
+                             int height) {
     const auto format = ChooseTextureFormat(device.textureFormats(), bits, alphaBits);
     if (!format) return {};
     return Surface(*format, width, height);
@@ -55,8 +56,8 @@ std::shared_ptr<scene::Texture> TextureFromSurface(scene::Scene& scene, const Su
     const QImage argb = surface.toArgb();
     auto image = std::make_shared<scene::Image>(argb.width(), argb.height());
     for (int y = 0; y < argb.height(); ++y)
-        std::memcpy(image->pixels.data() + static_cast<std::size_t>(y) * argb.width(), argb.constScanLine(y),
-                    static_cast<std::size_t>(argb.width()) * 4);
+        std::memcpy(image->pixels.data() + static_cast<std::size_t>(y) * argb.width(),
+                    argb.constScanLine(y), static_cast<std::size_t>(argb.width()) * 4);
     return scene.createTexture(image);
 }
 
@@ -72,7 +73,8 @@ std::shared_ptr<scene::Texture> LoadTexture(const QString& name, TextureDevice& 
                   FileExists(path) ? "The picture could not be read." : "The file was not found.");
         return nullptr;
     }
-    return TextureFromSurface(device.scene(), Surface(bitmap.convertToFormat(QImage::Format_ARGB32)));
+    return TextureFromSurface(device.scene(),
+                              Surface(bitmap.convertToFormat(QImage::Format_ARGB32)));
 }
 
 int SplitIntoTextureSurfaces(const Surface& source, int tile, scene::Scene& scene,

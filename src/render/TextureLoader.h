@@ -10,7 +10,8 @@
 
 // A texture surface of b bits with a alpha bits in the best format the device takes; a null
 // surface when it takes none.
-Surface CreateTextureSurface(const TextureDevice& device, int bits, int alphaBits, int width, int height);
+Surface CreateTextureSurface(const TextureDevice& device, int bits, int alphaBits, int width,
+                             int height);
 // Loads a bitmap into a texture surface in a format the device takes.
 Surface LoadTextureSurface(const QString& path, const TextureDevice& device);
 std::shared_ptr<scene::Texture> TextureFromSurface(scene::Scene& scene, const Surface& surface);

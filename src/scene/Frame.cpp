@@ -15,7 +15,8 @@ Mat3 Orthonormalised(const Mat3& m) {
 
 template <typename T>
 bool EraseShared(std::vector<std::shared_ptr<T>>& list, const T* item) {
-    const auto it = std::find_if(list.begin(), list.end(), [&](const auto& p) { return p.get() == item; });
+    const auto it =
+        std::find_if(list.begin(), list.end(), [&](const auto& p) { return p.get() == item; });
     if (it == list.end()) return false;
     list.erase(it);
     return true;
@@ -65,7 +66,9 @@ Transform Frame::worldTransform() const {
     return t;
 }
 
-Transform Frame::parentWorld() const { return parent_ ? parent_->worldTransform() : Transform{}; }
+Transform Frame::parentWorld() const {
+    return parent_ ? parent_->worldTransform() : Transform{};
+}
 
 Transform Frame::referenceTransform(const Frame* reference) const {
     return reference ? reference->worldTransform() : parentWorld();
@@ -101,9 +104,15 @@ void Frame::addRotation(Combine combine, const Vec3& axis, double theta) {
     if (Length(axis) == 0) return;
     const Mat3 r = Mat3::Rotation(axis, theta);
     switch (combine) {
-        case Combine::Replace: local_.rotation = r; break;
-        case Combine::Before: local_.rotation = Orthonormalised(r * local_.rotation); break;
-        case Combine::After: local_.rotation = Orthonormalised(local_.rotation * r); break;
+        case Combine::Replace:
+            local_.rotation = r;
+            break;
+        case Combine::Before:
+            local_.rotation = Orthonormalised(r * local_.rotation);
+            break;
+        case Combine::After:
+            local_.rotation = Orthonormalised(local_.rotation * r);
+            break;
     }
 }
 
@@ -131,18 +140,23 @@ bool Frame::lookAt(const Frame& target, const Frame* /*reference*/, LookAtConstr
 }
 
 void Frame::addVisual(const std::shared_ptr<Visual>& visual) {
-    if (visual && std::none_of(visuals_.begin(), visuals_.end(),
-                               [&](const auto& v) { return v == visual; }))
+    if (visual &&
+        std::none_of(visuals_.begin(), visuals_.end(), [&](const auto& v) { return v == visual; }))
         visuals_.push_back(visual);
 }
 
-bool Frame::deleteVisual(const Visual* visual) { return EraseShared(visuals_, visual); }
+bool Frame::deleteVisual(const Visual* visual) {
+    return EraseShared(visuals_, visual);
+}
 
 void Frame::addLight(const std::shared_ptr<Light>& light) {
-    if (light && std::none_of(lights_.begin(), lights_.end(), [&](const auto& l) { return l == light; }))
+    if (light &&
+        std::none_of(lights_.begin(), lights_.end(), [&](const auto& l) { return l == light; }))
         lights_.push_back(light);
 }
 
-bool Frame::deleteLight(const Light* light) { return EraseShared(lights_, light); }
+bool Frame::deleteLight(const Light* light) {
+    return EraseShared(lights_, light);
+}
 
 }  // namespace scene

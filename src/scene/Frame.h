@@ -29,7 +29,7 @@ struct Orientation {
 // point in the frame's axes times the frame's transform gives it in the parent's axes.
 // A null reference frame means the parent.
 class Frame : public SceneObject, public std::enable_shared_from_this<Frame> {
-public:
+  public:
     explicit Frame(const std::shared_ptr<ObjectRegistry>& registry) : SceneObject(registry) {}
     ~Frame() override;
     const char* className() const override { return "Frame"; }
@@ -61,7 +61,7 @@ public:
     bool deleteLight(const Light* light);
     const std::vector<std::shared_ptr<Light>>& lights() const { return lights_; }
 
-private:
+  private:
     Transform referenceTransform(const Frame* reference) const;
     Transform parentWorld() const;
     void setWorldRotation(const Mat3& world);

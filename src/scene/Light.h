@@ -10,7 +10,7 @@ namespace scene {
 enum class LightType { Ambient, Point, Spot, Directional, ParallelPoint };
 
 class Light : public SceneObject {
-public:
+  public:
     Light(const std::shared_ptr<ObjectRegistry>& registry, LightType type, const Colour3& colour)
         : SceneObject(registry), type_(type), colour_(colour) {}
     const char* className() const override { return "Light"; }
@@ -21,7 +21,7 @@ public:
     double range() const { return range_; }
     void setRange(double r) { range_ = r; }
 
-private:
+  private:
     LightType type_;
     Colour3 colour_;
     double range_ = 256.0;

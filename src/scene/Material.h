@@ -10,7 +10,7 @@ struct Colour3 {
 };
 
 class Material : public SceneObject {
-public:
+  public:
     Material(const std::shared_ptr<ObjectRegistry>& registry, double power)
         : SceneObject(registry), power_(power) {}
     const char* className() const override { return "Material"; }
@@ -25,7 +25,7 @@ public:
     void setAmbient(const Colour3& c) { ambient_ = c, hasAmbient_ = true; }
     bool hasAmbient() const { return hasAmbient_; }
 
-private:
+  private:
     double power_;
     Colour3 emissive_, specular_, ambient_;
     bool hasAmbient_ = false;

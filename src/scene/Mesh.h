@@ -35,7 +35,7 @@ struct Box {
 };
 
 class Mesh : public Visual {
-public:
+  public:
     struct Group {
         std::vector<Vertex> vertices;
         int vertexPerFace = 4;
@@ -72,7 +72,7 @@ public:
     // Changes whenever geometry or appearance changes; renderers use it to refresh caches.
     std::uint64_t revision() const { return revision_; }
 
-private:
+  private:
     void touch() { ++revision_; }
     bool valid(int group) const { return group >= 0 && group < groupCount(); }
     std::vector<Group> groups_;

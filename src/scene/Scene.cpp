@@ -21,7 +21,9 @@ std::shared_ptr<Frame> Scene::createFrame(Frame* parent) {
     return frame;
 }
 
-std::shared_ptr<Mesh> Scene::createMesh() { return std::make_shared<Mesh>(registry_); }
+std::shared_ptr<Mesh> Scene::createMesh() {
+    return std::make_shared<Mesh>(registry_);
+}
 
 std::shared_ptr<Texture> Scene::createTexture(std::shared_ptr<const Image> image) {
     return std::make_shared<Texture>(registry_, std::move(image));

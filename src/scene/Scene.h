@@ -21,7 +21,7 @@ namespace scene {
 // renders from the camera, and the factory of every other scene object. Every object it
 // makes stays listed (by creation order) while it lives.
 class Scene {
-public:
+  public:
     Scene(int width = 640, int height = 480);
     ~Scene();
     Scene(const Scene&) = delete;
@@ -44,7 +44,7 @@ public:
     const std::shared_ptr<ObjectRegistry>& registry() const { return registry_; }
     std::vector<const SceneObject*> objects() const { return registry_->objects(); }
 
-private:
+  private:
     std::shared_ptr<ObjectRegistry> registry_;
     std::shared_ptr<Frame> root_;
     std::shared_ptr<Frame> camera_;

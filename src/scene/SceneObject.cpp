@@ -4,7 +4,9 @@
 
 namespace scene {
 
-void ObjectRegistry::remove(std::uint64_t serial) { objects_.erase(serial); }
+void ObjectRegistry::remove(std::uint64_t serial) {
+    objects_.erase(serial);
+}
 
 std::vector<const SceneObject*> ObjectRegistry::objects() const {
     std::vector<const SceneObject*> out;

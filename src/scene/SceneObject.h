@@ -12,20 +12,20 @@ class SceneObject;
 
 // Every live scene object by creation order, so that all of them can be listed by name.
 class ObjectRegistry {
-public:
+  public:
     void add(std::uint64_t serial, SceneObject* object) { objects_[serial] = object; }
     void remove(std::uint64_t serial);
     std::vector<const SceneObject*> objects() const;
     std::size_t size() const { return objects_.size(); }
 
-private:
+  private:
     std::map<std::uint64_t, SceneObject*> objects_;
 };
 
 // Base of every scene object: a name, a class name and a serial number that is never
 // reused. Objects are reference counted through shared_ptr.
 class SceneObject {
-public:
+  public:
     explicit SceneObject(const std::shared_ptr<ObjectRegistry>& registry);
     virtual ~SceneObject();
     SceneObject(const SceneObject&) = delete;
@@ -36,10 +36,10 @@ public:
     virtual const char* className() const = 0;
     std::uint64_t serial() const { return serial_; }
 
-protected:
+  protected:
     std::weak_ptr<ObjectRegistry> registry_;
 
-private:
+  private:
     QString name_;
     std::uint64_t serial_ = 0;
 };

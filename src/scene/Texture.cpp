@@ -2,7 +2,8 @@
 
 namespace scene {
 
-Texture::Texture(const std::shared_ptr<ObjectRegistry>& registry, std::shared_ptr<const Image> image)
+Texture::Texture(const std::shared_ptr<ObjectRegistry>& registry,
+                 std::shared_ptr<const Image> image)
     : Visual(registry), image_(std::move(image)) {}
 
 }  // namespace scene

@@ -10,7 +10,7 @@ namespace scene {
 // A texture handle: the picture, plus the settings used when the texture itself is shown
 // as a decal (a picture that always faces the camera).
 class Texture : public Visual {
-public:
+  public:
     Texture(const std::shared_ptr<ObjectRegistry>& registry, std::shared_ptr<const Image> image);
     const char* className() const override { return "Texture"; }
     VisualKind visualKind() const override { return VisualKind::Texture; }
@@ -33,7 +33,7 @@ public:
     double decalWidth() const { return decalWidth_; }
     double decalHeight() const { return decalHeight_; }
 
-private:
+  private:
     std::shared_ptr<const Image> image_;
     bool mipmaps_ = false;
     bool decalScale_ = true;

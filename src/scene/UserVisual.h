@@ -20,7 +20,7 @@ struct PrimitiveVertex {
 // frame that holds the visual, or already transformed to the screen (x and y in pixels from
 // the top left, z the depth from 0 at the front plane to 1 at the back).
 class PrimitiveSink {
-public:
+  public:
     virtual ~PrimitiveSink() = default;
     virtual void drawPoints(std::span<const PrimitiveVertex> points) = 0;
     virtual void drawLines(std::span<const PrimitiveVertex> endpoints) = 0;
@@ -36,7 +36,7 @@ struct UserVisualContext {
 
 // A visual that draws itself through a callback while the frame holding it is rendered.
 class UserVisual : public Visual {
-public:
+  public:
     using Callback = std::function<bool(UserVisualContext&)>;
     UserVisual(const std::shared_ptr<ObjectRegistry>& registry, Callback callback)
         : Visual(registry), callback_(std::move(callback)) {}
@@ -45,7 +45,7 @@ public:
 
     bool render(UserVisualContext& context) const { return callback_ ? callback_(context) : true; }
 
-private:
+  private:
     Callback callback_;
 };
 

@@ -34,7 +34,9 @@ Vec3 Viewport::toCamera(const Vec3& world) const {
     return camera_->worldTransform().inverse().applyPoint(world);
 }
 
-double Viewport::projectionScale() const { return front_ * (width_ / 2.0) / field_; }
+double Viewport::projectionScale() const {
+    return front_ * (width_ / 2.0) / field_;
+}
 
 Vec4 Viewport::transform(const Vec3& world) const {
     const Vec3 c = toCamera(world);

@@ -12,7 +12,7 @@ namespace scene {
 // front and back clipping distances, whose field is half the width of the view at the
 // front plane.
 class Viewport : public SceneObject {
-public:
+  public:
     Viewport(const std::shared_ptr<ObjectRegistry>& registry, std::shared_ptr<Frame> camera,
              int width, int height);
     const char* className() const override { return "Viewport"; }
@@ -36,7 +36,7 @@ public:
     // Pixels per unit of x/z in the camera's axes.
     double projectionScale() const;
 
-private:
+  private:
     std::shared_ptr<Frame> camera_;
     int width_, height_;
     double front_ = 1.0, back_ = 100.0, field_ = 0.5;

@@ -9,7 +9,7 @@ enum class VisualKind { Mesh, Texture, UserVisual };
 // Something a frame can show: a mesh, a texture shown as a camera-facing decal, or a
 // user visual that draws through a callback.
 class Visual : public SceneObject {
-public:
+  public:
     using SceneObject::SceneObject;
     virtual VisualKind visualKind() const = 0;
 };

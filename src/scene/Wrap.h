@@ -8,7 +8,7 @@ namespace scene {
 
 // Sets a mesh's texture coordinates by projecting its vertices onto a shape.
 class Wrap : public SceneObject {
-public:
+  public:
     enum class Type { Flat, Cylinder, Sphere };
 
     struct Parameters {
@@ -30,7 +30,7 @@ public:
     // the texture origin is thus the texture point that lands on the wrap's origin.
     bool apply(Mesh& mesh) const;
 
-private:
+  private:
     Parameters p_;
 };
 

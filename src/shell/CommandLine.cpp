@@ -17,10 +17,12 @@ bool ParseSize(const QString& text, int& w, int& h) {
 
 std::optional<SimTime> ParseUtc(const QString& text) {
     const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral(R"(^(\d{4})-(\d{2})-(\d{2})[T ](\d{2}):(\d{2}):(\d{2}(?:\.\d+)?)$)"))
+        QRegularExpression(
+            QStringLiteral(R"(^(\d{4})-(\d{2})-(\d{2})[T ](\d{2}):(\d{2}):(\d{2}(?:\.\d+)?)$)"))
             .match(text.trimmed());
     if (!m.hasMatch()) return std::nullopt;
-    const int year = m.captured(1).toInt(), month = m.captured(2).toInt(), day = m.captured(3).toInt();
+    const int year = m.captured(1).toInt(), month = m.captured(2).toInt(),
+              day = m.captured(3).toInt();
     const int hour = m.captured(4).toInt(), minute = m.captured(5).toInt();
     const double second = m.captured(6).toDouble();
     if (year < 1901 || year > 2099 || month < 1 || month > 12 || day < 1 ||
@@ -45,14 +47,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         } else if (a == QLatin1String("--utc")) {
             if (auto v = value(i, a)) {
                 cl.utc = ParseUtc(*v);
-                if (!cl.utc) cl.error = QStringLiteral("--utc wants YYYY-MM-DDTHH:MM:SS between 1901 and 2099, not ") + *v;
+                if (!cl.utc)
+                    cl.error = QStringLiteral(
+                                   "--utc wants YYYY-MM-DDTHH:MM:SS between 1901 and 2099, not ") +
+                               *v;
             }
         } else if (a == QLatin1String("--speed")) {
             if (auto v = value(i, a)) {
                 bool ok = false;
                 const int s = v->toInt(&ok);
                 if (!ok || s < -86400 || s > 86400)
-                    cl.error = QStringLiteral("--speed wants a whole number from -86400 to 86400, not ") + *v;
+                    cl.error =
+                        QStringLiteral("--speed wants a whole number from -86400 to 86400, not ") +
+                        *v;
                 else
                     cl.speed = s;
             }
@@ -68,13 +75,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                                   QStringLiteral("sky"), QStringLiteral("map"),
                                                   QStringLiteral("jupiter")};
                 if (!views.contains(*v))
-                    cl.error = QStringLiteral("--view wants one of main, viewer, sky, map, jupiter");
+                    cl.error =
+                        QStringLiteral("--view wants one of main, viewer, sky, map, jupiter");
                 cl.view = *v;
             }
         } else if (a == QLatin1String("--size")) {
             if (auto v = value(i, a))
                 if (!ParseSize(*v, cl.width, cl.height))
-                    cl.error = QStringLiteral("--size wants WIDTHxHEIGHT (64 to 16384 each), not ") + *v;
+                    cl.error =
+                        QStringLiteral("--size wants WIDTHxHEIGHT (64 to 16384 each), not ") + *v;
         } else if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
             cl.version = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {

@@ -14,8 +14,8 @@ void WriteEphemeris(const Simulation& sim, QTextStream& out) {
     out.flush();
 }
 
-#include "shell/CommandLine.h"
 #include "core/SettingsStore.h"
+#include "shell/CommandLine.h"
 #include "shell/StartupPaths.h"
 
 void ApplyCommandLineClock(Simulation& sim, const CommandLine& cl) {

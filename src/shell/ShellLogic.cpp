@@ -29,7 +29,8 @@ int StoredUpdateSpeed(const SettingsStore& settings) {
 void RecentFiles::Read(const SettingsStore& settings) {
     paths_.clear();
     for (int n = 1; n <= kCount; ++n) {
-        const QString p = settings.readText(QStringLiteral("General"), QStringLiteral("FileList%1").arg(n), QString());
+        const QString p = settings.readText(QStringLiteral("General"),
+                                            QStringLiteral("FileList%1").arg(n), QString());
         if (!p.isEmpty()) paths_ << p;
     }
 }
@@ -58,7 +59,8 @@ void WriteSafeModeSettings(SettingsStore& s) {
 
 bool OfferSafeMode(SettingsStore& settings, bool ctrlHeld) {
     if (!ctrlHeld) return false;
-    if (!AskYesNo(QStringLiteral("Do you want Orbivale to set the display settings to the most compatible?"),
+    if (!AskYesNo(QStringLiteral(
+                      "Do you want Orbivale to set the display settings to the most compatible?"),
                   QStringLiteral("Safe Mode")))
         return false;
     WriteSafeModeSettings(settings);

@@ -18,7 +18,7 @@ int StoredUpdateSpeed(const SettingsStore& settings);
 
 // The four most recent position files, newest first, kept as "General"/"FileList1".."4".
 class RecentFiles {
-public:
+  public:
     static constexpr int kCount = 4;
     void Read(const SettingsStore& settings);
     void Write(SettingsStore& settings) const;
@@ -26,7 +26,7 @@ public:
     void Add(const QString& path);
     const QStringList& paths() const { return paths_; }
 
-private:
+  private:
     QStringList paths_;
 };
 

@@ -9,6 +9,7 @@ void SetUpFolders(const SettingsStore& settings) {
     Services& s = Services::instance();
     s.setDataDirectory(ResourceDirectory(QStringLiteral("Data")));
     const QString media = settings.get(settings::Media);
-    s.setMediaDirectory(!media.isEmpty() && QFileInfo(media).isDir() ? media
-                                                                     : ResourceDirectory(QStringLiteral("DX")));
+    s.setMediaDirectory(!media.isEmpty() && QFileInfo(media).isDir()
+                            ? media
+                            : ResourceDirectory(QStringLiteral("DX")));
 }

@@ -27,9 +27,11 @@ void Constellations::ParseFigures(const QByteArray& text) {
         ConstellationFigure f;
         const int blank = static_cast<int>(line.indexOf(' '));
         const int comma = static_cast<int>(line.indexOf(','));
-        f.label = QString::fromUtf8(line.left(blank >= 0 && (comma < 0 || blank < comma) ? blank : comma));
+        f.label = QString::fromUtf8(
+            line.left(blank >= 0 && (comma < 0 || blank < comma) ? blank : comma));
         if (blank >= 0 && (comma < 0 || blank < comma))
-            f.title = QString::fromUtf8(line.mid(blank + 1, comma < 0 ? -1 : comma - blank - 1)).trimmed();
+            f.title = QString::fromUtf8(line.mid(blank + 1, comma < 0 ? -1 : comma - blank - 1))
+                          .trimmed();
         QList<QByteArray> fields = comma < 0 ? QList<QByteArray>() : line.mid(comma + 1).split(',');
         if (fields.size() >= 1) f.labelRa = fields[0].trimmed().toFloat();
         if (fields.size() >= 2) f.labelDec = fields[1].trimmed().toFloat();
@@ -58,12 +60,13 @@ void Constellations::ParseBoundaries(const QByteArray& text) {
             p.zone = BoundaryPoint::kBreak;
         } else {
             float ra = 0, dec = 0;
-            if (line.size() < 2 || std::sscanf(line.constData() + 1, "%f %f", &ra, &dec) != 2 || !std::isfinite(ra) ||
-                !std::isfinite(dec))
+            if (line.size() < 2 || std::sscanf(line.constData() + 1, "%f %f", &ra, &dec) != 2 ||
+                !std::isfinite(ra) || !std::isfinite(dec))
                 continue;
             const scene::Vec3 v = RaDecToUnitVector(ra, dec);
             p.direction = {float(v.x), float(v.y), float(v.z)};
-            p.zone = static_cast<std::int16_t>(SkyZoneOf(int(std::trunc(ra)), int(std::trunc(dec))));
+            p.zone =
+                static_cast<std::int16_t>(SkyZoneOf(int(std::trunc(ra)), int(std::trunc(dec))));
         }
         boundaries_.push_back(p);
     }

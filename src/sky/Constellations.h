@@ -9,8 +9,8 @@
 namespace sky {
 
 struct ConstellationFigure {
-    QString label;  // the first word: the abbreviation the sky view writes
-    QString title;  // the rest up to the first comma
+    QString label;                    // the first word: the abbreviation the sky view writes
+    QString title;                    // the rest up to the first comma
     std::vector<std::int16_t> stars;  // star numbers, -1 between strokes
     float labelRa = 0, labelDec = 0;
 };
@@ -23,7 +23,7 @@ struct BoundaryPoint {
 
 // The stick figures and the outlines of the constellations.
 class Constellations {
-public:
+  public:
     static constexpr int kMaxFigures = 88;
     static constexpr int kMaxBoundaryPoints = 3800;
     static constexpr int kMaxEntries = 50;
@@ -37,7 +37,7 @@ public:
     const std::vector<ConstellationFigure>& figures() const { return figures_; }
     const std::vector<BoundaryPoint>& boundaries() const { return boundaries_; }
 
-private:
+  private:
     std::vector<ConstellationFigure> figures_;
     std::vector<BoundaryPoint> boundaries_;
 };

@@ -35,7 +35,9 @@ RaDec UnitVectorToRaDec(const scene::Vec3& v) {
     return r;
 }
 
-RaDec WorldToRaDec(const scene::Vec3& v) { return UnitVectorToRaDec(WorldToEquatorial(v)); }
+RaDec WorldToRaDec(const scene::Vec3& v) {
+    return UnitVectorToRaDec(WorldToEquatorial(v));
+}
 
 int SkyZoneOf(int hour, int d) {
     if (hour < 0) hour += 24;

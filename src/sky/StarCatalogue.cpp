@@ -47,16 +47,28 @@ QChar GreekUnicode(char symbol) {
 
 std::uint8_t SpectralCode(char c) {
     switch (c) {
-        case 'W': return 0;
-        case 'O': return 1;
-        case 'B': return 2;
-        case 'A': return 3;
-        case 'F': return 4;
-        case 'G': return 5;
-        case 'K': return 6;
-        case 'M': return 7;
-        case 'N': case 'R': case 'S': return 8;
-        default: return 3;
+        case 'W':
+            return 0;
+        case 'O':
+            return 1;
+        case 'B':
+            return 2;
+        case 'A':
+            return 3;
+        case 'F':
+            return 4;
+        case 'G':
+            return 5;
+        case 'K':
+            return 6;
+        case 'M':
+            return 7;
+        case 'N':
+        case 'R':
+        case 'S':
+            return 8;
+        default:
+            return 3;
     }
 }
 
@@ -76,7 +88,8 @@ bool StarCatalogue::ParseStarLine(const QByteArray& raw, StarRecord& r, float& m
         const QByteArray flamsteed = NextField(line, pos);
         QByteArray greek = NextField(line, pos);
         const QByteArray proper = NextField(line, pos);
-        if (!flamsteed.isEmpty()) names->flamsteed = static_cast<std::int16_t>(std::atoi(flamsteed.constData()));
+        if (!flamsteed.isEmpty())
+            names->flamsteed = static_cast<std::int16_t>(std::atoi(flamsteed.constData()));
         if (greek.size() > 4) {
             if (greek[3] != ' ') names->superscript = greek[3];
             for (const GreekLetter& g : GreekLetterTable())
@@ -95,7 +108,8 @@ bool StarCatalogue::ParseStarLine(const QByteArray& raw, StarRecord& r, float& m
     float ra = 0, dec = 0;
     char spectral = 0;
     const QByteArray rest = line.mid(pos);
-    if (std::sscanf(rest.constData(), "%f,%f,%f,%c", &ra, &dec, &magnitude, &spectral) < 3) return false;
+    if (std::sscanf(rest.constData(), "%f,%f,%f,%c", &ra, &dec, &magnitude, &spectral) < 3)
+        return false;
     if (!std::isfinite(ra) || !std::isfinite(dec) || !std::isfinite(magnitude)) return false;
     r = StarRecord{};
     r.names = std::move(names);
@@ -149,7 +163,8 @@ void StarCatalogue::FillBrightness() {
         if (m < 4.1f || fade <= 0)
             brightness_[static_cast<std::size_t>(index)] = 255;
         else
-            brightness_[static_cast<std::size_t>(index)] = static_cast<int>(std::trunc(255 - (m - 4.1f) / fade * 220));
+            brightness_[static_cast<std::size_t>(index)] =
+                static_cast<int>(std::trunc(255 - (m - 4.1f) / fade * 220));
     }
 }
 
@@ -161,7 +176,8 @@ void StarCatalogue::LoadObjects(const QString& path) {
         if (line.isEmpty() || line[0] < '0' || line[0] > '9') continue;
         SkyObject o;
         float ra = 0, dec = 0;
-        if (std::sscanf(line.constData(), "%d,%d,%d,%f,%f,%f", &o.top, &o.width, &o.height, &ra, &dec, &o.size) != 6)
+        if (std::sscanf(line.constData(), "%d,%d,%d,%f,%f,%f", &o.top, &o.width, &o.height, &ra,
+                        &dec, &o.size) != 6)
             continue;
         // A picture must fit its 512-pixel band; anything else cannot be drawn.
         if (o.width <= 0 || o.width > 512 || o.height <= 0 || o.top < 0 || o.top + o.height > 512 ||

@@ -49,7 +49,7 @@ struct SkyObject {
     std::array<float, 3> northPoint{};
     std::uint16_t zone = 0;
     int top = 0, width = 0, height = 0;
-    float size = 0;  // drawn width in degrees
+    float size = 0;     // drawn width in degrees
     int slotCount = 0;  // cells for rotated copies
     std::array<int, 32> slotAngles{};
 };
@@ -68,7 +68,7 @@ std::uint8_t SpectralCode(char letter);
 // Every star bright enough to show, brightest first, in blocks of 2048, with the sky objects
 // and the brightness each magnitude index is drawn with.
 class StarCatalogue {
-public:
+  public:
     // Reads "stardata.csv" and "Objects.txt" from the folder; a missing file leaves that part
     // empty. Stars are read until the first one fainter than the limit (which is kept).
     void Load(const QString& dataDirectory, float limitMagnitude);
@@ -89,7 +89,7 @@ public:
     std::vector<SkyObject>& objects() { return objects_; }
     const std::vector<SkyObject>& objects() const { return objects_; }
 
-private:
+  private:
     void LoadStars(const QString& path);
     void FillBrightness();
     void LoadObjects(const QString& path);

@@ -13,14 +13,24 @@ constexpr std::size_t kBatch = (65536 - 128) / 32;
 }  // namespace
 
 const std::array<std::array<std::uint32_t, 9>, 3> StarField::kGroupColours = {{
-    {0xFFBEFCCA, 0xFFFFFFFF, 0xFFC0ECFF, 0xFFFFFFFF, 0xFFFDFFDD, 0xFFFCFFBD, 0xFFFFE0BD, 0xFFFFC4BD, 0xFFFFD7D7},
-    {0xFF9BCCA5, 0xFFCCCCCC, 0xFF97BCCC, 0xFFCCCCCC, 0xFFCACCB2, 0xFFC9CC97, 0xFFCCB397, 0xFFCC9C97, 0xFFCC5C5C},
-    {0xFF74997C, 0xFF999999, 0xFF718D99, 0xFF999999, 0xFF979985, 0xFFB2B485, 0xFF998771, 0xFF997571, 0xFF994545},
+    {0xFFBEFCCA, 0xFFFFFFFF, 0xFFC0ECFF, 0xFFFFFFFF, 0xFFFDFFDD, 0xFFFCFFBD, 0xFFFFE0BD, 0xFFFFC4BD,
+     0xFFFFD7D7},
+    {0xFF9BCCA5, 0xFFCCCCCC, 0xFF97BCCC, 0xFFCCCCCC, 0xFFCACCB2, 0xFFC9CC97, 0xFFCCB397, 0xFFCC9C97,
+     0xFFCC5C5C},
+    {0xFF74997C, 0xFF999999, 0xFF718D99, 0xFF999999, 0xFF979985, 0xFFB2B485, 0xFF998771, 0xFF997571,
+     0xFF994545},
 }};
 
 const std::array<std::array<float, 3>, 9> StarField::kClassColours = {{
-    {0.7f, 1.0f, 0.7f}, {0.7f, 0.7f, 1.0f}, {0.8f, 0.8f, 1.0f}, {1.0f, 1.0f, 1.0f}, {1.0f, 1.0f, 0.9f},
-    {1.0f, 1.0f, 0.8f}, {1.0f, 0.9f, 0.9f}, {1.0f, 0.8f, 0.8f}, {1.0f, 0.0f, 0.0f},
+    {0.7f, 1.0f, 0.7f},
+    {0.7f, 0.7f, 1.0f},
+    {0.8f, 0.8f, 1.0f},
+    {1.0f, 1.0f, 1.0f},
+    {1.0f, 1.0f, 0.9f},
+    {1.0f, 1.0f, 0.8f},
+    {1.0f, 0.9f, 0.9f},
+    {1.0f, 0.8f, 0.8f},
+    {1.0f, 0.0f, 0.0f},
 }};
 
 Projector::Projector(const scene::Viewport& v)
@@ -33,8 +43,8 @@ Projector::Projector(const scene::Viewport& v)
 
 scene::Vec4 Projector::transform(const scene::Vec3& world) const {
     const scene::Vec3 c = toCamera_.applyPoint(world);
-    return {width_ / 2.0 * c.z + c.x * k_, height_ / 2.0 * c.z - c.y * k_, back_ * (c.z - front_) / (back_ - front_),
-            c.z};
+    return {width_ / 2.0 * c.z + c.x * k_, height_ / 2.0 * c.z - c.y * k_,
+            back_ * (c.z - front_) / (back_ - front_), c.z};
 }
 
 Projector::Point Projector::project(const scene::Vec3& world) const {
@@ -54,8 +64,8 @@ void StarField::Mark(int hour, int degree) {
     if (zone >= 0 && zone < kZoneCount) zoneMask_[std::size_t(zone)] = 1;
 }
 
-bool StarField::BeginFrame(const Projector& projector, const scene::Viewport& viewport, const scene::Vec3& forward,
-                           double capDistance) {
+bool StarField::BeginFrame(const Projector& projector, const scene::Viewport& viewport,
+                           const scene::Vec3& forward, double capDistance) {
     const double raw = 2 * std::atan(viewport.field() / viewport.front());
     double degrees = std::fmod(raw * 180 / kPi, 360.0);
     if (degrees < 0) degrees += 360;
@@ -87,7 +97,8 @@ bool StarField::BeginFrame(const Projector& projector, const scene::Viewport& vi
     return true;
 }
 
-void StarField::StarPass(const Projector& projector, const std::function<void(StarRecord&, int, int)>& draw) {
+void StarField::StarPass(const Projector& projector,
+                         const std::function<void(StarRecord&, int, int)>& draw) {
     auto& blocks = catalogue_.blocks();
     for (auto b = blocks.rbegin(); b != blocks.rend(); ++b) {
         StarBlock& block = **b;
@@ -117,7 +128,8 @@ void StarField::StarPass(const Projector& projector, const std::function<void(St
     }
 }
 
-void StarField::FigureSegments(const std::function<void(const StarRecord&, const StarRecord&)>& line) const {
+void StarField::FigureSegments(
+    const std::function<void(const StarRecord&, const StarRecord&)>& line) const {
     if (!drawConstellations_) return;
     for (const ConstellationFigure& figure : constellations_.figures()) {
         WalkFigure(figure, [&](int a, int b) {
@@ -163,7 +175,8 @@ void StarField::DrawWithPrimitives(const scene::Viewport& viewport, const scene:
         const int left = 13 + 12 * c - half;
         for (int j = 0; j < size; ++j)
             for (int i = 0; i < size; ++i) {
-                if (left + i < 0 || left + i >= sprites->width || top + j >= sprites->height) continue;
+                if (left + i < 0 || left + i >= sprites->width || top + j >= sprites->height)
+                    continue;
                 const std::uint32_t p = sprites->pixel(left + i, top + j);
                 if ((p & 0xFFFFFF) != 0) point(x - half + i, y - (size / 2) + j, p | 0xFF000000u);
             }
@@ -175,10 +188,12 @@ void StarField::DrawWithPrimitives(const scene::Viewport& viewport, const scene:
         const auto& g2 = kGroupColours[2][std::size_t(c)];
         auto cross = [&](std::uint32_t centre, std::uint32_t arms) {
             point(x, y, centre);
-            point(x - 1, y, arms), point(x + 1, y, arms), point(x, y - 1, arms), point(x, y + 1, arms);
+            point(x - 1, y, arms), point(x + 1, y, arms), point(x, y - 1, arms),
+                point(x, y + 1, arms);
         };
         auto diagonals = [&](std::uint32_t colour) {
-            point(x - 1, y - 1, colour), point(x + 1, y - 1, colour), point(x - 1, y + 1, colour), point(x + 1, y + 1, colour);
+            point(x - 1, y - 1, colour), point(x + 1, y - 1, colour), point(x - 1, y + 1, colour),
+                point(x + 1, y + 1, colour);
         };
         if (m > 114) {
             point(x, y, PixelColour(star));
@@ -195,8 +210,10 @@ void StarField::DrawWithPrimitives(const scene::Viewport& viewport, const scene:
         } else if (m >= 47) {
             cross(g0, g0);
             diagonals(g1);
-            point(x - 2, y, 0xFF999999), point(x + 2, y, 0xFF999999), point(x, y - 2, 0xFF999999), point(x, y + 2, 0xFF999999);
-            for (auto [dx, dy] : {std::pair{2, 1}, {2, -1}, {-2, 1}, {-2, -1}, {1, 2}, {-1, 2}, {1, -2}, {-1, -2}})
+            point(x - 2, y, 0xFF999999), point(x + 2, y, 0xFF999999), point(x, y - 2, 0xFF999999),
+                point(x, y + 2, 0xFF999999);
+            for (auto [dx, dy] :
+                 {std::pair{2, 1}, {2, -1}, {-2, 1}, {-2, -1}, {1, 2}, {-1, 2}, {1, -2}, {-1, -2}})
                 point(x + dx, y + dy, 0xFF797979);
         } else if (m >= 38) {
             spritePoints(x, y, c, 30, 10, 5);

@@ -5,18 +5,18 @@
 #include <functional>
 #include <vector>
 
-#include "sky/Constellations.h"
 #include "scene/Image.h"
-#include "sky/SkyMath.h"
-#include "sky/StarCatalogue.h"
 #include "scene/UserVisual.h"
 #include "scene/Viewport.h"
+#include "sky/Constellations.h"
+#include "sky/SkyMath.h"
+#include "sky/StarCatalogue.h"
 
 namespace sky {
 
 // A viewport's world-to-screen transform taken once for a whole frame.
 class Projector {
-public:
+  public:
     explicit Projector(const scene::Viewport& viewport);
     // Homogeneous screen coordinates, as scene::Viewport::transform.
     scene::Vec4 transform(const scene::Vec3& world) const;
@@ -32,7 +32,7 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-private:
+  private:
     scene::Transform toCamera_;
     double k_, front_, back_;
     int width_, height_;
@@ -47,7 +47,7 @@ struct StarFieldStats {
 // The stars, sky objects and figures behind the bodies of the 3D view: each frame the
 // catalogue is projected through the viewport and drawn as points, sprites or pixels.
 class StarField {
-public:
+  public:
     // Colours of the drawn points by spectral class, 0xAARRGGBB.
     static const std::array<std::array<std::uint32_t, 9>, 3> kGroupColours;
     // The sky view's class colour factors (red, green, blue).
@@ -64,28 +64,32 @@ public:
 
     // Field angle, cut-off and the zones near the view. False when the field is too narrow
     // to draw anything. capDistance is how far out the polar test points sit.
-    bool BeginFrame(const Projector& projector, const scene::Viewport& viewport, const scene::Vec3& forward,
-                    double capDistance);
+    bool BeginFrame(const Projector& projector, const scene::Viewport& viewport,
+                    const scene::Vec3& forward, double capDistance);
     // Tests every eligible star, sets its flags and screen position, and calls draw for
     // those on the picture.
-    void StarPass(const Projector& projector, const std::function<void(StarRecord&, int, int)>& draw);
+    void StarPass(const Projector& projector,
+                  const std::function<void(StarRecord&, int, int)>& draw);
     // Calls line for every figure segment to draw this frame (both stars in front and
     // bright enough, at least one on the picture).
-    void FigureSegments(const std::function<void(const StarRecord&, const StarRecord&)>& line) const;
+    void FigureSegments(
+        const std::function<void(const StarRecord&, const StarRecord&)>& line) const;
     void EndFrame();
 
     // The device path: stars (and figures) as screen-space points and lines.
-    void DrawWithPrimitives(const scene::Viewport& viewport, const scene::Vec3& forward, scene::PrimitiveSink& sink,
-                            const scene::Image* sprites);
+    void DrawWithPrimitives(const scene::Viewport& viewport, const scene::Vec3& forward,
+                            scene::PrimitiveSink& sink, const scene::Image* sprites);
 
     int cutIndex() const { return cutIndex_; }
     double pixelsPerDegree() const { return pixelsPerDegree_; }
-    bool zoneMarked(int zone) const { return zone >= 0 && zone < kZoneCount && zoneMask_[std::size_t(zone)]; }
+    bool zoneMarked(int zone) const {
+        return zone >= 0 && zone < kZoneCount && zoneMask_[std::size_t(zone)];
+    }
     const StarFieldStats& stats() const { return stats_; }
     // The class colour scaled by the star's brightness (at least 32), opaque 0xAARRGGBB.
     std::uint32_t PixelColour(const StarRecord& star) const;
 
-private:
+  private:
     void Mark(int hour, int degree);
 
     StarCatalogue& catalogue_;

@@ -14,11 +14,13 @@ constexpr double kPi = 3.14159265358979323846;
 // Copies the non-black pixels of a square sprite.
 void BlitSprite(QImage& target, const QImage& sheet, int sx, int sy, int n, int dx, int dy) {
     for (int j = 0; j < n; ++j) {
-        if (dy + j < 0 || dy + j >= target.height() || sy + j < 0 || sy + j >= sheet.height()) continue;
+        if (dy + j < 0 || dy + j >= target.height() || sy + j < 0 || sy + j >= sheet.height())
+            continue;
         const auto* src = reinterpret_cast<const QRgb*>(sheet.constScanLine(sy + j));
         auto* dst = reinterpret_cast<QRgb*>(target.scanLine(dy + j));
         for (int i = 0; i < n; ++i) {
-            if (dx + i < 0 || dx + i >= target.width() || sx + i < 0 || sx + i >= sheet.width()) continue;
+            if (dx + i < 0 || dx + i >= target.width() || sx + i < 0 || sx + i >= sheet.width())
+                continue;
             if ((src[sx + i] & 0xFFFFFF) != 0) dst[dx + i] = src[sx + i] | 0xFF000000u;
         }
     }
@@ -38,17 +40,19 @@ int ChooseCell(SkyObject& o, int angle) {
     return best;
 }
 
-void DrawObjects(StarField& field, StarCatalogue& catalogue, const Projector& projector, QPainter& painter,
-                 Surface& objects) {
+void DrawObjects(StarField& field, StarCatalogue& catalogue, const Projector& projector,
+                 QPainter& painter, Surface& objects) {
     if (objects.isNull()) return;
     for (SkyObject& o : catalogue.objects()) {
         if (!field.zoneMarked(o.zone) || o.slotCount <= 0) continue;
         const auto centre = projector.project({o.world[0], o.world[1], o.world[2]});
         if (!centre.visible) continue;
         const auto north = projector.project({o.northPoint[0], o.northPoint[1], o.northPoint[2]});
-        const int angle = north.x == 0x7FFFFFFF ? 0
-                                                : int(std::trunc(std::atan2(double(centre.x - north.x),
-                                                                            double(centre.y - north.y)) * 180 / kPi));
+        const int angle = north.x == 0x7FFFFFFF
+                              ? 0
+                              : int(std::trunc(std::atan2(double(centre.x - north.x),
+                                                          double(centre.y - north.y)) *
+                                               180 / kPi));
         int cell = ChooseCell(o, angle);
         if (cell > 0) {
             if (objects.StartDrawing(true)) {
@@ -59,7 +63,8 @@ void DrawObjects(StarField& field, StarCatalogue& catalogue, const Projector& pr
         }
         cell = std::abs(cell);
         const int n = int(std::trunc(o.size * field.pixelsPerDegree()));
-        const int m = int(std::trunc(double(o.height) / o.width * o.size * field.pixelsPerDegree()));
+        const int m =
+            int(std::trunc(double(o.height) / o.width * o.size * field.pixelsPerDegree()));
         if (n <= 0 || m <= 0) continue;
         // Added to the picture, so the black round the object leaves the scene as it was.
         painter.setCompositionMode(QPainter::CompositionMode_Plus);
@@ -77,7 +82,8 @@ bool StarPictures::Load(const QString& media) {
     }
     if (objects.isNull()) {
         const QImage img(media + QStringLiteral("Objects.bmp"));
-        if (!img.isNull()) objects = Surface(img.convertToFormat(QImage::Format_RGB32).copy(0, 0, 512, 512));
+        if (!img.isNull())
+            objects = Surface(img.convertToFormat(QImage::Format_RGB32).copy(0, 0, 512, 512));
     }
     return !stars.isNull() && !objects.isNull();
 }
@@ -91,8 +97,9 @@ scene::Image StarPictures::StarsImage() const {
     return out;
 }
 
-void DrawStarFieldOnSurface(StarField& field, StarCatalogue& catalogue, const scene::Viewport& viewport,
-                            const scene::Vec3& forward, Surface& target, StarPictures& pictures) {
+void DrawStarFieldOnSurface(StarField& field, StarCatalogue& catalogue,
+                            const scene::Viewport& viewport, const scene::Vec3& forward,
+                            Surface& target, StarPictures& pictures) {
     if (target.isNull()) return;
     const Projector projector(viewport);
     if (!field.BeginFrame(projector, viewport, forward, kStarDistance)) return;
@@ -114,13 +121,20 @@ void DrawStarFieldOnSurface(StarField& field, StarCatalogue& catalogue, const sc
         }
         if (sheet.isNull()) return;
         int row, n, g;
-        if (m >= 102) row = 90, n = 3, g = -1;
-        else if (m >= 91) row = 80, n = 3, g = -1;
-        else if (m >= 72) row = 70, n = 3, g = -1;
-        else if (m >= 57) row = 60, n = 3, g = -1;
-        else if (m >= 47) row = 50, n = 5, g = -2;
-        else if (m >= 38) row = 30, n = 10, g = -5;
-        else row = 12, n = 11, g = -5;
+        if (m >= 102)
+            row = 90, n = 3, g = -1;
+        else if (m >= 91)
+            row = 80, n = 3, g = -1;
+        else if (m >= 72)
+            row = 70, n = 3, g = -1;
+        else if (m >= 57)
+            row = 60, n = 3, g = -1;
+        else if (m >= 47)
+            row = 50, n = 5, g = -2;
+        else if (m >= 38)
+            row = 30, n = 10, g = -5;
+        else
+            row = 12, n = 11, g = -5;
         const int column = 13 + 12 * c + g;
         BlitSprite(image, sheet, column, row, n, x + g, y + g);
     });

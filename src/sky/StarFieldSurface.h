@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "sky/StarField.h"
 #include "render/Surface.h"
+#include "sky/StarField.h"
 
 namespace sky {
 
@@ -19,7 +19,8 @@ struct StarPictures {
 
 // The surface path: draws the sky objects, the stars and the figures onto an already rendered
 // picture, as pixels, sprite copies and pen lines.
-void DrawStarFieldOnSurface(StarField& field, StarCatalogue& catalogue, const scene::Viewport& viewport,
-                            const scene::Vec3& forward, Surface& target, StarPictures& pictures);
+void DrawStarFieldOnSurface(StarField& field, StarCatalogue& catalogue,
+                            const scene::Viewport& viewport, const scene::Vec3& forward,
+                            Surface& target, StarPictures& pictures);
 
 }  // namespace sky

@@ -23,11 +23,13 @@ bool StarFieldView::DevicePath(scene::UserVisualContext& context, const scene::V
         pictures.Load(media_);
         sprites_ = pictures.StarsImage();
     }
-    field_.DrawWithPrimitives(context.viewport, forward, context.sink, sprites_.isNull() ? nullptr : &sprites_);
+    field_.DrawWithPrimitives(context.viewport, forward, context.sink,
+                              sprites_.isNull() ? nullptr : &sprites_);
     return true;
 }
 
-void StarFieldView::SurfacePath(const scene::Viewport& viewport, const scene::Vec3& forward, Surface& target) {
+void StarFieldView::SurfacePath(const scene::Viewport& viewport, const scene::Vec3& forward,
+                                Surface& target) {
     if (useDrawPrim_) return;
     pictures_.Load(media_);
     sky::DrawStarFieldOnSurface(field_, sky_.catalogue, viewport, forward, target, pictures_);

@@ -9,7 +9,7 @@
 // The star field as the 3D view draws it: through the renderer's primitives while the scene
 // renders ("StarsUseDrawPrim" on), or onto the finished picture afterwards (off).
 class StarFieldView {
-public:
+  public:
     StarFieldView(sky::SkyData& sky, QString mediaDirectory);
 
     void setUseDrawPrimitives(bool on);
@@ -21,7 +21,7 @@ public:
     // After the scene render: draws when the surface path is chosen.
     void SurfacePath(const scene::Viewport& viewport, const scene::Vec3& forward, Surface& target);
 
-private:
+  private:
     sky::SkyData& sky_;
     sky::StarField field_;
     sky::StarPictures pictures_;

@@ -10,7 +10,9 @@ Camera::Camera(Simulation& sim, CameraControls& controls) : sim_(sim), controls_
     sim_.setCameraTicker(this);
 }
 
-Camera::~Camera() { sim_.setCameraTicker(nullptr); }
+Camera::~Camera() {
+    sim_.setCameraTicker(nullptr);
+}
 
 void Camera::PlaceSun() {
     if (Body* sun = sim_.sun()) sun->PlaceFrame();
@@ -35,20 +37,35 @@ void Camera::MoveCameraTo(Body* body, int where) {
     CameraState& cam = state();
     scene::Vec3 p = b;
     switch (static_cast<Where>(where)) {
-        case Where::SunnySide: p = isSun || D == 0 ? scene::Vec3{d, 0, 0} : b * (1 - d / D); break;
-        case Where::DarkSide: p = isSun || D == 0 ? scene::Vec3{-d, 0, 0} : b * (1 + d / D); break;
-        case Where::Above: p = b + scene::Vec3{0, d, 0}; break;
-        case Where::Below: p = b - scene::Vec3{0, d, 0}; break;
-        case Where::AboveAxis: p = b + body->up() * d; break;
-        case Where::BelowAxis: p = b - body->up() * d; break;
-        case Where::Centre: p = b; break;
+        case Where::SunnySide:
+            p = isSun || D == 0 ? scene::Vec3{d, 0, 0} : b * (1 - d / D);
+            break;
+        case Where::DarkSide:
+            p = isSun || D == 0 ? scene::Vec3{-d, 0, 0} : b * (1 + d / D);
+            break;
+        case Where::Above:
+            p = b + scene::Vec3{0, d, 0};
+            break;
+        case Where::Below:
+            p = b - scene::Vec3{0, d, 0};
+            break;
+        case Where::AboveAxis:
+            p = b + body->up() * d;
+            break;
+        case Where::BelowAxis:
+            p = b - body->up() * d;
+            break;
+        case Where::Centre:
+            p = b;
+            break;
         case Where::HoldPosition:
             cam.modeBody = body;
             cam.modeOffset = b - cam.position;
             cam.mode = CameraState::kHolding;
             if (refreshCaption) refreshCaption();
             return;
-        default: return;
+        default:
+            return;
     }
     cam.position = p;
     PlaceSun();
@@ -82,7 +99,8 @@ double Camera::ThrottleToSpeed(int p) {
 }
 
 void Camera::SetThrottle(int position) {
-    controls_.throttle = std::clamp(position, CameraControls::kThrottleMin, CameraControls::kThrottleMax);
+    controls_.throttle =
+        std::clamp(position, CameraControls::kThrottleMin, CameraControls::kThrottleMax);
     state().speed = ThrottleToSpeed(controls_.throttle);
     if (controls_.throttleChanged) controls_.throttleChanged(controls_.throttle);
 }
@@ -98,7 +116,8 @@ void Camera::SetCameraSpeed(double v) {
 }
 
 void Camera::SetCameraField(int position) {
-    controls_.cameraField = std::clamp(position, CameraControls::kFieldMin, CameraControls::kFieldMax);
+    controls_.cameraField =
+        std::clamp(position, CameraControls::kFieldMin, CameraControls::kFieldMax);
     state().zoom = 30.0 / controls_.cameraField;
     if (controls_.cameraFieldChanged) controls_.cameraFieldChanged(controls_.cameraField);
 }

@@ -3,21 +3,29 @@
 #include <array>
 #include <functional>
 
-#include "viewer/CameraControls.h"
 #include "core/Simulation.h"
+#include "viewer/CameraControls.h"
 
 // Where the camera can be sent relative to a body.
-enum class Where { SunnySide = 0, DarkSide, Above, Below, AboveAxis, BelowAxis, Centre, HoldPosition };
+enum class Where {
+    SunnySide = 0,
+    DarkSide,
+    Above,
+    Below,
+    AboveAxis,
+    BelowAxis,
+    Centre,
+    HoldPosition
+};
 
 // The observer's camera: moving it next to bodies, pointing it, flying it in simulated time,
 // holding it on a body, and the camera half of every update step. The camera frame stays at
 // the scene origin; the world is placed around the camera position.
 class Camera : public CameraTicker {
-public:
+  public:
     // Front clipping steps in km, nearest surface first matched from the top.
-    static constexpr std::array<int, 12> kClipSteps = {15000000, 5000000, 2500000, 1000000, 500000,
-                                                       250000,   100000,  50000,   10000,   1000,
-                                                       100,      5};
+    static constexpr std::array<int, 12> kClipSteps = {
+        15000000, 5000000, 2500000, 1000000, 500000, 250000, 100000, 50000, 10000, 1000, 100, 5};
     static constexpr double kMaxSpeed = 100000.0;
 
     Camera(Simulation& sim, CameraControls& controls);
@@ -51,7 +59,7 @@ public:
     std::function<void()> renderNow;
     std::function<void()> refreshCaption;
 
-private:
+  private:
     void Face(Body& body);
     void PlaceSun();
     double TargetDistance(const Body& body) const;

@@ -14,12 +14,12 @@ struct CameraControls {
 
     bool windowOpen = false;  // pad rotations only apply while the window exists
     Body* target = nullptr;
-    int whereIndex = 0;       // "Sunny Side" .. "Hold Position"
-    bool useRadii = true;     // "radii" checked, else "km"
+    int whereIndex = 0;    // "Sunny Side" .. "Hold Position"
+    bool useRadii = true;  // "radii" checked, else "km"
     QString radiiText = QStringLiteral("10");
     QString kmText = QStringLiteral("20000");
-    int throttle = 0;         // -500..500
-    bool lockOn = false;      // "Always Look at"
+    int throttle = 0;                 // -500..500
+    bool lockOn = false;              // "Always Look at"
     int cameraField = kFieldDefault;  // 1..102
 
     // Told when the camera changes the throttle or the zoom slider itself.

@@ -8,7 +8,9 @@
 
 namespace ControlsLogic {
 
-int ClampSpeed(long long n) { return int(std::clamp<long long>(n, -kMaxSpeed, kMaxSpeed)); }
+int ClampSpeed(long long n) {
+    return int(std::clamp<long long>(n, -kMaxSpeed, kMaxSpeed));
+}
 
 std::optional<int> SpeedButtonFor(int factor) {
     for (std::size_t i = 0; i < kSpeedButtons.size(); ++i)
@@ -27,12 +29,16 @@ PadRates StickPad(int x, int y, int width, int height) {
     const int dx = x - width / 2, dy = y - height / 2;
     if (dx * dx + dy * dy < 400) return {};
     const double t = std::atan2(double(dy), double(dx));
-    return {float((dx - 19 * std::cos(t)) / 120 * kDegree), float((dy - 19 * std::sin(t)) / 120 * kDegree)};
+    return {float((dx - 19 * std::cos(t)) / 120 * kDegree),
+            float((dy - 19 * std::sin(t)) / 120 * kDegree)};
 }
 
 std::optional<float> RollPad(int x, int y, int width, int height, unsigned rgb) {
     rgb &= 0xFFFFFF;
-    if (rgb == 0) return float((std::atan2(double(height - y), double(x - width / 2)) - 3.14159265358979323846 / 2) * 0.025);
+    if (rgb == 0)
+        return float(
+            (std::atan2(double(height - y), double(x - width / 2)) - 3.14159265358979323846 / 2) *
+            0.025);
     if (rgb == 0xFFFFFF || rgb == 0xFF0000) return 0.0f;
     return std::nullopt;
 }
@@ -40,8 +46,9 @@ std::optional<float> RollPad(int x, int y, int width, int height, unsigned rgb) 
 QString EncyclopediaPage(const Body* body) {
     if (!body) return QStringLiteral("index");
     QString page = body->name() == QLatin1String("Sun") ? QStringLiteral("Sol") : body->name();
-    static const QStringList framed = {QStringLiteral("Io"),     QStringLiteral("Sol"),      QStringLiteral("Moon"),
-                                       QStringLiteral("Europa"), QStringLiteral("Ganymede"), QStringLiteral("Callisto")};
+    static const QStringList framed = {QStringLiteral("Io"),       QStringLiteral("Sol"),
+                                       QStringLiteral("Moon"),     QStringLiteral("Europa"),
+                                       QStringLiteral("Ganymede"), QStringLiteral("Callisto")};
     if (body->Kind() == 1 || framed.contains(page)) page += QStringLiteral("Frame");
     return page;
 }
@@ -53,7 +60,9 @@ QDate YearStep(const QDate& date, int years) {
 }
 
 namespace {
-QString Grouped(double km) { return QLocale().toString(qlonglong(std::trunc(km))); }
+QString Grouped(double km) {
+    return QLocale().toString(qlonglong(std::trunc(km)));
+}
 }  // namespace
 
 QString DistanceText(const QString& name, double km) {
@@ -64,8 +73,12 @@ QString NearestText(const QString& name, double km) {
     return QStringLiteral("Nearest: %1, %2 km").arg(name, Grouped(km));
 }
 
-int MagnitudeSliderMaximum(float limit) { return int(std::trunc(10 * limit + 1e-4)); }
+int MagnitudeSliderMaximum(float limit) {
+    return int(std::trunc(10 * limit + 1e-4));
+}
 
-int MagnitudeSliderPosition(int stored, int maximum) { return std::clamp(stored, 0, maximum); }
+int MagnitudeSliderPosition(int stored, int maximum) {
+    return std::clamp(stored, 0, maximum);
+}
 
 }  // namespace ControlsLogic

@@ -61,12 +61,14 @@ int JoystickThrottle(int z, bool invert) {
     return std::clamp(z > 0 ? z - 100 : z + 100, -500, 500);
 }
 
-Caption BuildCaption(const QString& heldBody, bool lockOn, const QString& target, bool targetIsHeld, int speed) {
+Caption BuildCaption(const QString& heldBody, bool lockOn, const QString& target, bool targetIsHeld,
+                     int speed) {
     QString text;
     if (!heldBody.isEmpty()) text = QStringLiteral("Holding Position on ") + heldBody;
     if (lockOn) {
         if (!text.isEmpty()) text += QStringLiteral(" and ");
-        text += targetIsHeld ? QStringLiteral("Looking at it") : QStringLiteral("Looking at ") + target;
+        text +=
+            targetIsHeld ? QStringLiteral("Looking at it") : QStringLiteral("Looking at ") + target;
     }
     if (speed == 0)
         text += QStringLiteral(" (Time Frozen)");
@@ -74,7 +76,8 @@ Caption BuildCaption(const QString& heldBody, bool lockOn, const QString& target
         text += FormatText(" (%dx true time)", speed);
     Caption c;
     c.hint = text;
-    c.caption = QStringLiteral("Viewer ") + (text.isEmpty() ? QString() : QStringLiteral(" - ") + text);
+    c.caption =
+        QStringLiteral("Viewer ") + (text.isEmpty() ? QString() : QStringLiteral(" - ") + text);
     return c;
 }
 

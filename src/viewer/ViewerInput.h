@@ -6,9 +6,9 @@
 // The viewer's keyboard, mouse and joystick rules, apart from the widgets that feed them.
 namespace ViewerInput {
 
-constexpr float kKeyStep = 0.0013633f;   // radians for the first press of a rotation key
-constexpr float kKeyGrowth = 1.2f;       // each auto-repeat turns 1.2 times further
-constexpr float kKeyLimit = 0.08f;       // ... up to just under this
+constexpr float kKeyStep = 0.0013633f;  // radians for the first press of a rotation key
+constexpr float kKeyGrowth = 1.2f;      // each auto-repeat turns 1.2 times further
+constexpr float kKeyLimit = 0.08f;      // ... up to just under this
 
 // A digit key ('0' counts as 10): n throttle steps away from zero in the direction of its
 // sign (upwards from 0); with Shift, n steps towards zero (crossing it when closer than n).
@@ -23,7 +23,7 @@ struct Turn {
 
 // The auto-repeat of the rotation keys: a held key turns further on every repeat.
 class KeyRotation {
-public:
+  public:
     // The turn for a key-down of a rotation key (sign +1 or -1 on its axis). Pitch comes
     // back negated when invertY is set.
     Turn press(int key, Axis axis, int sign, bool invertY);
@@ -31,7 +31,7 @@ public:
     void release();
     const std::array<float, 3>& rates() const { return rates_; }
 
-private:
+  private:
     std::array<float, 3> rates_{};
     int lastKey_ = 0;
 };
@@ -49,6 +49,7 @@ struct Caption {
     QString hint;     // the text after "Viewer  - "
     QString caption;  // the whole window caption
 };
-Caption BuildCaption(const QString& heldBody, bool lockOn, const QString& target, bool targetIsHeld, int speed);
+Caption BuildCaption(const QString& heldBody, bool lockOn, const QString& target, bool targetIsHeld,
+                     int speed);
 
 }  // namespace ViewerInput

@@ -22,7 +22,7 @@ void ExpectVec(const scene::Vec3& a, const scene::Vec3& b, double tol = kTol) {
 }
 
 class BodyTest : public ServicesTest {
-protected:
+  protected:
     MemorySettingsStore store;
     SimTime wall = MakeSimTime(2026, 12, 8, 0, 0, 0);
     Simulation sim{store, [this] { return wall; }};
@@ -134,8 +134,8 @@ TEST_F(BodyTest, PlacementUnderUntiltedAndTiltedParents) {
     ExpectVec(upright->right(), {-1, 0, 0});
     ExpectVec(upright->up(), {0, 1, 0});
     ExpectVec(upright->direction(), {0, 0, 1});
-    auto moon = CreateBody<Moon>(sim, QStringLiteral("M1"), 0u, 10, 10, 10, ElementTable::Moons()[0],
-                                 upright.get());
+    auto moon = CreateBody<Moon>(sim, QStringLiteral("M1"), 0u, 10, 10, 10,
+                                 ElementTable::Moons()[0], upright.get());
     PlaceBody(*moon, 100, 200, 300, upright.get());
     ExpectVec(moon->positionKm(), {1e6 + 100, 2e6 + 200, 3e6 + 300});
 
@@ -175,8 +175,8 @@ TEST_F(BodyTest, MoonsAndAtmospheres) {
     const scene::Vec3 facing = phobos->frame()->orientation(sim.scene().root().get()).direction;
     ExpectVec(facing, scene::Normalised(rel) * -1.0, 1e-5);
 
-    auto leda = CreateBody<Moon>(sim, QStringLiteral("Leda"), 0u, 10, 10, 10, ElementTable::Moons()[10],
-                                 planet.get());
+    auto leda = CreateBody<Moon>(sim, QStringLiteral("Leda"), 0u, 10, 10, 10,
+                                 ElementTable::Moons()[10], planet.get());
     EXPECT_FALSE(leda->synchronous());
     EXPECT_EQ(leda->rotationPeriod(), 86400.0);
 

@@ -36,7 +36,7 @@ TEST(Clock, ZoneTexts) {
 }
 
 class ClockSimulationTest : public ServicesTest {
-protected:
+  protected:
     MemorySettingsStore store;
     SimTime wall = MakeSimTime(2026, 12, 8, 12, 0, 0);
     Simulation sim{store, [this] { return wall; }};

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "core/Files.h"
 #include "support/Bitmaps.h"
 #include "support/ControlHelpers.h"
-#include "core/Files.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -60,12 +60,13 @@ TEST_F(FilesTest, BmpHeaderAndSizes) {
 }
 
 TEST_F(FilesTest, FindNumberedFilesListsDigitsOnly) {
-    for (const char* name : {"Earth0.bmp", "Earth3.bmp", "Earth9.bmp", "EarthSmall.bmp", "EarthX.bmp",
-                             "Earth12.bmp", "Mars1.bmp", "Earth1.obj"})
+    for (const char* name : {"Earth0.bmp", "Earth3.bmp", "Earth9.bmp", "EarthSmall.bmp",
+                             "EarthX.bmp", "Earth12.bmp", "Mars1.bmp", "Earth1.obj"})
         QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
     EXPECT_EQ(FindNumberedFiles(dir.path(), QStringLiteral("Earth"), QStringLiteral("bmp")),
               (std::vector<int>{0, 3, 9}));
-    EXPECT_TRUE(FindNumberedFiles(dir.path(), QStringLiteral("Venus"), QStringLiteral("bmp")).empty());
+    EXPECT_TRUE(
+        FindNumberedFiles(dir.path(), QStringLiteral("Venus"), QStringLiteral("bmp")).empty());
 }
 
 TEST_F(FilesTest, RotateBitmap) {

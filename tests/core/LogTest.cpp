@@ -42,7 +42,8 @@ TEST_F(LogTest, LogFileAppendsTimestampedLines) {
     LogToFile("%s: ResetTweener to %f and %f", "Mars", 1.0, 101.0);
     QFile file(LogFilePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral(": User Visual not created")));
     EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{1,2} \S+ \d{4} at \d\d:\d\d:\d\d: )"))

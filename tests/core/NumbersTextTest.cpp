@@ -76,5 +76,6 @@ TEST(Version, FileVersionNumber) {
     EXPECT_EQ(FileVersionNumber(QStringLiteral("4,5,6,7")), 0x04050607u);
     EXPECT_EQ(FileVersionNumber(QString()), 0u);
     EXPECT_FALSE(FileVersionText().isEmpty());
-    EXPECT_EQ(FileVersionNumber() >> 24, static_cast<unsigned>(FileVersionText().section('.', 0, 0).toInt()));
+    EXPECT_EQ(FileVersionNumber() >> 24,
+              static_cast<unsigned>(FileVersionText().section('.', 0, 0).toInt()));
 }

@@ -44,10 +44,10 @@ TEST(Kepler, LunarWorkedExample) {
 }
 
 TEST(ElementTable, GroupsAndParents) {
-    EXPECT_EQ(ElementTable::MoonParent(0), 3);   // Phobos: Mars
-    EXPECT_EQ(ElementTable::MoonParent(2), 4);   // Jupiter's first
-    EXPECT_EQ(ElementTable::MoonParent(59), 8);  // Charon: Pluto
-    EXPECT_EQ(ElementTable::MoonParent(60), -1); // the trailing record
+    EXPECT_EQ(ElementTable::MoonParent(0), 3);    // Phobos: Mars
+    EXPECT_EQ(ElementTable::MoonParent(2), 4);    // Jupiter's first
+    EXPECT_EQ(ElementTable::MoonParent(59), 8);   // Charon: Pluto
+    EXPECT_EQ(ElementTable::MoonParent(60), -1);  // the trailing record
     EXPECT_EQ(ElementTable::Moons()[60].semiMajorAxis, 0);
     // Every moon of a planet shares n^2 a^3 (the planet's mass) to within 4 %.
     for (int planet = 3; planet < 9; ++planet) {

@@ -27,8 +27,10 @@ TEST_F(PrompterTest, AssertOkContinuesCancelAborts) {
     prompter.answer = MessageResult::Ok;
     AssertReport("Surface", "No Surface", "Surface", 12);
     ASSERT_EQ(prompter.calls.size(), 1u);
-    EXPECT_EQ(prompter.calls[0].text,
-              QStringLiteral("Assert failure in file Surface at line 12.\nExpression=Surface\nReason=No Surface\n"));
+    EXPECT_EQ(
+        prompter.calls[0].text,
+        QStringLiteral(
+            "Assert failure in file Surface at line 12.\nExpression=Surface\nReason=No Surface\n"));
     EXPECT_EQ(prompter.calls[0].buttons, MessageButtons::OkCancel);
     prompter.answer = MessageResult::Cancel;
     EXPECT_THROW(AssertReport("a", "b", "c", 1), SilentAbort);
@@ -36,7 +38,8 @@ TEST_F(PrompterTest, AssertOkContinuesCancelAborts) {
 
 TEST(ConsolePrompter, AnswersSafely) {
     ConsolePrompter p;
-    EXPECT_EQ(p.show(QStringLiteral("Q"), QStringLiteral("?"), MessageButtons::YesNo, MessageIcon::Question),
+    EXPECT_EQ(p.show(QStringLiteral("Q"), QStringLiteral("?"), MessageButtons::YesNo,
+                     MessageIcon::Question),
               MessageResult::No);
     EXPECT_EQ(p.show(QStringLiteral("Assert"), QStringLiteral("!"), MessageButtons::OkCancel,
                      MessageIcon::Exclamation),

@@ -9,17 +9,22 @@ void ExerciseStore(SettingsStore& s) {
     EXPECT_EQ(s.readInt(QStringLiteral("Simulation"), QStringLiteral("Speed"), 1), 1);
     s.writeInt(QStringLiteral("Simulation"), QStringLiteral("Speed"), -60);
     s.writeBool(QStringLiteral("Control"), QStringLiteral("InvertMouse"), true);
-    s.writeText(QStringLiteral("Simulation"), QStringLiteral("Location"), QStringLiteral("Oslo, Norway"));
+    s.writeText(QStringLiteral("Simulation"), QStringLiteral("Location"),
+                QStringLiteral("Oslo, Norway"));
     s.writeText(QStringLiteral("Simulation"), QStringLiteral("Latitude"), QStringLiteral("N12"));
     s.writeDouble(QStringLiteral("Simulation"), QStringLiteral("Longitude"), -2.25);
-    s.writeText(QStringLiteral("Simulation"), QStringLiteral("AmbientLight"), QStringLiteral("lots"));
+    s.writeText(QStringLiteral("Simulation"), QStringLiteral("AmbientLight"),
+                QStringLiteral("lots"));
     EXPECT_EQ(s.readInt(QStringLiteral("Simulation"), QStringLiteral("Speed"), 1), -60);
     EXPECT_TRUE(s.readBool(QStringLiteral("Control"), QStringLiteral("InvertMouse"), false));
     EXPECT_EQ(s.readText(QStringLiteral("Simulation"), QStringLiteral("Location"), QString()),
               QStringLiteral("Oslo, Norway"));
-    EXPECT_EQ(ReadDoubleSetting(s, QStringLiteral("Simulation"), QStringLiteral("Latitude"), 53.0), 53.0);
-    EXPECT_EQ(ReadDoubleSetting(s, QStringLiteral("Simulation"), QStringLiteral("Longitude"), 0), -2.25);
-    EXPECT_EQ(ReadDoubleSetting(s, QStringLiteral("Simulation"), QStringLiteral("Missing"), 4.5), 4.5);
+    EXPECT_EQ(ReadDoubleSetting(s, QStringLiteral("Simulation"), QStringLiteral("Latitude"), 53.0),
+              53.0);
+    EXPECT_EQ(ReadDoubleSetting(s, QStringLiteral("Simulation"), QStringLiteral("Longitude"), 0),
+              -2.25);
+    EXPECT_EQ(ReadDoubleSetting(s, QStringLiteral("Simulation"), QStringLiteral("Missing"), 4.5),
+              4.5);
     EXPECT_EQ(s.readInt(QStringLiteral("Simulation"), QStringLiteral("AmbientLight"), 10), 10);
     EXPECT_TRUE(s.readBool(QStringLiteral("Simulation"), QStringLiteral("AmbientLight"), true));
     EXPECT_EQ(s.keys(QStringLiteral("Control")), QStringList{QStringLiteral("InvertMouse")});
@@ -55,5 +60,7 @@ TEST(SettingsStore, IniStoreSurvivesAGarbledFile) {
     f.close();
     IniSettingsStore store(dir.path());
     EXPECT_EQ(store.readInt(QStringLiteral("Simulation"), QStringLiteral("Speed"), 1), 1);
-    EXPECT_EQ(store.readBool(QStringLiteral("DirectX"), QStringLiteral("MipmapAutoGenerate"), false), false);
+    EXPECT_EQ(
+        store.readBool(QStringLiteral("DirectX"), QStringLiteral("MipmapAutoGenerate"), false),
+        false);
 }

@@ -11,7 +11,7 @@
 namespace {
 
 class SolarSystemTest : public ServicesTest {
-protected:
+  protected:
     MemorySettingsStore store;
     SimTime wall = MakeSimTime(2026, 12, 8, 0, 0, 0);
 
@@ -42,8 +42,8 @@ TEST_F(SolarSystemTest, BodyListOrderAndNames) {
     ASSERT_EQ(bodies.size(), 1u + 9 + 1 + 60 + 1 + 1);
     EXPECT_EQ(bodies[0]->name(), QStringLiteral("Sun"));
     EXPECT_EQ(bodies[0], sim->sun());
-    const char* planets[] = {"Mercury", "Venus", "Earth", "Mars", "Jupiter",
-                             "Saturn", "Uranus", "Neptune", "Pluto"};
+    const char* planets[] = {"Mercury", "Venus",  "Earth",   "Mars", "Jupiter",
+                             "Saturn",  "Uranus", "Neptune", "Pluto"};
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(bodies[i + 1]->name(), QLatin1String(planets[i]));
         EXPECT_EQ(bodies[i + 1]->Kind(), 1);
@@ -73,7 +73,9 @@ TEST_F(SolarSystemTest, BodyListOrderAndNames) {
     const scene::Vec3 saturn = sim->planet(5)->positionKm();
     const scene::Vec3 a = tethys->positionKm() - saturn, b = telesto->positionKm() - saturn;
     EXPECT_NEAR(scene::Length(a), 294660, 1);
-    EXPECT_NEAR(std::acos(scene::Dot(a, b) / (scene::Length(a) * scene::Length(b))) * 180 / 3.14159265, 60, 0.01);
+    EXPECT_NEAR(
+        std::acos(scene::Dot(a, b) / (scene::Length(a) * scene::Length(b))) * 180 / 3.14159265, 60,
+        0.01);
 }
 
 TEST_F(SolarSystemTest, FindBodyIgnoresCase) {
@@ -86,13 +88,17 @@ TEST_F(SolarSystemTest, FindBodyIgnoresCase) {
 TEST_F(SolarSystemTest, AssemblyLogsItsStepsAndNamesItsObjects) {
     auto sim = Build();
     const QStringList& log = Services::instance().systemLog();
-    const QStringList steps = {
-        QStringLiteral("Loading default models"), QStringLiteral("Initialising Sun"),
-        QStringLiteral("Moving sun to centre of Solar System"), QStringLiteral("Scaling Sun to correct size"),
-        QStringLiteral("Turning on Sun - let there be light"), QStringLiteral("Initialising planets"),
-        QStringLiteral("Initialising Moon"), QStringLiteral("Initialising Martian moons"),
-        QStringLiteral("Adding Atmospheres"), QStringLiteral("Adding Sunshine"),
-        QStringLiteral("Adding some ambient light")};
+    const QStringList steps = {QStringLiteral("Loading default models"),
+                               QStringLiteral("Initialising Sun"),
+                               QStringLiteral("Moving sun to centre of Solar System"),
+                               QStringLiteral("Scaling Sun to correct size"),
+                               QStringLiteral("Turning on Sun - let there be light"),
+                               QStringLiteral("Initialising planets"),
+                               QStringLiteral("Initialising Moon"),
+                               QStringLiteral("Initialising Martian moons"),
+                               QStringLiteral("Adding Atmospheres"),
+                               QStringLiteral("Adding Sunshine"),
+                               QStringLiteral("Adding some ambient light")};
     int last = -1;
     for (const QString& step : steps) {
         const int at = static_cast<int>(log.indexOf(step));
@@ -147,10 +153,13 @@ TEST_F(SolarSystemTest, MissingShortTextsFileIsSkipped) {
 
 TEST_F(SolarSystemTest, AmbientLightAndObserverSettings) {
     store.writeInt(QStringLiteral("Simulation"), QStringLiteral("AmbientLight"), 0);
-    store.writeText(QStringLiteral("Simulation"), QStringLiteral("Latitude"), QStringLiteral("North"));
-    store.writeText(QStringLiteral("Simulation"), QStringLiteral("Longitude"), QStringLiteral("-2.25"));
+    store.writeText(QStringLiteral("Simulation"), QStringLiteral("Latitude"),
+                    QStringLiteral("North"));
+    store.writeText(QStringLiteral("Simulation"), QStringLiteral("Longitude"),
+                    QStringLiteral("-2.25"));
     store.writeInt(QStringLiteral("Simulation"), QStringLiteral("Timezone"), 3);
-    store.writeText(QStringLiteral("Simulation"), QStringLiteral("Location"), QStringLiteral("Oslo"));
+    store.writeText(QStringLiteral("Simulation"), QStringLiteral("Location"),
+                    QStringLiteral("Oslo"));
     auto sim = Build();
     EXPECT_EQ(sim->ambient()->colour(), (scene::Colour3{0, 0, 0}));
     EXPECT_EQ(sim->observer().latitude, 53.0);
@@ -165,7 +174,8 @@ TEST_F(SolarSystemTest, AmbientLightAndObserverSettings) {
 }
 
 TEST_F(SolarSystemTest, ClockStartsFromSettings) {
-    store.writeText(QStringLiteral("Simulation"), QStringLiteral("TimeOffset"), QStringLiteral("3600.9"));
+    store.writeText(QStringLiteral("Simulation"), QStringLiteral("TimeOffset"),
+                    QStringLiteral("3600.9"));
     store.writeInt(QStringLiteral("Simulation"), QStringLiteral("Speed"), 60);
     auto sim = Build();
     EXPECT_EQ(sim->SimNow(), wall + 3600);

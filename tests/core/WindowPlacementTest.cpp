@@ -33,7 +33,7 @@ TEST(WindowPlacement, SaveOnlyNormalPlacement) {
     win.state = 2;
     win.l = 999;
     SaveWindowPlacement(win, store, kSection, true);
-    EXPECT_EQ(store.readInt(kSection, QStringLiteral("Left"), -1), 10);  // unchanged
+    EXPECT_EQ(store.readInt(kSection, QStringLiteral("Left"), -1), 10);        // unchanged
     EXPECT_EQ(store.readInt(kSection, QStringLiteral("WindowState"), -1), 0);  // maximised child
     win.child = false;
     SaveWindowPlacement(win, store, kSection, true);

@@ -1,10 +1,10 @@
 #include <QImage>
 
 #include "core/Body.h"
-#include "models/BodyModels.h"
-#include "support/FakeDevice.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
+#include "models/BodyModels.h"
+#include "support/FakeDevice.h"
 #include "support/TestSupport.h"
 
 TEST(ModelChoice, LevelsAndTextureIndices) {
@@ -30,7 +30,7 @@ TEST(ModelChoice, LevelsAndTextureIndices) {
 namespace {
 
 class BodyModelsTest : public ServicesTest {
-protected:
+  protected:
     MemorySettingsStore store;
     SimTime wall = MakeSimTime(2026, 12, 8, 0, 0, 0);
     std::unique_ptr<Simulation> sim;
@@ -74,7 +74,8 @@ TEST_F(BodyModelsTest, TexturedAndPlainModels) {
     ASSERT_TRUE(earth.model.mesh);
     EXPECT_EQ(earth.frame()->visuals().size(), 1u);
     EXPECT_GT(sim->modelMemory().total, 0);
-    EXPECT_TRUE(Services::instance().systemLog().contains(QStringLiteral("Loaded default model (0) for Earth. Used texture 1")));
+    EXPECT_TRUE(Services::instance().systemLog().contains(
+        QStringLiteral("Loaded default model (0) for Earth. Used texture 1")));
     const auto total = sim->modelMemory().total;
     models->SelectModel(earth, 10.5);  // same level and texture: nothing changes
     EXPECT_EQ(sim->modelMemory().total, total);
@@ -85,7 +86,8 @@ TEST_F(BodyModelsTest, TexturedAndPlainModels) {
     EXPECT_EQ(mars.model.textureIndex, -1);
     EXPECT_EQ(mars.model.mesh->name(), QStringLiteral("Plain sphere Mars"));
     EXPECT_EQ(mars.model.mesh->group(0).colour, scene::ArgbFromBgr(mars.colour(1)));
-    EXPECT_TRUE(Services::instance().systemLog().contains(QStringLiteral("Loaded default model (1) for Mars, no texture present")));
+    EXPECT_TRUE(Services::instance().systemLog().contains(
+        QStringLiteral("Loaded default model (1) for Mars, no texture present")));
 
     // The Sun's model carries its emissive material; the atmosphere is translucent blue.
     models->SelectModel(*sim->sun(), 50);

@@ -8,8 +8,8 @@ TEST(ObjMesh, ReadsFacesAndSkipsBadInput) {
         "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
         "vn 0 0 1\n"
         "f 1/1/1 2/2/1 3/3/1 4/4/1\n"
-        "f 1 2 99\n"          // index out of range: skipped
-        "f -4 -3 -2\n"        // relative indices
+        "f 1 2 99\n"    // index out of range: skipped
+        "f -4 -3 -2\n"  // relative indices
         "usemtl x\nbogus line\n");
     ASSERT_TRUE(quad);
     EXPECT_EQ(quad->vertices.size(), 9u);

@@ -1,15 +1,17 @@
 #include <QImage>
 #include <cmath>
 
-#include "models/DefaultMeshes.h"
-#include "support/FakeDevice.h"
 #include "core/Services.h"
+#include "models/DefaultMeshes.h"
 #include "models/SphereMesh.h"
+#include "support/FakeDevice.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-int Quads(const scene::Mesh& m, int group) { return static_cast<int>(m.group(group).indices.size() / 4); }
+int Quads(const scene::Mesh& m, int group) {
+    return static_cast<int>(m.group(group).indices.size() / 4);
+}
 
 void ExpectUvInRange(const scene::Mesh& m) {
     for (int g = 0; g < m.groupCount(); ++g)
@@ -22,7 +24,7 @@ void ExpectUvInRange(const scene::Mesh& m) {
 }
 
 class SphereMeshTest : public ServicesTest {
-protected:
+  protected:
     scene::Scene scene;
     void WriteMap(const char* name, int width) {
         QImage img(width, width, QImage::Format_RGB32);
@@ -34,7 +36,8 @@ protected:
 }  // namespace
 
 TEST(Sphere, PositionsOfLongitudeAndLatitude) {
-    const scene::Vec3 east = LatLonToVector(6, 0), zero = LatLonToVector(0, 0), pole = LatLonToVector(13, 90);
+    const scene::Vec3 east = LatLonToVector(6, 0), zero = LatLonToVector(0, 0),
+                      pole = LatLonToVector(13, 90);
     EXPECT_NEAR(east.x, 1, 1e-12);
     EXPECT_NEAR(east.z, 0, 1e-12);
     EXPECT_NEAR(zero.z, -1, 1e-12);
@@ -117,12 +120,15 @@ TEST_F(SphereMeshTest, TexturedSpheresSplitMapsWiderThanTheDevice) {
     EXPECT_EQ(sixteen->mesh->groupCount(), 16);
     EXPECT_EQ(sixteen->mesh->name(), QStringLiteral("Mesh 16 piece: Map4096.bmp"));
     FakeDevice tiny(scene, 256);
-    auto wide = meshes.GetTexturedSphere(0, QStringLiteral("Map4096.bmp"), tiny);  // more than 8x: one texture
+    auto wide = meshes.GetTexturedSphere(0, QStringLiteral("Map4096.bmp"),
+                                         tiny);  // more than 8x: one texture
     EXPECT_EQ(wide->mesh->groupCount(), 1);
     FakeDevice small(scene, 512);
-    EXPECT_EQ(meshes.GetTexturedSphere(0, QStringLiteral("Map4096.bmp"), small)->mesh->groupCount(), 64);
+    EXPECT_EQ(meshes.GetTexturedSphere(0, QStringLiteral("Map4096.bmp"), small)->mesh->groupCount(),
+              64);
     // Low detail never splits; a missing file gives the plain sphere.
-    EXPECT_EQ(meshes.GetTexturedSphere(1, QStringLiteral("Map4096.bmp"), small)->mesh->groupCount(), 1);
+    EXPECT_EQ(meshes.GetTexturedSphere(1, QStringLiteral("Map4096.bmp"), small)->mesh->groupCount(),
+              1);
     EXPECT_EQ(meshes.GetTexturedSphere(0, QStringLiteral("Nothing.bmp"), small)->mesh->name(),
               QStringLiteral("Mesh plain: hires"));
 }

@@ -20,8 +20,10 @@ TEST_F(ErrorTextsTest, TextsAndReport) {
     EXPECT_EQ(prompter.calls[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(prompter.calls[0].icon, MessageIcon::Information);
     EXPECT_EQ(prompter.calls[0].text,
-              QStringLiteral("Error: DirectDraw received a pointer that was an invalid DIRECTDRAW object.\nOpenGL Error"));
-    EXPECT_EQ(prompter.calls[1].text, QStringLiteral("Error: The file was not found.\nFailed to render universe"));
+              QStringLiteral("Error: DirectDraw received a pointer that was an invalid DIRECTDRAW "
+                             "object.\nOpenGL Error"));
+    EXPECT_EQ(prompter.calls[1].text,
+              QStringLiteral("Error: The file was not found.\nFailed to render universe"));
 }
 
 #include <QFile>
@@ -39,8 +41,11 @@ TEST_F(ErrorTextsTest, ObjectDumpListsEveryNamedObject) {
     EXPECT_TRUE(path.endsWith(QStringLiteral("/DXDump.txt")));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("Frame: universe (Frame)"), QStringLiteral("Frame: camera (Frame)"),
-                                  QStringLiteral("<No name> class: Viewport"), QStringLiteral("<No name> class: Material"),
+    const QStringList lines =
+        QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("Frame: universe (Frame)"),
+                                  QStringLiteral("Frame: camera (Frame)"),
+                                  QStringLiteral("<No name> class: Viewport"),
+                                  QStringLiteral("<No name> class: Material"),
                                   QStringLiteral("Light: Ambient (Light)")}));
 }

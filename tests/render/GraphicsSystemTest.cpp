@@ -1,5 +1,5 @@
-#include "render/GraphicsSystem.h"
 #include "core/SettingsStore.h"
+#include "render/GraphicsSystem.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -20,14 +20,16 @@ TEST(GraphicsSystem, DriverTableAndSelection) {
     EXPECT_EQ(qgetenv("LIBGL_ALWAYS_SOFTWARE"), QByteArray("1"));
     qunsetenv("LIBGL_ALWAYS_SOFTWARE");
 
-    store.writeText(QStringLiteral("DirectX"), QStringLiteral("3DDevice"), QStringLiteral("opengl HARDWARE acceleration"));
+    store.writeText(QStringLiteral("DirectX"), QStringLiteral("3DDevice"),
+                    QStringLiteral("opengl HARDWARE acceleration"));
     g.CreateMasterObjects(store, Machine(true, true));
     EXPECT_EQ(g.selected(), 0);
     EXPECT_TRUE(g.selectedIsHardware());
     EXPECT_FALSE(qEnvironmentVariableIsSet("LIBGL_ALWAYS_SOFTWARE"));
 
     // A stored device that is no longer there: the software rasteriser; neither: none.
-    store.writeText(QStringLiteral("DirectX"), QStringLiteral("3DDevice"), QStringLiteral("Voodoo 3"));
+    store.writeText(QStringLiteral("DirectX"), QStringLiteral("3DDevice"),
+                    QStringLiteral("Voodoo 3"));
     g.CreateMasterObjects(store, Machine(false, true));
     EXPECT_EQ(g.selected(), 0);
     EXPECT_EQ(g.selectedDriver()->name, GraphicsSystem::kSoftwareName);
@@ -41,5 +43,6 @@ TEST(GraphicsSystem, DriverTableAndSelection) {
 TEST(GraphicsSystem, SoftwareRendererStrings) {
     EXPECT_TRUE(IsSoftwareRendererString(QStringLiteral("llvmpipe (LLVM 15.0.6, 256 bits)")));
     EXPECT_TRUE(IsSoftwareRendererString(QStringLiteral("Software Rasterizer")));
-    EXPECT_FALSE(IsSoftwareRendererString(QStringLiteral("Mesa Intel(R) UHD Graphics 620 (KBL GT2)")));
+    EXPECT_FALSE(
+        IsSoftwareRendererString(QStringLiteral("Mesa Intel(R) UHD Graphics 620 (KBL GT2)")));
 }

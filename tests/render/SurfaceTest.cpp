@@ -2,10 +2,10 @@
 
 #include "core/Files.h"
 #include "render/PixelFormat.h"
-#include "scene/Scene.h"
 #include "render/Surface.h"
-#include "support/TestSupport.h"
 #include "render/TextureLoader.h"
+#include "scene/Scene.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -32,9 +32,11 @@ TEST(PixelFormat, ClassesAndFormatChoice) {
     const PixelFormat f32a8 = PixelFormat::Argb8888(), f16a1 = PixelFormat::Argb1555();
     EXPECT_EQ(ChooseTextureFormat({f32a8, f16a1}, 16, 4), f32a8);
     EXPECT_EQ(ChooseTextureFormat({f16a1, f32a8}, 16, 4), f16a1);
-    EXPECT_EQ(ChooseTextureFormat({f16a1, PixelFormat::Argb4444()}, 16, 4), PixelFormat::Argb4444());
+    EXPECT_EQ(ChooseTextureFormat({f16a1, PixelFormat::Argb4444()}, 16, 4),
+              PixelFormat::Argb4444());
     EXPECT_EQ(ChooseTextureFormat({PixelFormat::Rgb565(), f32a8}, 32, 0), f32a8);  // more bits win
-    EXPECT_EQ(ChooseTextureFormat({PixelFormat::Rgb565(), PixelFormat::Palette8()}, 8, 0), PixelFormat::Palette8());
+    EXPECT_EQ(ChooseTextureFormat({PixelFormat::Rgb565(), PixelFormat::Palette8()}, 8, 0),
+              PixelFormat::Palette8());
     EXPECT_FALSE(ChooseTextureFormat({PixelFormat::Rgb565()}, 8, 0).has_value());
     EXPECT_FALSE(ChooseTextureFormat({PixelFormat::Rgb565()}, 32, 8).has_value());
 }

@@ -69,7 +69,7 @@ TEST(Frame, LookAtKeepsUpWithoutRoll) {
     ASSERT_TRUE(eye->lookAt(*target, nullptr, LookAtConstraint::NoRoll));
     Orientation o = eye->orientation(s.root().get());
     ExpectVec(o.direction, Normalised(Vec3{1, 1, 0}));
-    ExpectVec(o.up, Normalised(Vec3{-1, 1, 0}));  // old up made perpendicular: no roll
+    ExpectVec(o.up, Normalised(Vec3{-1, 1, 0}));        // old up made perpendicular: no roll
     EXPECT_NEAR(Cross(o.up, o.direction).y, 0, 1e-12);  // right stays level
 
     // Straight up: the old up lies along the new forward, so the old forward serves as up.
@@ -121,7 +121,8 @@ TEST(Frame, PositionsAndOrientationsRelativeToOtherFrames) {
     const Orientation rel = child->orientation(other.get());
     auto copy = s.createFrame(s.root().get());
     copy->setOrientation(other.get(), rel.direction, rel.up);
-    ExpectVec(copy->orientation(s.root().get()).direction, child->orientation(s.root().get()).direction);
+    ExpectVec(copy->orientation(s.root().get()).direction,
+              child->orientation(s.root().get()).direction);
     ExpectVec(copy->orientation(s.root().get()).up, child->orientation(s.root().get()).up);
     ExpectVec(child->orientation(s.root().get()).direction, {-1, 0, 0});
     // Up (0, 1, 0) of the world is -z in the tilted frame's axes... and forward world -x is -x.
@@ -167,7 +168,8 @@ TEST(Scene, EveryObjectIsNamedAndListed) {
         EXPECT_EQ(s.objects().back()->name(), QStringLiteral("Material: Sunsurface"));
     }
     EXPECT_EQ(s.objects().size(), 3u);  // released objects leave the list
-    EXPECT_EQ(SceneName(QStringLiteral("Frame: "), QStringLiteral("Earth")), QStringLiteral("Frame:  Earth"));
+    EXPECT_EQ(SceneName(QStringLiteral("Frame: "), QStringLiteral("Earth")),
+              QStringLiteral("Frame:  Earth"));
 }
 
 TEST(Viewport, TransformsWorldPointsToTheScreen) {

@@ -72,7 +72,8 @@ TEST(Wrap, CylinderSetsTextureCoordinates) {
     m->addGroup(4, 1, 4, idx);
     Vertex v[4];
     const Vec3 p[4] = {{0, -1, -1}, {1, 1, 0}, {0, 0, 1}, {-1, 0, 0}};
-    for (int i = 0; i < 4; ++i) v[i].x = float(p[i].x), v[i].y = float(p[i].y), v[i].z = float(p[i].z);
+    for (int i = 0; i < 4; ++i)
+        v[i].x = float(p[i].x), v[i].y = float(p[i].y), v[i].z = float(p[i].z);
     m->setVertices(0, 0, 4, v);
     Wrap::Parameters w;
     w.originU = 0.5;
@@ -85,6 +86,6 @@ TEST(Wrap, CylinderSetsTextureCoordinates) {
     EXPECT_NEAR(out[1].u, 0.25, 1e-6);  // +x
     EXPECT_NEAR(out[2].u, -0.5, 1e-6);  // +z, the same as 0.5 once repeated
     EXPECT_NEAR(out[3].u, -0.25, 1e-6);
-    EXPECT_NEAR(out[0].v, 1.0, 1e-6);   // bottom
-    EXPECT_NEAR(out[1].v, 0.0, 1e-6);   // top
+    EXPECT_NEAR(out[0].v, 1.0, 1e-6);  // bottom
+    EXPECT_NEAR(out[1].v, 0.0, 1e-6);  // top
 }

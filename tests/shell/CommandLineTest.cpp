@@ -21,7 +21,8 @@ RunResult RunProgram(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(ORBIVALE_BINARY), args);
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 QStringList Row(const QString& csv, const QString& name) {
@@ -33,8 +34,8 @@ QStringList Row(const QString& csv, const QString& name) {
 }  // namespace
 
 TEST(CommandLine, Options) {
-    CommandLine cl = Parse({"--settings-dir", "/tmp/x", "--utc", "2000-01-01T00:00:00", "--speed", "-60",
-                            "--ephemeris", "a.ov", "b.ov"});
+    CommandLine cl = Parse({"--settings-dir", "/tmp/x", "--utc", "2000-01-01T00:00:00", "--speed",
+                            "-60", "--ephemeris", "a.ov", "b.ov"});
     EXPECT_TRUE(cl.error.isEmpty());
     EXPECT_EQ(cl.settingsDir, QStringLiteral("/tmp/x"));
     EXPECT_EQ(*cl.utc, MakeSimTime(2000, 1, 1, 0, 0, 0));
@@ -57,13 +58,15 @@ TEST(CommandLine, BadInputIsRefusedClearly) {
     EXPECT_FALSE(Parse({"--size", "10x10"}).error.isEmpty());
     EXPECT_FALSE(Parse({"--view", "moon"}).error.isEmpty());
     EXPECT_FALSE(Parse({"--frobnicate"}).error.isEmpty());
-    EXPECT_EQ(*ParseUtc(QStringLiteral("2024-02-29T23:59:59.5")), MakeSimTime(2024, 2, 29, 23, 59, 59.5));
+    EXPECT_EQ(*ParseUtc(QStringLiteral("2024-02-29T23:59:59.5")),
+              MakeSimTime(2024, 2, 29, 23, 59, 59.5));
 }
 
 TEST(Program, EphemerisAgreesWithTheWorkedExamples) {
     QTemporaryDir settings;
-    RunResult r = RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"), QStringLiteral("2000-01-01T00:00:00"),
-                        QStringLiteral("--settings-dir"), settings.path()});
+    RunResult r = RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"),
+                              QStringLiteral("2000-01-01T00:00:00"),
+                              QStringLiteral("--settings-dir"), settings.path()});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 74);
@@ -73,18 +76,21 @@ TEST(Program, EphemerisAgreesWithTheWorkedExamples) {
     EXPECT_TRUE(lines[11].startsWith(QStringLiteral("Moon,2,")));
     EXPECT_TRUE(lines[72].startsWith(QStringLiteral("SaturnRings,3,")));
     EXPECT_TRUE(lines[73].startsWith(QStringLiteral("EarthAtmos,4,")));
-    const QStringList earth = Row(r.out, QStringLiteral("Earth")), moon = Row(r.out, QStringLiteral("Moon"));
+    const QStringList earth = Row(r.out, QStringLiteral("Earth")),
+                      moon = Row(r.out, QStringLiteral("Moon"));
     EXPECT_NEAR(moon[2].toDouble() - earth[2].toDouble(), -317283, 5);
     EXPECT_NEAR(moon[3].toDouble() - earth[3].toDouble(), -241875, 5);
     EXPECT_NEAR(moon[4].toDouble() - earth[4].toDouble(), 36570, 5);
     // Reproducible: the clock is frozen at the given instant.
-    EXPECT_EQ(RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"), QStringLiteral("2000-01-01T00:00:00"),
-                          QStringLiteral("--settings-dir"), settings.path()})
+    EXPECT_EQ(RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"),
+                          QStringLiteral("2000-01-01T00:00:00"), QStringLiteral("--settings-dir"),
+                          settings.path()})
                   .out,
               r.out);
 
-    r = RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"), QStringLiteral("1997-08-20T00:00:00"),
-                    QStringLiteral("--settings-dir"), settings.path()});
+    r = RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"),
+                    QStringLiteral("1997-08-20T00:00:00"), QStringLiteral("--settings-dir"),
+                    settings.path()});
     const QStringList atEpoch = Row(r.out, QStringLiteral("Earth"));
     EXPECT_NEAR(atEpoch[2].toDouble(), 127034747, 60);
     EXPECT_NEAR(atEpoch[3].toDouble(), -82316300, 60);

@@ -16,14 +16,14 @@
 #include "core/SettingsStore.h"
 #include "diagnostics/widgets/TDebugWindow.h"
 #include "shell/widgets/TMDIContainer.h"
+#include "support/TestSupport.h"
 #include "viewer/widgets/TViewScreen.h"
 #include "viewer/widgets/TViewScreenControls.h"
-#include "support/TestSupport.h"
 
 namespace {
 
 class MainWindowTest : public ServicesTest {
-protected:
+  protected:
     QTemporaryDir settingsDir;
     std::unique_ptr<TMDIContainer> main;
 
@@ -48,7 +48,8 @@ protected:
         main.reset();
         ServicesTest::TearDown();
     }
-    void Key(QWidget* to, int key, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    void Key(QWidget* to, int key, const QString& text,
+             Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QKeyEvent press(QEvent::KeyPress, key, mods, text);
         QCoreApplication::sendEvent(to, &press);
         QKeyEvent release(QEvent::KeyRelease, key, mods, text);
@@ -60,13 +61,15 @@ protected:
 
 TEST_F(MainWindowTest, StartsWithEmptySettingsWithoutAnyMessage) {
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(prompter.calls.empty()) << (prompter.calls.empty() ? "" : prompter.calls[0].text.toStdString());
+    EXPECT_TRUE(prompter.calls.empty())
+        << (prompter.calls.empty() ? "" : prompter.calls[0].text.toStdString());
     ASSERT_TRUE(main->viewer());
     ASSERT_TRUE(main->controls());
     EXPECT_EQ(main->controls()->SelectedTarget()->name(), QStringLiteral("Mars"));
     EXPECT_EQ(main->viewer()->windowTitle(), QStringLiteral("Viewer  -  (Time Frozen)"));
     EXPECT_EQ(main->updateSpeedBox()->currentIndex(), 4);
-    EXPECT_TRUE(main->statusPanel(1)->text().startsWith(QStringLiteral("Manchester   8 Dec 2026,   00:00:00")))
+    EXPECT_TRUE(main->statusPanel(1)->text().startsWith(
+        QStringLiteral("Manchester   8 Dec 2026,   00:00:00")))
         << main->statusPanel(1)->text().toStdString();
     const QStringList& log = Services::instance().systemLog();
     EXPECT_TRUE(log.first().startsWith(QStringLiteral("System log for: Orbivale version ")));
@@ -78,12 +81,15 @@ TEST_F(MainWindowTest, StartsWithEmptySettingsWithoutAnyMessage) {
 }
 
 TEST_F(MainWindowTest, StartsWithWrongSettingsWithoutAnyMessage) {
-    ASSERT_TRUE(Start("[Simulation]\nFPS=twelve\nDetailLevel=9\nLoadLimitMag=-40\nSpeed=fast\nLatitude=North\n"
-                      "AmbientLight=bright\nTimezone=999\nVisualCutOff=xyz\nInitialObject=Vulcan\nDST=x\n"
-                      "[DirectX]\n3DDevice=Voodoo Banshee\nMipmapAutoGenerate=maybe\nStarsUseDrawPrim=7\nMedia=/nowhere\n"
-                      "MaxTextureSize=-5\n[MDIWindow]\nLeft=abc\nWidth=-300\nWindowState=17\n"
-                      "[MainViewer]\nTop=99999999\n[General]\nFileList1=/no/such/file.ov\n"));
-    EXPECT_TRUE(prompter.calls.empty()) << (prompter.calls.empty() ? "" : prompter.calls[0].text.toStdString());
+    ASSERT_TRUE(Start(
+        "[Simulation]\nFPS=twelve\nDetailLevel=9\nLoadLimitMag=-40\nSpeed=fast\nLatitude=North\n"
+        "AmbientLight=bright\nTimezone=999\nVisualCutOff=xyz\nInitialObject=Vulcan\nDST=x\n"
+        "[DirectX]\n3DDevice=Voodoo "
+        "Banshee\nMipmapAutoGenerate=maybe\nStarsUseDrawPrim=7\nMedia=/nowhere\n"
+        "MaxTextureSize=-5\n[MDIWindow]\nLeft=abc\nWidth=-300\nWindowState=17\n"
+        "[MainViewer]\nTop=99999999\n[General]\nFileList1=/no/such/file.ov\n"));
+    EXPECT_TRUE(prompter.calls.empty())
+        << (prompter.calls.empty() ? "" : prompter.calls[0].text.toStdString());
     EXPECT_EQ(main->updateSpeedBox()->currentIndex(), 4);
     EXPECT_EQ(main->controls()->SelectedTarget()->name(), QStringLiteral("Mars"));
 }
@@ -142,21 +148,24 @@ TEST_F(MainWindowTest, HoldingAndLookingCaption) {
     c->SelectTargetByName(QStringLiteral("Mars"));
     c->lockOn()->setChecked(true);
     c->SetSpeedFactor(60);
-    EXPECT_EQ(main->viewer()->windowTitle(),
-              QStringLiteral("Viewer  - Holding Position on Earth and Looking at Mars (60x true time)"));
+    EXPECT_EQ(
+        main->viewer()->windowTitle(),
+        QStringLiteral("Viewer  - Holding Position on Earth and Looking at Mars (60x true time)"));
 }
 
 TEST_F(MainWindowTest, RecentFilesMenu) {
     ASSERT_TRUE(Start());
     for (QAction* a : main->recentActions()) EXPECT_FALSE(a->isVisible());
-    for (const char* p : {"/x/d.ov", "/x/c.ov", "/x/b.ov", "/x/a.ov"}) main->AddRecentFile(QString::fromLatin1(p));
+    for (const char* p : {"/x/d.ov", "/x/c.ov", "/x/b.ov", "/x/a.ov"})
+        main->AddRecentFile(QString::fromLatin1(p));
     main->AddRecentFile(QStringLiteral("/x/c.ov"));
     const auto actions = main->recentActions();
     EXPECT_EQ(actions[0]->text(), QStringLiteral("&1. /x/c.ov"));
     EXPECT_EQ(actions[1]->text(), QStringLiteral("&2. /x/a.ov"));
     EXPECT_EQ(actions[3]->text(), QStringLiteral("&4. /x/d.ov"));
     EXPECT_TRUE(actions[3]->isVisible());
-    EXPECT_EQ(main->settings().readText(QStringLiteral("General"), QStringLiteral("FileList1"), QString()),
+    EXPECT_EQ(main->settings().readText(QStringLiteral("General"), QStringLiteral("FileList1"),
+                                        QString()),
               QStringLiteral("/x/c.ov"));
     // A recent file that has gone away is reported and the list stays.
     actions[0]->trigger();
@@ -167,7 +176,9 @@ TEST_F(MainWindowTest, RecentFilesMenu) {
 TEST_F(MainWindowTest, SystemLogWindowFollowsTheLog) {
     ASSERT_TRUE(Start());
     for (QAction* a : main->findChildren<QAction*>())
-        if (a->text() == QLatin1String("System Log") && a->shortcut() == QKeySequence(QStringLiteral("F12"))) a->trigger();
+        if (a->text() == QLatin1String("System Log") &&
+            a->shortcut() == QKeySequence(QStringLiteral("F12")))
+            a->trigger();
     ASSERT_TRUE(main->systemLogWindow());
     const QStringList before = main->systemLogWindow()->lines();
     EXPECT_EQ(before, Services::instance().systemLog());
@@ -217,5 +228,6 @@ TEST_F(MainWindowTest, SavedPositionRoundTrip) {
     EXPECT_EQ(main->ResolutionIndex(), 0);
     EXPECT_FALSE(main->LoadPosition(dir.filePath(QStringLiteral("missing.ov"))));
     EXPECT_TRUE(prompter.calls.back().text.startsWith(
-        QStringLiteral("An error has prevented the position being restored.\nThe error returned to Orbivale was: ")));
+        QStringLiteral("An error has prevented the position being restored.\nThe error returned to "
+                       "Orbivale was: ")));
 }

@@ -32,7 +32,8 @@ TEST(ShellLogic, RecentFilesMove) {
     RecentFiles back;
     back.Read(s);
     EXPECT_EQ(back.paths(), r.paths());
-    EXPECT_EQ(s.readText(QStringLiteral("General"), QStringLiteral("FileList2"), QString()), QStringLiteral("/c.ov"));
+    EXPECT_EQ(s.readText(QStringLiteral("General"), QStringLiteral("FileList2"), QString()),
+              QStringLiteral("/c.ov"));
     RecentFiles none;
     none.Read(MemorySettingsStore());
     EXPECT_TRUE(none.paths().isEmpty());
@@ -48,10 +49,12 @@ TEST_F(SafeModeTest, AnsweredNoWritesNothing) {
     EXPECT_FALSE(OfferSafeMode(s, true));
     ASSERT_EQ(prompter.calls.size(), 1u);
     EXPECT_EQ(prompter.calls[0].caption, QStringLiteral("Safe Mode"));
-    for (const char* section : {"DirectX", "Simulation"}) EXPECT_TRUE(s.keys(QLatin1String(section)).isEmpty());
+    for (const char* section : {"DirectX", "Simulation"})
+        EXPECT_TRUE(s.keys(QLatin1String(section)).isEmpty());
     prompter.answer = MessageResult::Yes;
     EXPECT_TRUE(OfferSafeMode(s, true));
     EXPECT_EQ(s.readInt(QStringLiteral("Simulation"), QStringLiteral("LoadLimitMag"), 0), 30);
     EXPECT_TRUE(s.readBool(QStringLiteral("DirectX"), QStringLiteral("StarsUseDrawPrim"), false));
-    EXPECT_TRUE(Services::instance().systemLog().contains(QStringLiteral("Set display properties to default.")));
+    EXPECT_TRUE(Services::instance().systemLog().contains(
+        QStringLiteral("Set display properties to default.")));
 }

@@ -52,7 +52,8 @@ TEST(StarCatalogue, LinesAndNames) {
     EXPECT_FLOAT_EQ(magnitude, -1.46f);
     EXPECT_EQ(memory, 0u);
     EXPECT_NEAR(std::sqrt(sirius.world[0] * sirius.world[0] + sirius.world[1] * sirius.world[1] +
-                          sirius.world[2] * sirius.world[2]), 1e6, 1);
+                          sirius.world[2] * sirius.world[2]),
+                1e6, 1);
 
     StarRecord acen = Parse("3,,alp1Cen,Rigil Kentaurus,14.66,-60.83,-0.01,G", nullptr, &memory);
     ASSERT_TRUE(acen.names);
@@ -85,7 +86,9 @@ TEST(StarCatalogue, LoadsToTheLimitInBlocks) {
     QFile f(dir.filePath(QStringLiteral("stardata.csv")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("Id,Flamsteed,Greek,Name,RA,Dec,Mag,Class\n");
-    for (int i = 0; i < 5000; ++i) f.write(QByteArray::number(i + 1) + ",,,," + QByteArray::number((i % 240) / 10.0) + ",10," + QByteArray::number(-1.0 + i * 0.002) + ",G\n");
+    for (int i = 0; i < 5000; ++i)
+        f.write(QByteArray::number(i + 1) + ",,,," + QByteArray::number((i % 240) / 10.0) + ",10," +
+                QByteArray::number(-1.0 + i * 0.002) + ",G\n");
     f.close();
     StarCatalogue c;
     c.Load(dir.path() + QLatin1Char('/'), 7.0f);
@@ -133,7 +136,8 @@ TEST(StarCatalogue, TheShippedCatalogue) {
     for (const auto& figure : sky.constellations.figures())
         for (std::int16_t n : figure.stars)
             if (n != -1) {
-                EXPECT_NE(sky.catalogue.StarByNumber(n), nullptr) << figure.label.toStdString() << " " << n;
+                EXPECT_NE(sky.catalogue.StarByNumber(n), nullptr)
+                    << figure.label.toStdString() << " " << n;
             }
     EXPECT_GT(sky.constellations.boundaries().size(), 2000u);
     EXPECT_LE(sky.constellations.boundaries().size(), 3800u);
@@ -150,5 +154,6 @@ TEST(StarCatalogue, ExportWritesTheHeader) {
     const QString path = ExportStarData(dir.path());
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("\"Id\",\"Constellation\",\"Greek\",\"Flamstead\",\"Mag\"\n"));
+    EXPECT_EQ(f.readAll(),
+              QByteArray("\"Id\",\"Constellation\",\"Greek\",\"Flamstead\",\"Mag\"\n"));
 }

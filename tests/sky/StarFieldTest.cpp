@@ -1,15 +1,15 @@
 #include <QImage>
 #include <cmath>
 
-#include "support/RenderWorld.h"
 #include "sky/SkyData.h"
 #include "sky/SkyMath.h"
+#include "support/RenderWorld.h"
 #include "support/TestSupport.h"
 
 namespace {
 
 class StarFieldTest : public ServicesTest, public ::testing::WithParamInterface<bool> {
-protected:
+  protected:
     sky::SkyData skyData;
     std::unique_ptr<RenderWorld> world;
     void SetUp() override {
@@ -28,7 +28,8 @@ protected:
     void LookAt(double raHours, double decDegrees) {
         const scene::Vec3 forward = sky::RaDecToWorld(raHours, decDegrees);
         const scene::Vec3 north = sky::EquatorialToWorld({0, 1, 0});
-        world->sim.scene().camera()->setOrientation(world->sim.scene().root().get(), forward, north);
+        world->sim.scene().camera()->setOrientation(world->sim.scene().root().get(), forward,
+                                                    north);
         // Far from every body, so that only the sky is in view.
         world->camera->SetSceneOrigin(0, 3e9, 0);
     }
@@ -43,7 +44,8 @@ protected:
         int best = 0;
         for (int j = -r; j <= r; ++j)
             for (int i = -r; i <= r; ++i) {
-                if (x + i < 0 || y + j < 0 || x + i >= img.width() || y + j >= img.height()) continue;
+                if (x + i < 0 || y + j < 0 || x + i >= img.width() || y + j >= img.height())
+                    continue;
                 const QRgb p = img.pixel(x + i, y + j);
                 best = std::max(best, (qRed(p) + qGreen(p) + qBlue(p)) / 3);
             }
@@ -81,7 +83,8 @@ TEST_P(StarFieldTest, FiguresAndCutOff) {
     LookAt(5.6, -1);
     world->stars->field().setDrawConstellations(true);
     if (qEnvironmentVariableIsSet("ORBIVALE_SAVE_PICTURES"))
-        world->Render(600, 600).save(qEnvironmentVariable("ORBIVALE_SAVE_PICTURES") + (GetParam() ? "/orion-points.png" : "/orion-surface.png"));
+        world->Render(600, 600).save(qEnvironmentVariable("ORBIVALE_SAVE_PICTURES") +
+                                     (GetParam() ? "/orion-points.png" : "/orion-surface.png"));
     world->Render(600, 600);
     const int all = world->stars->field().stats().drawn;
     world->stars->field().setVisualCutOff(2.0f);

@@ -3,16 +3,16 @@
 #include <QImage>
 #include <memory>
 
-#include "models/BodyModels.h"
-#include "viewer/Camera.h"
-#include "models/DefaultMeshes.h"
-#include "render/GraphicsSystem.h"
-#include "render/gl/RenderDevice.h"
 #include "core/Services.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
-#include "sky/StarFieldView.h"
+#include "models/BodyModels.h"
+#include "models/DefaultMeshes.h"
+#include "render/GraphicsSystem.h"
 #include "render/Surface.h"
+#include "render/gl/RenderDevice.h"
+#include "sky/StarFieldView.h"
+#include "viewer/Camera.h"
 
 // The whole solar system with real maps, a camera and a render device drawing offscreen.
 struct RenderWorld {
@@ -30,7 +30,8 @@ struct RenderWorld {
     // With sky data, the star field is drawn too (on the path "StarsUseDrawPrim" chooses).
     explicit RenderWorld(const QString& mediaDir, sky::SkyData* sky = nullptr) {
         Services::instance().setMediaDirectory(mediaDir);
-        graphics.CreateMasterObjects(store, GraphicsSystem::Probe{[] { return false; }, [] { return true; }});
+        graphics.CreateMasterObjects(
+            store, GraphicsSystem::Probe{[] { return false; }, [] { return true; }});
         device = RenderDevice::Create(graphics, sim.scene(), store).device;
         if (!device) return;
         meshes = std::make_unique<DefaultMeshes>(sim.scene());

@@ -14,7 +14,7 @@ void PrepareTestEnvironment(const QString& root);
 
 // Records every message box and answers with a chosen result.
 class RecordingPrompter : public Prompter {
-public:
+  public:
     struct Call {
         QString caption, text;
         MessageButtons buttons;
@@ -26,7 +26,8 @@ public:
     MessageResult show(const QString& caption, const QString& text, MessageButtons buttons,
                        MessageIcon icon) override {
         calls.push_back({caption, text, buttons, icon});
-        if (buttons == MessageButtons::YesNo && answer == MessageResult::Ok) return MessageResult::Yes;
+        if (buttons == MessageButtons::YesNo && answer == MessageResult::Ok)
+            return MessageResult::Yes;
         return answer;
     }
 };
@@ -34,7 +35,7 @@ public:
 // Fresh process-wide services for each test: a recording prompter, an empty system log and
 // a private per-user data folder.
 class ServicesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
     RecordingPrompter prompter;

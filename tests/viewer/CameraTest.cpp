@@ -1,10 +1,10 @@
 #include <cmath>
 
 #include "core/Body.h"
-#include "viewer/Camera.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
 #include "support/TestSupport.h"
+#include "viewer/Camera.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ void ExpectVec(const scene::Vec3& a, const scene::Vec3& b, double tol) {
 }
 
 class CameraTest : public ServicesTest {
-protected:
+  protected:
     MemorySettingsStore store;
     SimTime wall = MakeSimTime(2026, 12, 8, 0, 0, 0);
     std::unique_ptr<Simulation> sim;
@@ -56,7 +56,8 @@ TEST_F(CameraTest, SunnyAndDarkSides) {
     ExpectVec(sim->camera().position, earth->positionKm() + scene::Normalised(e) * d, 1e-3);
     ExpectVec(Forward(), scene::Normalised(e) * -1.0, 1e-6);
     // The Sun's frame moves so that the camera stays at the scene origin.
-    ExpectVec(sim->sun()->frame()->position(sim->scene().root().get()), sim->camera().position * -0.004, 1e-6);
+    ExpectVec(sim->sun()->frame()->position(sim->scene().root().get()),
+              sim->camera().position * -0.004, 1e-6);
 
     controls.useRadii = false;
     controls.kmText = QStringLiteral("20000");

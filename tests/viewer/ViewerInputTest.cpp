@@ -1,18 +1,18 @@
 #include <cmath>
 
 #include "core/Body.h"
-#include "viewer/ControlsLogic.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
 #include "support/TestSupport.h"
+#include "viewer/ControlsLogic.h"
 #include "viewer/ViewerInput.h"
 
 using namespace ViewerInput;
 
 TEST(ViewerInput, ThrottleDigits) {
     EXPECT_EQ(ThrottleAfterDigit(0, 3, false), 3);
-    EXPECT_EQ(ThrottleAfterDigit(3, 0, false), 13);   // '0' counts as ten
-    EXPECT_EQ(ThrottleAfterDigit(3, 5, true), -2);    // Shift goes towards zero and past it
+    EXPECT_EQ(ThrottleAfterDigit(3, 0, false), 13);  // '0' counts as ten
+    EXPECT_EQ(ThrottleAfterDigit(3, 5, true), -2);   // Shift goes towards zero and past it
     EXPECT_EQ(ThrottleAfterDigit(-20, 4, false), -24);
     EXPECT_EQ(ThrottleAfterDigit(-20, 4, true), -16);
     EXPECT_EQ(ThrottleAfterDigit(495, 9, false), 500);
@@ -57,12 +57,17 @@ TEST(ViewerInput, Captions) {
     EXPECT_EQ(c.caption, QStringLiteral("Viewer "));
     EXPECT_EQ(c.hint, QString());
     c = BuildCaption(QStringLiteral("Earth"), true, QStringLiteral("Mars"), false, 60);
-    EXPECT_EQ(c.hint, QStringLiteral("Holding Position on Earth and Looking at Mars (60x true time)"));
-    EXPECT_EQ(c.caption, QStringLiteral("Viewer  - Holding Position on Earth and Looking at Mars (60x true time)"));
+    EXPECT_EQ(c.hint,
+              QStringLiteral("Holding Position on Earth and Looking at Mars (60x true time)"));
+    EXPECT_EQ(
+        c.caption,
+        QStringLiteral("Viewer  - Holding Position on Earth and Looking at Mars (60x true time)"));
     EXPECT_EQ(BuildCaption(QStringLiteral("Earth"), true, QStringLiteral("Earth"), true, 1).hint,
               QStringLiteral("Holding Position on Earth and Looking at it"));
-    EXPECT_EQ(BuildCaption(QString(), false, QString(), false, 0).caption, QStringLiteral("Viewer  -  (Time Frozen)"));
-    EXPECT_EQ(BuildCaption(QString(), false, QString(), false, -9999).caption, QStringLiteral("Viewer "));
+    EXPECT_EQ(BuildCaption(QString(), false, QString(), false, 0).caption,
+              QStringLiteral("Viewer  -  (Time Frozen)"));
+    EXPECT_EQ(BuildCaption(QString(), false, QString(), false, -9999).caption,
+              QStringLiteral("Viewer "));
 }
 
 TEST(ControlsLogic, SpeedsPadsAndDates) {
@@ -75,7 +80,8 @@ TEST(ControlsLogic, SpeedsPadsAndDates) {
     EXPECT_EQ(stop.yaw, 0);
     EXPECT_EQ(stop.pitch, 0);
     const auto right = ControlsLogic::StickPad(64 + 50, 64, 128, 128);
-    EXPECT_NEAR(right.yaw, (50 - 19) / 120.0 * 3.14159265358979 / 180, 1e-9);  // 0.2583 degrees a tick
+    EXPECT_NEAR(right.yaw, (50 - 19) / 120.0 * 3.14159265358979 / 180,
+                1e-9);  // 0.2583 degrees a tick
     EXPECT_NEAR(right.pitch, 0, 1e-9);
     EXPECT_NEAR(*ControlsLogic::RollPad(64, 4, 128, 79, 0x000000), 0, 1e-6);
     EXPECT_GT(*ControlsLogic::RollPad(10, 60, 128, 79, 0x000000), 0);
@@ -88,8 +94,10 @@ TEST(ControlsLogic, SpeedsPadsAndDates) {
     EXPECT_EQ(ControlsLogic::MagnitudeSliderMaximum(6.5f), 65);
     EXPECT_EQ(ControlsLogic::MagnitudeSliderPosition(70, 65), 65);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    EXPECT_EQ(ControlsLogic::DistanceText(QStringLiteral("Mars"), 1234567.9), QStringLiteral("To Mars: 1,234,567 km"));
-    EXPECT_EQ(ControlsLogic::NearestText(QStringLiteral("Phobos"), 9376.5), QStringLiteral("Nearest: Phobos, 9,376 km"));
+    EXPECT_EQ(ControlsLogic::DistanceText(QStringLiteral("Mars"), 1234567.9),
+              QStringLiteral("To Mars: 1,234,567 km"));
+    EXPECT_EQ(ControlsLogic::NearestText(QStringLiteral("Phobos"), 9376.5),
+              QStringLiteral("Nearest: Phobos, 9,376 km"));
 }
 
 class EncyclopediaTest : public ServicesTest {};
@@ -99,7 +107,9 @@ TEST_F(EncyclopediaTest, PageNames) {
     Services::instance().setDataDirectory(dir.path());
     Simulation sim(store);
     sim.BuildSolarSystem();
-    auto page = [&](const char* name) { return ControlsLogic::EncyclopediaPage(sim.FindBody(QLatin1String(name))); };
+    auto page = [&](const char* name) {
+        return ControlsLogic::EncyclopediaPage(sim.FindBody(QLatin1String(name)));
+    };
     EXPECT_EQ(page("Jupiter"), QStringLiteral("JupiterFrame"));
     EXPECT_EQ(page("Sun"), QStringLiteral("SolFrame"));
     EXPECT_EQ(page("Moon"), QStringLiteral("MoonFrame"));
@@ -108,7 +118,7 @@ TEST_F(EncyclopediaTest, PageNames) {
     EXPECT_EQ(ControlsLogic::EncyclopediaPage(nullptr), QStringLiteral("index"));
     // Every body has its page among the shipped ones.
     for (Body* b : sim.bodies())
-        EXPECT_TRUE(QFile::exists(QStringLiteral(ORBIVALE_SOURCE_DIR "/encyclopedia/") + ControlsLogic::EncyclopediaPage(b) +
-                                  QStringLiteral(".htm")))
+        EXPECT_TRUE(QFile::exists(QStringLiteral(ORBIVALE_SOURCE_DIR "/encyclopedia/") +
+                                  ControlsLogic::EncyclopediaPage(b) + QStringLiteral(".htm")))
             << b->name().toStdString();
 }

@@ -1,13 +1,12 @@
 // orbivale-datatool: turns the committed source pictures (data/maps/) into the
 // media folder the program loads, and holds the conversion steps the source
 // refresh script uses. Needs no display: only QImage and file access.
-#include "media.h"
-#include "prepare.h"
-
 #include <QCoreApplication>
 #include <QStringList>
-
 #include <cstdio>
+
+#include "media.h"
+#include "prepare.h"
 
 namespace {
 
@@ -22,25 +21,21 @@ constexpr auto kUsage =
     "  prep-scale IN OUT.png W H\n"
     "  prep-objects INDEX_JSON PICTURE_DIR LIST MAPS_DIR SCALE\n";
 
-int toInt(const QString &s, bool *ok)
-{
+int toInt(const QString& s, bool* ok) {
     bool good = false;
     const int v = s.toInt(&good);
-    if (!good || v <= 0)
-        *ok = false;
+    if (!good || v <= 0) *ok = false;
     return v;
 }
 
-int fail(const QString &message)
-{
+int fail(const QString& message) {
     std::fprintf(stderr, "orbivale-datatool: %s\n", qPrintable(message));
     return 1;
 }
 
 }  // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     // Image plug-ins (JPEG) are found through the application object; no
     // platform plug-in is involved.
     QCoreApplication app(argc, argv);
@@ -71,26 +66,22 @@ int main(int argc, char **argv)
     } else if (cmd == QLatin1String("prep-disc") && n == 3) {
         bool nums = true;
         const int m = toInt(args[3], &nums);
-        if (!nums)
-            return fail(QStringLiteral("prep-disc: bad size"));
+        if (!nums) return fail(QStringLiteral("prep-disc: bad size"));
         ok = datatool::prepareDisc(args[1], args[2], m, &error);
     } else if (cmd == QLatin1String("prep-scale") && n == 4) {
         bool nums = true;
         const int w = toInt(args[3], &nums), h = toInt(args[4], &nums);
-        if (!nums)
-            return fail(QStringLiteral("prep-scale: bad size"));
+        if (!nums) return fail(QStringLiteral("prep-scale: bad size"));
         ok = datatool::prepareScaled(args[1], args[2], w, h, &error);
     } else if (cmd == QLatin1String("prep-objects") && n == 5) {
         bool nums = true;
         const int scale = toInt(args[5], &nums);
-        if (!nums)
-            return fail(QStringLiteral("prep-objects: bad scale"));
+        if (!nums) return fail(QStringLiteral("prep-objects: bad scale"));
         ok = datatool::prepareObjects(args[1], args[2], args[3], args[4], scale, &error);
     } else {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    if (!ok)
-        return fail(error);
+    if (!ok) return fail(error);
     return 0;
 }

@@ -7,7 +7,6 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace datatool {
@@ -15,13 +14,13 @@ namespace datatool {
 // One line of bodies.csv (the fields the build needs).
 enum class SmallKind { None, Disc, DiscFullyLit, FromMap, FromMapWithRings };
 struct BodyEntry {
-    QString name;         // used in the file names: <name><digit>.bmp, <name>Small.bmp
-    bool rings = false;   // kind "rings": a radial strip instead of a map
-    QString file;         // source picture in data/maps/
-    int size0 = 0;        // width of index 0
+    QString name;        // used in the file names: <name><digit>.bmp, <name>Small.bmp
+    bool rings = false;  // kind "rings": a radial strip instead of a map
+    QString file;        // source picture in data/maps/
+    int size0 = 0;       // width of index 0
     SmallKind small = SmallKind::None;
 };
-std::optional<QList<BodyEntry>> parseBodiesCsv(const QByteArray &text, QString *error);
+std::optional<QList<BodyEntry>> parseBodiesCsv(const QByteArray& text, QString* error);
 
 // Saturn's rings as the program models them, and the radii the published
 // radial profile spans (its planet file gives 74,510 to 140,390 km).
@@ -39,16 +38,16 @@ struct MediaFile {
     QString name;
     QSize size;
 };
-QList<MediaFile> expectedMedia(const QList<BodyEntry> &bodies);
+QList<MediaFile> expectedMedia(const QList<BodyEntry>& bodies);
 
 // Source files the build reads (relative to the maps folder).
-QStringList requiredSources(const QList<BodyEntry> &bodies, const QStringList &objectKeys);
+QStringList requiredSources(const QList<BodyEntry>& bodies, const QStringList& objectKeys);
 
 // Builds everything into outDir. Returns false with a message naming every
 // missing or unusable input.
-bool buildMedia(const QString &mapsDir, const QString &outDir, QString *error);
+bool buildMedia(const QString& mapsDir, const QString& outDir, QString* error);
 
 // Checks that outDir holds every expected file at its size; lists the faults.
-bool checkMedia(const QString &mapsDir, const QString &outDir, QString *error);
+bool checkMedia(const QString& mapsDir, const QString& outDir, QString* error);
 
 }  // namespace datatool

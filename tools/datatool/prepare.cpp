@@ -1,14 +1,14 @@
 #include "prepare.h"
 
-#include "imaging.h"
-#include "skyobjects.h"
-
 #include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+
+#include "imaging.h"
+#include "skyobjects.h"
 
 namespace datatool {
 
@@ -22,8 +22,7 @@ constexpr bool kIndexRowsBottomUp = true;
 // About a third of each sky photograph is empty sky.
 constexpr double kSkyBackgroundFraction = 0.35;
 
-QImage load(const QString &path, QString *error)
-{
+QImage load(const QString& path, QString* error) {
     QImageReader reader(path);
     QImage img = reader.read();
     if (img.isNull()) {
@@ -38,11 +37,10 @@ QImage load(const QString &path, QString *error)
     return img;
 }
 
-bool write(const QImage &img, const QString &path, const char *format, int quality, QString *error)
-{
+bool write(const QImage& img, const QString& path, const char* format, int quality,
+           QString* error) {
     QImageWriter writer(path, format);
-    if (quality >= 0)
-        writer.setQuality(quality);
+    if (quality >= 0) writer.setQuality(quality);
     if (QString::fromLatin1(format) == QLatin1String("png"))
         writer.setCompression(100);  // Qt 6 scale 0..100: smallest file
     if (!writer.write(img)) {
@@ -52,8 +50,7 @@ bool write(const QImage &img, const QString &path, const char *format, int quali
     return true;
 }
 
-bool writeText(const QString &path, const QByteArray &text, QString *error)
-{
+bool writeText(const QString& path, const QByteArray& text, QString* error) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
         *error = QStringLiteral("cannot write %1").arg(path);
@@ -64,12 +61,10 @@ bool writeText(const QString &path, const QByteArray &text, QString *error)
 
 }  // namespace
 
-bool prepareMap(const QString &in, const QString &out, int w, int h, int quality, double rollDegrees,
-                QString *error)
-{
+bool prepareMap(const QString& in, const QString& out, int w, int h, int quality,
+                double rollDegrees, QString* error) {
     QImage img = load(in, error);
-    if (img.isNull())
-        return false;
+    if (img.isNull()) return false;
     // A JPEG that needs no change is kept as published: no second generation loss.
     if (rollDegrees == 0 && img.size() == QSize(w, h) && QImageReader(in).format() == "jpeg") {
         QFile::remove(out);
@@ -85,11 +80,9 @@ bool prepareMap(const QString &in, const QString &out, int w, int h, int quality
     return write(img.convertToFormat(QImage::Format_RGB32), out, "jpg", quality, error);
 }
 
-bool prepareDisc(const QString &in, const QString &out, int maxSize, QString *error)
-{
+bool prepareDisc(const QString& in, const QString& out, int maxSize, QString* error) {
     const QImage img = load(in, error).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (img.isNull())
-        return false;
+    if (img.isNull()) return false;
     const QRect square = opaqueSquare(img);
     if (square.isEmpty()) {
         *error = QStringLiteral("%1 is fully transparent").arg(in);
@@ -101,30 +94,26 @@ bool prepareDisc(const QString &in, const QString &out, int maxSize, QString *er
     return write(disc.convertToFormat(QImage::Format_ARGB32), out, "png", -1, error);
 }
 
-bool prepareScaled(const QString &in, const QString &out, int w, int h, QString *error)
-{
+bool prepareScaled(const QString& in, const QString& out, int w, int h, QString* error) {
     QImage img = load(in, error);
-    if (img.isNull())
-        return false;
+    if (img.isNull()) return false;
     const bool alpha = img.hasAlphaChannel();
     img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (img.size() != QSize(w, h))
         img = img.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return write(img.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32), out, "png",
-                 -1, error);
+    return write(img.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32), out,
+                 "png", -1, error);
 }
 
-bool prepareObjects(const QString &indexJson, const QString &pictureDir, const QString &listFile,
-                    const QString &mapsDir, int scale, QString *error)
-{
+bool prepareObjects(const QString& indexJson, const QString& pictureDir, const QString& listFile,
+                    const QString& mapsDir, int scale, QString* error) {
     QFile index(indexJson);
     if (!index.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read %1").arg(indexJson);
         return false;
     }
     const auto tiles = readSkyTiles(index.readAll(), error);
-    if (!tiles)
-        return false;
+    if (!tiles) return false;
     QFile list(listFile);
     if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) {
         *error = QStringLiteral("cannot read %1").arg(listFile);
@@ -141,16 +130,16 @@ bool prepareObjects(const QString &indexJson, const QString &pictureDir, const Q
     while (!list.atEnd()) {
         ++lineNo;
         const QString line = QString::fromUtf8(list.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
         const QStringList f = line.split(QLatin1Char('|'));
         if (f.size() != 3) {
-            *error = QStringLiteral("%1 line %2: expected key|tiles|name").arg(listFile).arg(lineNo);
+            *error =
+                QStringLiteral("%1 line %2: expected key|tiles|name").arg(listFile).arg(lineNo);
             return false;
         }
         QList<SkyTile> parts;
         QList<QImage> images;
-        for (const QString &name : f[1].split(QLatin1Char(','))) {
+        for (const QString& name : f[1].split(QLatin1Char(','))) {
             const auto it = tiles->constFind(name.trimmed());
             if (it == tiles->constEnd()) {
                 *error = QStringLiteral("%1 is not in %2").arg(name, indexJson);
@@ -158,8 +147,7 @@ bool prepareObjects(const QString &indexJson, const QString &pictureDir, const Q
             }
             parts.append(*it);
             images.append(load(QDir(pictureDir).filePath(it->image), error));
-            if (images.last().isNull())
-                return false;
+            if (images.last().isNull()) return false;
         }
         const auto corners = outerCorners(parts);
         if (!corners) {
@@ -181,26 +169,26 @@ bool prepareObjects(const QString &indexJson, const QString &pictureDir, const Q
             *error = QStringLiteral("more objects than bands in the sheet");
             return false;
         }
-        QImage upright = reprojectUpright(parts, images, g, cell.width() * scale, cell.height() * scale,
-                                          kIndexRowsBottomUp);
+        QImage upright = reprojectUpright(parts, images, g, cell.width() * scale,
+                                          cell.height() * scale, kIndexRowsBottomUp);
         clipSkyBackground(upright, kSkyBackgroundFraction);
-        if (!write(upright, maps.filePath(QStringLiteral("objects/%1.png").arg(e.key)), "png", -1, error))
+        if (!write(upright, maps.filePath(QStringLiteral("objects/%1.png").arg(e.key)), "png", -1,
+                   error))
             return false;
         entries.append(e);
     }
-    return writeText(maps.filePath(QStringLiteral("objects.csv")), formatObjectsCsv(entries), error);
+    return writeText(maps.filePath(QStringLiteral("objects.csv")), formatObjectsCsv(entries),
+                     error);
 }
 
-bool writeObjectsTxt(const QString &csv, const QString &out, QString *error)
-{
+bool writeObjectsTxt(const QString& csv, const QString& out, QString* error) {
     QFile f(csv);
     if (!f.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read %1").arg(csv);
         return false;
     }
     const auto entries = parseObjectsCsv(f.readAll(), error);
-    if (!entries)
-        return false;
+    if (!entries) return false;
     return writeText(out, formatObjectsTxt(*entries), error);
 }
 

@@ -39,12 +39,16 @@ QImage AboutPicture() {
         double a;
         QColor c;
         int size;
-    } planets[] = {{18, 0.5, QColor(150, 138, 127), 2}, {28, 2.4, QColor(230, 213, 168), 3},
-                   {40, 4.0, QColor(70, 110, 220), 3}, {56, 5.5, QColor(193, 94, 58), 3},
+    } planets[] = {{18, 0.5, QColor(150, 138, 127), 2},
+                   {28, 2.4, QColor(230, 213, 168), 3},
+                   {40, 4.0, QColor(70, 110, 220), 3},
+                   {56, 5.5, QColor(193, 94, 58), 3},
                    {90, 1.2, QColor(216, 202, 157), 6}};
     for (const auto& pl : planets) {
         p.setBrush(pl.c);
-        p.drawEllipse(QPointF(sun.x() + pl.r * std::cos(pl.a), sun.y() + pl.r * 0.35 * std::sin(pl.a)), pl.size, pl.size);
+        p.drawEllipse(
+            QPointF(sun.x() + pl.r * std::cos(pl.a), sun.y() + pl.r * 0.35 * std::sin(pl.a)),
+            pl.size, pl.size);
     }
     p.setPen(QColor(200, 200, 230));
     QFont f(QStringLiteral("Liberation Serif"));
@@ -107,7 +111,9 @@ void TAboutOE::logLine(const QString& line) {
     if (isVisible()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-QString TAboutOE::versionText() const { return version_->text(); }
+QString TAboutOE::versionText() const {
+    return version_->text();
+}
 
 void TAboutOE::keyReleaseEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F1) ShowEncyclopediaTopic(QStringLiteral("Acknowledgements"));

@@ -12,7 +12,7 @@ class QPushButton;
 // start-up messages as they are logged, newest first.
 class TAboutOE : public QDialog, public LogSink {
     Q_OBJECT
-public:
+  public:
     explicit TAboutOE(bool startup, QWidget* parent = nullptr);
     ~TAboutOE() override;
     void logLine(const QString& line) override;
@@ -20,10 +20,10 @@ public:
     QString versionText() const;
     bool startup() const { return startup_; }
 
-protected:
+  protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
-private:
+  private:
     bool startup_;
     QLabel* version_ = nullptr;
     QListWidget* actions_ = nullptr;

@@ -16,7 +16,8 @@ TDebugWindow::TDebugWindow(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* tools = new QToolBar(this);
-    QAction* save = tools->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save"));
+    QAction* save = tools->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                                     QStringLiteral("Save"));
     save->setToolTip(QStringLiteral("Save Contents of Log"));
     layout->addWidget(tools);
     output_ = new QPlainTextEdit(this);
@@ -30,7 +31,8 @@ TDebugWindow::TDebugWindow(QWidget* parent) : QWidget(parent) {
         QFileDialog dialog(this, QString(), QString(), QStringLiteral("Log files (*.log)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("log"));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) SaveLog(dialog.selectedFiles().first());
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            SaveLog(dialog.selectedFiles().first());
     });
 }
 
@@ -39,7 +41,9 @@ TDebugWindow::~TDebugWindow() {
         Services::instance().setLogSink(LogSinkSlot::SystemLogWindow, nullptr);
 }
 
-void TDebugWindow::logLine(const QString& line) { output_->appendPlainText(line); }
+void TDebugWindow::logLine(const QString& line) {
+    output_->appendPlainText(line);
+}
 
 QStringList TDebugWindow::lines() const {
     const QString text = output_->toPlainText();

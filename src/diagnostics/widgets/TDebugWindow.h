@@ -9,7 +9,7 @@ class QPlainTextEdit;
 // The system log window: everything logged so far and every line logged while it is open.
 class TDebugWindow : public QWidget, public LogSink {
     Q_OBJECT
-public:
+  public:
     explicit TDebugWindow(QWidget* parent = nullptr);
     ~TDebugWindow() override;
     void logLine(const QString& line) override;
@@ -20,9 +20,9 @@ public:
     std::function<void(int key)> functionKey;
     std::function<void(bool)> activated;
 
-protected:
+  protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QPlainTextEdit* output_;
 };

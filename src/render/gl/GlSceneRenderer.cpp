@@ -9,9 +9,11 @@ namespace {
 // One source for both GLSL dialects: 3.30 core and 1.20.
 QByteArray Header(bool core, bool fragment) {
     if (core)
-        return fragment ? "#version 330 core\n#define VARY in\n#define TEX texture\nout vec4 fragColour;\n#define FRAG fragColour\n"
+        return fragment ? "#version 330 core\n#define VARY in\n#define TEX texture\nout vec4 "
+                          "fragColour;\n#define FRAG fragColour\n"
                         : "#version 330 core\n#define ATTR in\n#define VARY out\n";
-    return fragment ? "#version 120\n#define VARY varying\n#define TEX texture2D\n#define FRAG gl_FragColor\n"
+    return fragment ? "#version 120\n#define VARY varying\n#define TEX texture2D\n#define FRAG "
+                      "gl_FragColor\n"
                     : "#version 120\n#define ATTR attribute\n#define VARY varying\n";
 }
 
@@ -114,7 +116,9 @@ void main() {
 }
 )";
 
-QVector3D ToQt(const scene::Vec3& v) { return QVector3D(float(v.x), float(v.y), float(v.z)); }
+QVector3D ToQt(const scene::Vec3& v) {
+    return QVector3D(float(v.x), float(v.y), float(v.z));
+}
 
 QVector4D Argb(std::uint32_t c) {
     return QVector4D(((c >> 16) & 0xFF) / 255.f, ((c >> 8) & 0xFF) / 255.f, (c & 0xFF) / 255.f,
@@ -133,8 +137,8 @@ QMatrix4x4 ToGl(const scene::Transform& t) {
     const scene::Mat3& r = t.rotation;
     return QMatrix4x4(float(r.r[0].x), float(r.r[1].x), float(r.r[2].x), float(t.translation.x),
                       float(r.r[0].y), float(r.r[1].y), float(r.r[2].y), float(t.translation.y),
-                      float(r.r[0].z), float(r.r[1].z), float(r.r[2].z), float(t.translation.z),
-                      0, 0, 0, 1);
+                      float(r.r[0].z), float(r.r[1].z), float(r.r[2].z), float(t.translation.z), 0,
+                      0, 0, 1);
 }
 
 struct GlSceneRenderer::Deferred {
@@ -146,25 +150,31 @@ struct GlSceneRenderer::Deferred {
 
 // Lets a user visual draw points and lines while its frame is rendered.
 class GlSceneRenderer::Sink : public scene::PrimitiveSink {
-public:
+  public:
     Sink(GlSceneRenderer& r, const QMatrix4x4& toCamera) : r_(r), toCamera_(toCamera) {}
     void drawPoints(std::span<const scene::PrimitiveVertex> p) override { draw3d(p, GL_POINTS); }
     void drawLines(std::span<const scene::PrimitiveVertex> p) override { draw3d(p, GL_LINES); }
-    void drawScreenPoints(std::span<const scene::PrimitiveVertex> p) override { drawScreen(p, GL_POINTS); }
-    void drawScreenLines(std::span<const scene::PrimitiveVertex> p) override { drawScreen(p, GL_LINES); }
+    void drawScreenPoints(std::span<const scene::PrimitiveVertex> p) override {
+        drawScreen(p, GL_POINTS);
+    }
+    void drawScreenLines(std::span<const scene::PrimitiveVertex> p) override {
+        drawScreen(p, GL_LINES);
+    }
 
-private:
+  private:
     void upload(std::span<const scene::PrimitiveVertex> p) {
         r_.glBindBuffer(GL_ARRAY_BUFFER, r_.scratch_);
         r_.glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(p.size_bytes()), p.data(), GL_STREAM_DRAW);
     }
     void bindAttributes(QOpenGLShaderProgram& program) {
-        const int pos = program.attributeLocation("aPos"), colour = program.attributeLocation("aColour");
+        const int pos = program.attributeLocation("aPos"),
+                  colour = program.attributeLocation("aColour");
         program.enableAttributeArray(pos);
         program.enableAttributeArray(colour);
-        r_.glVertexAttribPointer(GLuint(pos), 3, GL_FLOAT, GL_FALSE, sizeof(scene::PrimitiveVertex), nullptr);
-        r_.glVertexAttribPointer(GLuint(colour), 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(scene::PrimitiveVertex),
-                                 reinterpret_cast<void*>(12));
+        r_.glVertexAttribPointer(GLuint(pos), 3, GL_FLOAT, GL_FALSE, sizeof(scene::PrimitiveVertex),
+                                 nullptr);
+        r_.glVertexAttribPointer(GLuint(colour), 4, GL_UNSIGNED_BYTE, GL_TRUE,
+                                 sizeof(scene::PrimitiveVertex), reinterpret_cast<void*>(12));
     }
     void draw3d(std::span<const scene::PrimitiveVertex> p, GLenum mode) {
         if (p.empty()) return;
@@ -215,13 +225,15 @@ bool GlSceneRenderer::initialise() {
 
 bool GlSceneRenderer::buildPrograms() {
     auto build = [&](QOpenGLShaderProgram& p, const char* vs, const char* fs) {
-        const bool ok = p.addShaderFromSourceCode(QOpenGLShader::Vertex, Header(core_, false) + vs) &&
-                        p.addShaderFromSourceCode(QOpenGLShader::Fragment, Header(core_, true) + fs) &&
-                        p.link();
+        const bool ok =
+            p.addShaderFromSourceCode(QOpenGLShader::Vertex, Header(core_, false) + vs) &&
+            p.addShaderFromSourceCode(QOpenGLShader::Fragment, Header(core_, true) + fs) &&
+            p.link();
         if (!ok) error_ = p.log();
         return ok;
     };
-    return build(meshProgram_, kMeshVertex, kMeshFragment) && build(flatProgram_, kFlatVertex, kFlatFragment) &&
+    return build(meshProgram_, kMeshVertex, kMeshFragment) &&
+           build(flatProgram_, kFlatVertex, kFlatFragment) &&
            build(screenProgram_, kScreenVertex, kScreenFragment);
 }
 
@@ -256,7 +268,8 @@ void GlSceneRenderer::setProjection(const scene::Viewport& viewport) {
     const float sy = sx * float(width_) / float(height_);
     // Camera axes are left-handed with +z forward, like normalised device coordinates, so the
     // picture is not mirrored: x keeps its sign and w = z.
-    projection_ = QMatrix4x4(sx, 0, 0, 0, 0, sy, 0, 0, 0, 0, (b + f) / (b - f), -2 * b * f / (b - f), 0, 0, 1, 0);
+    projection_ = QMatrix4x4(sx, 0, 0, 0, 0, sy, 0, 0, 0, 0, (b + f) / (b - f),
+                             -2 * b * f / (b - f), 0, 0, 1, 0);
     depthCoefficient_ = 1.0f / std::log2(b + 1.0f);
 }
 
@@ -287,8 +300,8 @@ GlSceneRenderer::GpuMesh& GlSceneRenderer::meshFor(const scene::Mesh& mesh) {
         GpuGroup g;
         glGenBuffers(1, &g.vbo);
         glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
-        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(triangles.size() * sizeof(scene::Vertex)), triangles.data(),
-                     GL_STATIC_DRAW);
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(triangles.size() * sizeof(scene::Vertex)),
+                     triangles.data(), GL_STATIC_DRAW);
         g.vertexCount = int(triangles.size());
         gpu.groups.push_back(g);
     }
@@ -296,7 +309,8 @@ GlSceneRenderer::GpuMesh& GlSceneRenderer::meshFor(const scene::Mesh& mesh) {
     return gpu;
 }
 
-GlSceneRenderer::GpuTexture& GlSceneRenderer::textureFor(const scene::Texture& texture, bool mipmapFiltering) {
+GlSceneRenderer::GpuTexture& GlSceneRenderer::textureFor(const scene::Texture& texture,
+                                                         bool mipmapFiltering) {
     auto it = textures_.find(texture.serial());
     const bool mipmaps = mipmapFiltering || texture.hasMipmaps();
     if (it != textures_.end() && it->second.mipmaps == mipmaps) {
@@ -312,11 +326,12 @@ GlSceneRenderer::GpuTexture& GlSceneRenderer::textureFor(const scene::Texture& t
         gpu.translucent = std::any_of(image->pixels.begin(), image->pixels.end(),
                                       [](std::uint32_t p) { return (p >> 24) != 0xFF; });
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image->width, image->height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
-                     image->pixels.data());
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image->width, image->height, 0, GL_BGRA,
+                     GL_UNSIGNED_BYTE, image->pixels.data());
     }
     if (mipmaps) glGenerateMipmap(GL_TEXTURE_2D);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mipmaps ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                    mipmaps ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
@@ -327,7 +342,8 @@ GlSceneRenderer::GpuTexture& GlSceneRenderer::textureFor(const scene::Texture& t
 
 void GlSceneRenderer::BindVertexAttributes(bool on) {
     QOpenGLShaderProgram& p = meshProgram_;
-    const int pos = p.attributeLocation("aPos"), normal = p.attributeLocation("aNormal"), uv = p.attributeLocation("aUv");
+    const int pos = p.attributeLocation("aPos"), normal = p.attributeLocation("aNormal"),
+              uv = p.attributeLocation("aUv");
     if (!on) {
         p.disableAttributeArray(pos);
         p.disableAttributeArray(normal);
@@ -338,8 +354,10 @@ void GlSceneRenderer::BindVertexAttributes(bool on) {
     p.enableAttributeArray(normal);
     p.enableAttributeArray(uv);
     glVertexAttribPointer(GLuint(pos), 3, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), nullptr);
-    glVertexAttribPointer(GLuint(normal), 3, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), reinterpret_cast<void*>(12));
-    glVertexAttribPointer(GLuint(uv), 2, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex), reinterpret_cast<void*>(24));
+    glVertexAttribPointer(GLuint(normal), 3, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex),
+                          reinterpret_cast<void*>(12));
+    glVertexAttribPointer(GLuint(uv), 2, GL_FLOAT, GL_FALSE, sizeof(scene::Vertex),
+                          reinterpret_cast<void*>(24));
 }
 
 bool GlSceneRenderer::groupTranslucent(const scene::Mesh::Group& g, bool mipmapFiltering) {
@@ -428,27 +446,32 @@ void GlSceneRenderer::drawDecal(const scene::Texture& texture, const QMatrix4x4&
     glBindBuffer(GL_ARRAY_BUFFER, scratch_);
     glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad, GL_STREAM_DRAW);
     BindVertexAttributes(true);
-    glBlendFunc(texture.decalTransparency() ? GL_ONE : GL_SRC_ALPHA, texture.decalTransparency() ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    glBlendFunc(texture.decalTransparency() ? GL_ONE : GL_SRC_ALPHA,
+                texture.decalTransparency() ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     glDrawArrays(GL_TRIANGLES, 0, 6);
     BindVertexAttributes(false);
 }
 
-void GlSceneRenderer::drawFrame(const scene::Frame& frame, const QMatrix4x4& toCamera, const scene::Scene& scene,
-                                const RenderSettings& settings, std::vector<Deferred>& deferred) {
+void GlSceneRenderer::drawFrame(const scene::Frame& frame, const QMatrix4x4& toCamera,
+                                const scene::Scene& scene, const RenderSettings& settings,
+                                std::vector<Deferred>& deferred) {
     const float depth = toCamera.map(QVector3D()).z();
     for (const auto& visual : frame.visuals()) {
         switch (visual->visualKind()) {
             case scene::VisualKind::Mesh: {
                 const auto& mesh = static_cast<const scene::Mesh&>(*visual);
                 for (int g = 0; g < mesh.groupCount(); ++g) {
-                    if (settings.blendedTransparency && groupTranslucent(mesh.group(g), settings.mipmapFiltering))
+                    if (settings.blendedTransparency &&
+                        groupTranslucent(mesh.group(g), settings.mipmapFiltering))
                         deferred.push_back({depth, visual.get(), g, toCamera});
                     else
                         drawMeshGroup(mesh, g, toCamera, settings);
                 }
                 break;
             }
-            case scene::VisualKind::Texture: deferred.push_back({depth, visual.get(), -1, toCamera}); break;
+            case scene::VisualKind::Texture:
+                deferred.push_back({depth, visual.get(), -1, toCamera});
+                break;
             case scene::VisualKind::UserVisual: {
                 Sink sink(*this, toCamera);
                 scene::UserVisualContext context{scene.viewport(), frame, sink};
@@ -482,10 +505,12 @@ bool GlSceneRenderer::render(const scene::Scene& scene, const RenderSettings& se
     glDisable(GL_BLEND);
     if (core_) glEnable(GL_PROGRAM_POINT_SIZE);
     std::vector<Deferred> deferred;
-    drawFrame(*scene.root(), worldToCamera * ToGl(scene.root()->localTransform()), scene, settings, deferred);
+    drawFrame(*scene.root(), worldToCamera * ToGl(scene.root()->localTransform()), scene, settings,
+              deferred);
 
     // Translucent groups and decals last, farthest first, without writing depth.
-    std::stable_sort(deferred.begin(), deferred.end(), [](const Deferred& a, const Deferred& b) { return a.depth > b.depth; });
+    std::stable_sort(deferred.begin(), deferred.end(),
+                     [](const Deferred& a, const Deferred& b) { return a.depth > b.depth; });
     glEnable(GL_BLEND);
     glDepthMask(GL_FALSE);
     for (const Deferred& d : deferred) {
@@ -495,7 +520,8 @@ bool GlSceneRenderer::render(const scene::Scene& scene, const RenderSettings& se
             glEnable(GL_CULL_FACE);
         } else {
             glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-            drawMeshGroup(static_cast<const scene::Mesh&>(*d.visual), d.group, d.toCamera, settings);
+            drawMeshGroup(static_cast<const scene::Mesh&>(*d.visual), d.group, d.toCamera,
+                          settings);
         }
     }
     glDepthMask(GL_TRUE);

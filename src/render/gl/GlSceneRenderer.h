@@ -23,7 +23,7 @@ struct RenderSettings {
 // the scene's camera through its viewport. Needs a current context for every call; owns the
 // GPU copies of meshes and textures and drops those of objects that are gone.
 class GlSceneRenderer : protected QOpenGLFunctions {
-public:
+  public:
     GlSceneRenderer();
     ~GlSceneRenderer();
 
@@ -40,7 +40,7 @@ public:
 
     int framesDrawn() const { return frames_; }
 
-private:
+  private:
     struct GpuGroup {
         GLuint vbo = 0;
         int vertexCount = 0;
@@ -65,7 +65,8 @@ private:
     class Sink;
 
     bool buildPrograms();
-    void collectLights(const scene::Frame& frame, const QMatrix4x4& worldToCamera, std::vector<Light>& out);
+    void collectLights(const scene::Frame& frame, const QMatrix4x4& worldToCamera,
+                       std::vector<Light>& out);
     void drawFrame(const scene::Frame& frame, const QMatrix4x4& toCamera, const scene::Scene& scene,
                    const RenderSettings& settings, std::vector<Deferred>& deferred);
     void drawMeshGroup(const scene::Mesh& mesh, int group, const QMatrix4x4& toCamera,

@@ -5,22 +5,26 @@
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 
-#include "render/ErrorTexts.h"
 #include "core/Log.h"
 #include "core/SettingsStore.h"
+#include "render/ErrorTexts.h"
 #include "render/TextureLoader.h"
 
 namespace {
 const char* kSoftwareFailed =
-    "The software renderer could not be started.\nThis is a serious problem and Orbivale can not contine.";
+    "The software renderer could not be started.\nThis is a serious problem and Orbivale can not "
+    "contine.";
 const char* kNoSoftware =
-    "The device you had selected could not be loaded and the software renderer could not be found Orbivale "
+    "The device you had selected could not be loaded and the software renderer could not be found "
+    "Orbivale "
     "cannot be run with this problem.";
 const char* kBothFailed =
-    "The device you had selected could not be initialised and neither could\nthe software renderer. Orbivale "
+    "The device you had selected could not be initialised and neither could\nthe software "
+    "renderer. Orbivale "
     "cannot be run with this problem.";
 const char* kFellBack =
-    "The device you had selected could not be loaded so\nthe software renderer has been used instead. Please "
+    "The device you had selected could not be loaded so\nthe software renderer has been used "
+    "instead. Please "
     "check system settings.\nThe error at the top of this window relates to the original device.";
 }  // namespace
 
@@ -59,8 +63,10 @@ bool RenderDevice::MakeContext() {
         if (!context_->create() || !context_->makeCurrent(surface_.get())) continue;
         auto* gl = context_->functions();
         glVendor_ = QString::fromLatin1(reinterpret_cast<const char*>(gl->glGetString(GL_VENDOR)));
-        glRenderer_ = QString::fromLatin1(reinterpret_cast<const char*>(gl->glGetString(GL_RENDERER)));
-        glVersion_ = QString::fromLatin1(reinterpret_cast<const char*>(gl->glGetString(GL_VERSION)));
+        glRenderer_ =
+            QString::fromLatin1(reinterpret_cast<const char*>(gl->glGetString(GL_RENDERER)));
+        glVersion_ =
+            QString::fromLatin1(reinterpret_cast<const char*>(gl->glGetString(GL_VERSION)));
         const auto v = context_->format().version();
         if (v >= qMakePair(2, 1)) return true;
         context_->doneCurrent();
@@ -88,7 +94,8 @@ void RenderDevice::ReadCapabilities(const SettingsStore& settings) {
 void RenderDevice::setTextureSizeCap(int cap) {
     maxTextureSize_ = glMaxTexture_;
     // Only powers of two from 64 up make sense as tile sizes.
-    if (cap >= 64) maxTextureSize_ = std::min(glMaxTexture_, 1 << (31 - __builtin_clz(unsigned(cap))));
+    if (cap >= 64)
+        maxTextureSize_ = std::min(glMaxTexture_, 1 << (31 - __builtin_clz(unsigned(cap))));
 }
 
 RenderDevice::Result RenderDevice::Create(GraphicsSystem& system, scene::Scene& scene,
@@ -116,15 +123,16 @@ RenderDevice::Result RenderDevice::Create(GraphicsSystem& system, scene::Scene& 
         }
         system.selectSoftware();
         ReportPlatformError(code, QString::fromLatin1(kFellBack));
-    } else if (system.selectedIsHardware() && IsSoftwareRendererString(device->glRenderer_) && system.software() >= 0) {
+    } else if (system.selectedIsHardware() && IsSoftwareRendererString(device->glRenderer_) &&
+               system.software() >= 0) {
         // The GPU's driver did not load and OpenGL quietly gave the rasteriser instead.
         system.selectSoftware();
         ReportPlatformError(RenderError::NoContext, QString::fromLatin1(kFellBack));
     }
     device->hardware_ = system.selectedIsHardware();
     device->ReadCapabilities(settings);
-    LogToFile("OpenGL renderer: %s, %s, %s", qUtf8Printable(device->glVendor_), qUtf8Printable(device->glRenderer_),
-              qUtf8Printable(device->glVersion_));
+    LogToFile("OpenGL renderer: %s, %s, %s", qUtf8Printable(device->glVendor_),
+              qUtf8Printable(device->glRenderer_), qUtf8Printable(device->glVersion_));
     result.device = std::move(device);
     return result;
 }

@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "render/gl/GlSceneRenderer.h"
 #include "render/GraphicsSystem.h"
 #include "render/TextureDevice.h"
+#include "render/gl/GlSceneRenderer.h"
 
 class QOffscreenSurface;
 class QOpenGLContext;
@@ -17,14 +17,15 @@ class SettingsStore;
 // The viewer's render device on OpenGL: the checked renderer, its limits and render
 // settings, and an offscreen target for pictures made without a window.
 class RenderDevice : public TextureDevice {
-public:
+  public:
     struct Result {
         std::unique_ptr<RenderDevice> device;
         bool fatal = false;  // a message was shown and the program must end
     };
     // Makes a context on the selected driver, falling back to the software rasteriser with
     // the usual messages when the selected one cannot start.
-    static Result Create(GraphicsSystem& system, scene::Scene& scene, const SettingsStore& settings);
+    static Result Create(GraphicsSystem& system, scene::Scene& scene,
+                         const SettingsStore& settings);
     ~RenderDevice() override;
 
     int maxTextureSize() const override { return maxTextureSize_; }
@@ -48,7 +49,7 @@ public:
     // Draws onto the rendered picture before it is handed out (the star field's surface path).
     std::function<void(QImage&)> afterRender;
 
-private:
+  private:
     explicit RenderDevice(scene::Scene& scene);
     bool MakeContext();
     void ReadCapabilities(const SettingsStore& settings);

@@ -20,17 +20,22 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_->setSearchPaths({ResourceDirectory(QStringLiteral("help"))});
     tools->addAction(QStringLiteral("Back"), browser_, &QTextBrowser::backward);
     tools->addAction(QStringLiteral("Forward"), browser_, &QTextBrowser::forward);
-    tools->addAction(QStringLiteral("Contents"), this, [this] { ShowTopic(QStringLiteral("index")); });
+    tools->addAction(QStringLiteral("Contents"), this,
+                     [this] { ShowTopic(QStringLiteral("index")); });
     layout->addWidget(tools);
     layout->addWidget(browser_);
 }
 
 bool HelpBrowser::ShowTopic(const QString& topic) {
     topic_ = topic;
-    const QString path = ResourceDirectory(QStringLiteral("help")) + QLatin1Char('/') + topic + QStringLiteral(".htm");
+    const QString path = ResourceDirectory(QStringLiteral("help")) + QLatin1Char('/') + topic +
+                         QStringLiteral(".htm");
     if (!QFileInfo::exists(path)) {
-        browser_->setHtml(QStringLiteral("<h2>Help</h2><p>The help page &ldquo;%1&rdquo; could not be found in %2.</p>")
-                              .arg(topic.toHtmlEscaped(), ResourceDirectory(QStringLiteral("help")).toHtmlEscaped()));
+        browser_->setHtml(
+            QStringLiteral(
+                "<h2>Help</h2><p>The help page &ldquo;%1&rdquo; could not be found in %2.</p>")
+                .arg(topic.toHtmlEscaped(),
+                     ResourceDirectory(QStringLiteral("help")).toHtmlEscaped()));
         return false;
     }
     browser_->setSource(QUrl::fromLocalFile(path));

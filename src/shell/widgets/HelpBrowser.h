@@ -7,14 +7,14 @@ class QTextBrowser;
 // The help: the pages of the help folder in a simple browser window.
 class HelpBrowser : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpBrowser(QWidget* parent = nullptr);
     // Shows "<topic>.htm"; false (with a message in the window) when the page is missing.
     bool ShowTopic(const QString& topic);
     QString currentTopic() const { return topic_; }
     QTextBrowser* browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_;
     QString topic_;
 };

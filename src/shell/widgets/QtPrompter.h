@@ -4,7 +4,7 @@
 
 // Message boxes as real dialogs.
 class QtPrompter : public Prompter {
-public:
+  public:
     MessageResult show(const QString& caption, const QString& text, MessageButtons buttons,
                        MessageIcon icon) override;
 };

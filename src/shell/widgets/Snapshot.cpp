@@ -19,7 +19,8 @@ int SaveSnapshot(TMDIContainer& main, const QString& file, const QString& view) 
     }
     const QImage picture = main.Snapshot(view);
     QSaveFile out(file);
-    if (picture.isNull() || !out.open(QIODevice::WriteOnly) || !picture.save(&out, "PNG") || !out.commit()) {
+    if (picture.isNull() || !out.open(QIODevice::WriteOnly) || !picture.save(&out, "PNG") ||
+        !out.commit()) {
         QTextStream(stderr) << "orbivale: could not write the picture " << file << "\n";
         return 1;
     }

@@ -18,37 +18,36 @@
 #include <QUrl>
 
 #include "core/Body.h"
-#include "shell/Ephemeris.h"
 #include "core/Files.h"
-#include "render/gl/GlProbe.h"
-#include "shell/widgets/HelpBrowser.h"
 #include "core/Log.h"
-#include "render/ObjectDump.h"
 #include "core/Prompter.h"
 #include "core/Services.h"
 #include "core/SettingsStore.h"
-#include "shell/StartupPaths.h"
-#include "sky/StarCatalogue.h"
+#include "core/Text.h"
 #include "diagnostics/widgets/TAboutOE.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "render/ObjectDump.h"
+#include "render/gl/GlProbe.h"
+#include "shell/Ephemeris.h"
+#include "shell/StartupPaths.h"
+#include "shell/widgets/HelpBrowser.h"
+#include "shell/widgets/WidgetPlacement.h"
+#include "sky/StarCatalogue.h"
 #include "viewer/widgets/TViewScreen.h"
 #include "viewer/widgets/TViewScreenControls.h"
-#include "core/Text.h"
-#include "shell/widgets/WidgetPlacement.h"
 
 namespace {
 
-
 // The main status bar's first panel shows each line the system log receives.
 class StatusSink : public LogSink {
-public:
+  public:
     explicit StatusSink(QLabel* label) : label_(label) {}
     void logLine(const QString& line) override {
         label_->setText(line);
         label_->repaint();
     }
 
-private:
+  private:
     QLabel* label_;
 };
 
@@ -86,9 +85,13 @@ TMDIContainer::TMDIContainer(const CommandLine& commandLine) : commandLine_(comm
     connect(&backgroundTick_, &QTimer::timeout, this, &TMDIContainer::BackgroundTick);
 }
 
-TMDIContainer::~TMDIContainer() { Shutdown(); }
+TMDIContainer::~TMDIContainer() {
+    Shutdown();
+}
 
-SettingsStore& TMDIContainer::settings() { return *settings_; }
+SettingsStore& TMDIContainer::settings() {
+    return *settings_;
+}
 
 void TMDIContainer::Shutdown() {
     if (shutDown_) return;
@@ -131,11 +134,12 @@ void TMDIContainer::Shutdown() {
 
 void TMDIContainer::BuildMenus() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    fileMenu_->addAction(QStringLiteral("Open..."), QKeySequence(QStringLiteral("Ctrl+O")), this, &TMDIContainer::OpenPosition);
+    fileMenu_->addAction(QStringLiteral("Open..."), QKeySequence(QStringLiteral("Ctrl+O")), this,
+                         &TMDIContainer::OpenPosition);
     fileMenu_->addAction(QStringLiteral("Save As..."), QKeySequence(QStringLiteral("Ctrl+A")), this,
                          &TMDIContainer::SavePositionAs);
-    fileMenu_->addAction(QStringLiteral("Take Picture of View Screen"), QKeySequence(QStringLiteral("Ctrl+T")), this,
-                         &TMDIContainer::TakePicture);
+    fileMenu_->addAction(QStringLiteral("Take Picture of View Screen"),
+                         QKeySequence(QStringLiteral("Ctrl+T")), this, &TMDIContainer::TakePicture);
     fileMenu_->addSeparator();
     fileMenu_->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     recentSeparator_ = fileMenu_->addSeparator();
@@ -145,7 +149,8 @@ void TMDIContainer::BuildMenus() {
             if (i >= recent_.paths().size()) return;
             const QString path = recent_.paths()[i];
             if (!FileExists(path)) {
-                ShowError(FormatText("The file %s could not be found.", qUtf8Printable(path)), QStringLiteral("Error"));
+                ShowError(FormatText("The file %s could not be found.", qUtf8Printable(path)),
+                          QStringLiteral("Error"));
                 return;
             }
             if (LoadPosition(path)) AddRecentFile(path);
@@ -162,15 +167,16 @@ void TMDIContainer::BuildMenus() {
     const char* resolutions[3] = {"High Resolution", "Medium Resolution", "Low Resolution"};
     const char* keys[3] = {"F4", "F3", "F2"};
     for (int i = 0; i < 3; ++i) {
-        resolutionActions_[std::size_t(i)] = view->addAction(QString::fromLatin1(resolutions[i]),
-                                                             QKeySequence(QString::fromLatin1(keys[i])), this,
-                                                             [this, i] { SetDetailLevel(i); });
+        resolutionActions_[std::size_t(i)] = view->addAction(
+            QString::fromLatin1(resolutions[i]), QKeySequence(QString::fromLatin1(keys[i])), this,
+            [this, i] { SetDetailLevel(i); });
         resolutionActions_[std::size_t(i)]->setCheckable(true);
     }
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    systemLogAction_ = tools->addAction(QStringLiteral("System Log"), QKeySequence(QStringLiteral("F12")), this,
-                                        &TMDIContainer::ShowSystemLog);
+    systemLogAction_ =
+        tools->addAction(QStringLiteral("System Log"), QKeySequence(QStringLiteral("F12")), this,
+                         &TMDIContainer::ShowSystemLog);
     QAction* output = tools->addAction(QStringLiteral("Output star data"), this, [] {
         sky::ExportStarData(Services::instance().userDataDirectory());
     });
@@ -182,9 +188,8 @@ void TMDIContainer::BuildMenus() {
     test->setVisible(false);
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
-    window->addAction(QStringLiteral("Tile &Horizontally"), this, [this] {
-        mdi_->tileSubWindows();
-    });
+    window->addAction(QStringLiteral("Tile &Horizontally"), this,
+                      [this] { mdi_->tileSubWindows(); });
     window->addAction(QStringLiteral("Tile &Vertically"), this, [this] {
         // Side by side: each visible window a full-height column.
         const auto windows = mdi_->subWindowList();
@@ -209,22 +214,29 @@ void TMDIContainer::BuildMenus() {
             }
     });
     window->addSeparator();
-    windowViewer_ = window->addAction(QStringLiteral("Viewer"), this, [this] { ShowChild(viewerWindow_); });
+    windowViewer_ =
+        window->addAction(QStringLiteral("Viewer"), this, [this] { ShowChild(viewerWindow_); });
     windowViewer_->setCheckable(true);
-    windowControls_ = window->addAction(QStringLiteral("Viewer Controls"), this, [this] { ShowChild(controlsWindow_); });
+    windowControls_ = window->addAction(QStringLiteral("Viewer Controls"), this,
+                                        [this] { ShowChild(controlsWindow_); });
     windowControls_->setCheckable(true);
-    windowSystemLog_ = window->addAction(QStringLiteral("System Log"), this, &TMDIContainer::ShowSystemLog);
+    windowSystemLog_ =
+        window->addAction(QStringLiteral("System Log"), this, &TMDIContainer::ShowSystemLog);
     windowSystemLog_->setCheckable(true);
     windowSystemLog_->setVisible(false);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("Contents"), this, [this] { OpenHelpTopic(QStringLiteral("index")); });
-    help->addAction(QStringLiteral("Index"), this, [this] { OpenHelpTopic(QStringLiteral("Intro")); });
-    help->addAction(QStringLiteral("Encyclopedia"), QKeySequence(QStringLiteral("F6")), this, [this] {
-        QString folder = settings_ ? settings_->get(settings::EncyclopediaLocation) : QString();
-        if (folder.isEmpty() || !FileExists(folder)) folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
-        OpenDocument(EnsureTrailingSlash(folder) + QStringLiteral("index.htm"));
-    });
+    help->addAction(QStringLiteral("Contents"), this,
+                    [this] { OpenHelpTopic(QStringLiteral("index")); });
+    help->addAction(QStringLiteral("Index"), this,
+                    [this] { OpenHelpTopic(QStringLiteral("Intro")); });
+    help->addAction(
+        QStringLiteral("Encyclopedia"), QKeySequence(QStringLiteral("F6")), this, [this] {
+            QString folder = settings_ ? settings_->get(settings::EncyclopediaLocation) : QString();
+            if (folder.isEmpty() || !FileExists(folder))
+                folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
+            OpenDocument(EnsureTrailingSlash(folder) + QStringLiteral("index.htm"));
+        });
     help->addSeparator();
     help->addAction(QStringLiteral("&About Orbivale..."), this, &TMDIContainer::ShowAbout);
 }
@@ -233,14 +245,14 @@ void TMDIContainer::BuildToolBar() {
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
-    QAction* open = bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("Open"), this,
-                                   &TMDIContainer::OpenPosition);
+    QAction* open = bar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
+                                   QStringLiteral("Open"), this, &TMDIContainer::OpenPosition);
     open->setToolTip(QStringLiteral("Open Stored Simulator Settings (Ctrl+O)"));
-    QAction* save = bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save"), this,
-                                   &TMDIContainer::SavePositionAs);
+    QAction* save = bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                                   QStringLiteral("Save"), this, &TMDIContainer::SavePositionAs);
     save->setToolTip(QStringLiteral("Save Simulator Settings (Ctrl+S)"));
-    QAction* picture = bar->addAction(style()->standardIcon(QStyle::SP_DesktopIcon), QStringLiteral("Picture"), this,
-                                      &TMDIContainer::TakePicture);
+    QAction* picture = bar->addAction(style()->standardIcon(QStyle::SP_DesktopIcon),
+                                      QStringLiteral("Picture"), this, &TMDIContainer::TakePicture);
     picture->setToolTip(QStringLiteral("Take a Picture of Viewer (Ctrl+T)"));
     bar->addSeparator();
     bar->addWidget(new QLabel(QStringLiteral(" View: ")));
@@ -251,7 +263,8 @@ void TMDIContainer::BuildToolBar() {
     bar->addWidget(modelRes_);
     bar->addWidget(new QLabel(QStringLiteral(" FPS: ")));
     updateSpeed_ = new QComboBox;
-    for (const auto& s : ShellLogic::UpdateSpeeds()) updateSpeed_->addItem(QString::fromLatin1(s.text));
+    for (const auto& s : ShellLogic::UpdateSpeeds())
+        updateSpeed_->addItem(QString::fromLatin1(s.text));
     updateSpeed_->setToolTip(QStringLiteral("View Screen Update Rate"));
     bar->addWidget(updateSpeed_);
     connect(modelRes_, &QComboBox::activated, this, &TMDIContainer::SetDetailLevel);
@@ -271,7 +284,8 @@ void TMDIContainer::BuildRecentMenu() {
     const QStringList& paths = recent_.paths();
     for (int i = 0; i < recentActions_.size(); ++i) {
         const bool used = i < paths.size();
-        recentActions_[i]->setText(used ? QStringLiteral("&%1. %2").arg(i + 1).arg(paths[i]) : QString());
+        recentActions_[i]->setText(used ? QStringLiteral("&%1. %2").arg(i + 1).arg(paths[i])
+                                        : QString());
         recentActions_[i]->setVisible(used);
         recentActions_[i]->setEnabled(used);
     }
@@ -291,21 +305,25 @@ bool TMDIContainer::Start() {
     help_ = std::make_unique<HelpBrowser>();
     Services::instance().showHelpTopic = [this](const QString& topic) { OpenHelpTopic(topic); };
     Services::instance().openDocument = [](const QString& path) {
-        return QDesktopServices::openUrl(path.contains(QStringLiteral("://")) ? QUrl(path) : QUrl::fromLocalFile(path));
+        return QDesktopServices::openUrl(
+            path.contains(QStringLiteral("://")) ? QUrl(path) : QUrl::fromLocalFile(path));
     };
     const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1280, 1024);
     WidgetPlacement placement(*this);
-    RestoreWindowPlacement(placement, *settings_, QStringLiteral("MDIWindow"), screen.width() / 10, screen.height() / 10,
-                           int(0.8 * screen.width()), int(0.8 * screen.height()), 0);
+    RestoreWindowPlacement(placement, *settings_, QStringLiteral("MDIWindow"), screen.width() / 10,
+                           screen.height() / 10, int(0.8 * screen.width()),
+                           int(0.8 * screen.height()), 0);
     if (commandLine_.width > 0) resize(commandLine_.width, commandLine_.height);
     show();
     statusSink = std::make_unique<StatusSink>(status0_);
     Services::instance().setLogSink(LogSinkSlot::StatusBar, statusSink.get());
 
     Log("System log for: Orbivale version %s", qUtf8Printable(FileVersionText()));
-    Log("Started: %s", qUtf8Printable(QLocale::system().toString(QDateTime::currentDateTime(),
-                                                                 QStringLiteral("d MMMM yyyy 'at' hh:mm:ss"))));
-    ShellLogic::OfferSafeMode(*settings_, QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier);
+    Log("Started: %s",
+        qUtf8Printable(QLocale::system().toString(QDateTime::currentDateTime(),
+                                                  QStringLiteral("d MMMM yyyy 'at' hh:mm:ss"))));
+    ShellLogic::OfferSafeMode(*settings_,
+                              QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier);
     if (commandLine_.snapshot.isEmpty()) {
         splash_ = new TAboutOE(true);
         splash_->show();
@@ -317,16 +335,20 @@ bool TMDIContainer::Start() {
     graphics_.CreateMasterObjects(*settings_, GraphicsSystem::SystemProbe());
     const int version = OpenGlVersionProbe();
     if (version == 0) {
-        ShowError(QStringLiteral("You do not have OpenGL installed on this machine.\nOrbivale requires that OpenGL 2.1 "
-                                 "or above\nis installed. Mesa, which is compatible\nwith Orbivale, is part of every "
+        ShowError(QStringLiteral("You do not have OpenGL installed on this machine.\nOrbivale "
+                                 "requires that OpenGL 2.1 "
+                                 "or above\nis installed. Mesa, which is compatible\nwith "
+                                 "Orbivale, is part of every "
                                  "Linux\ndistribution."),
                   QStringLiteral("OpenGL 2.1 or above Required"));
         exitCode_ = 1;
         return false;
     }
     if (version < 0x201) {
-        ShowError(FormatText("Orbivale requires OpenGL 2.1 or above\nto run correctly. OpenGL %d.%d is installed on\n"
-                             "this PC. Mesa, which is compatible with\nOrbivale, is part of every Linux\ndistribution.",
+        ShowError(FormatText("Orbivale requires OpenGL 2.1 or above\nto run correctly. OpenGL "
+                             "%d.%d is installed on\n"
+                             "this PC. Mesa, which is compatible with\nOrbivale, is part of every "
+                             "Linux\ndistribution.",
                              version / 256, version % 256),
                   QStringLiteral("Upgrade Required"));
         exitCode_ = 1;
@@ -358,13 +380,14 @@ bool TMDIContainer::Start() {
     return true;
 }
 
-QMdiSubWindow* TMDIContainer::AddChild(QWidget* widget, const QString& section, bool withSize, QRect defaults) {
+QMdiSubWindow* TMDIContainer::AddChild(QWidget* widget, const QString& section, bool withSize,
+                                       QRect defaults) {
     QMdiSubWindow* w = mdi_->addSubWindow(widget, Qt::SubWindow);
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     w->resize(defaults.size());
     WidgetPlacement p(*w);
-    RestoreWindowPlacement(p, *settings_, section, defaults.x(), defaults.y(), withSize ? defaults.width() : 0,
-                           withSize ? defaults.height() : 0, 0);
+    RestoreWindowPlacement(p, *settings_, section, defaults.x(), defaults.y(),
+                           withSize ? defaults.width() : 0, withSize ? defaults.height() : 0, 0);
     w->show();
     return w;
 }
@@ -392,20 +415,22 @@ bool TMDIContainer::CreateViewer() {
     Log("Loading initial solar system models");
     sim_->BuildSolarSystem();
     ApplyCommandLineClock(*sim_, commandLine_);
-    viewer_ = new TViewScreen(*sim_, *camera_, *settings_, *stars_, device_->renderSettings(), *this);
+    viewer_ =
+        new TViewScreen(*sim_, *camera_, *settings_, *stars_, device_->renderSettings(), *this);
     sim_->UpdateSimulation();
     delete splash_;
     splash_ = nullptr;
     const QSize client = mdi_->viewport()->size();
-    const int s = std::max(50, int(std::trunc(std::min(0.75 * client.height(), 0.9 * (client.width() - 372)))));
+    const int s = std::max(
+        50, int(std::trunc(std::min(0.75 * client.height(), 0.9 * (client.width() - 372)))));
     viewerWindow_ = AddChild(viewer_, QStringLiteral("MainViewer"), true, QRect(4, 4, s, s));
     viewer_->RefreshCaption();
     return true;
 }
 
 void TMDIContainer::CreateControls() {
-    controls_ = new TViewScreenControls(*sim_, *camera_, cameraControls_, *settings_, *viewer_, *stars_, sky_.catalogue,
-                                        *this);
+    controls_ = new TViewScreenControls(*sim_, *camera_, cameraControls_, *settings_, *viewer_,
+                                        *stars_, sky_.catalogue, *this);
     viewer_->lockOnTicked = [this] { return cameraControls_.lockOn; };
     viewer_->allowMouseLook = [this] { return controls_ && controls_->allowMouseLook(); };
     viewer_->invertMouse = [this] { return controls_ && controls_->invertMouse(); };
@@ -418,8 +443,8 @@ void TMDIContainer::CreateControls() {
     const int client = mdi_->viewport()->width();
     controlsWindow_ = AddChild(controls_, QStringLiteral("MainViewerControls"), false,
                                QRect(client - size.width() - 8, 4, size.width(), size.height()));
-    controlsWindow_->setWindowFlags(Qt::SubWindow | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint |
-                                    Qt::WindowTitleHint);
+    controlsWindow_->setWindowFlags(Qt::SubWindow | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowTitleHint);
     controls_->PlaceInitialTarget();
     mdi_->setActiveSubWindow(viewerWindow_);
 }
@@ -433,7 +458,9 @@ void TMDIContainer::ShowChild(QMdiSubWindow* window) {
 
 bool TMDIContainer::FunctionKey(int key) {
     switch (key) {
-        case Qt::Key_Escape: ++tutorialStops_; return false;
+        case Qt::Key_Escape:
+            ++tutorialStops_;
+            return false;
         case Qt::Key_F7:
             if (controls_) controls_->SetSpeedFactor(0);
             return true;
@@ -443,21 +470,25 @@ bool TMDIContainer::FunctionKey(int key) {
         case Qt::Key_F9:
             if (controls_) controls_->OpenEncyclopedia();
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 
 bool TMDIContainer::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !shutDown_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_F7 || key == Qt::Key_F8 || key == Qt::Key_F9) && QApplication::activeModalWidget() == nullptr)
+        if ((key == Qt::Key_F7 || key == Qt::Key_F8 || key == Qt::Key_F9) &&
+            QApplication::activeModalWidget() == nullptr)
             return FunctionKey(key);
         if (key == Qt::Key_Escape) ++tutorialStops_;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMDIContainer::keyReleaseEvent(QKeyEvent* event) { FunctionKey(event->key()); }
+void TMDIContainer::keyReleaseEvent(QKeyEvent* event) {
+    FunctionKey(event->key());
+}
 
 void TMDIContainer::OpenHelpTopic(const QString& topic) {
     if (!help_) return;
@@ -468,7 +499,8 @@ void TMDIContainer::OpenHelpTopic(const QString& topic) {
 
 void TMDIContainer::CheckWindowItem(const QString& window, bool on) {
     if (window == QLatin1String("Viewer") && windowViewer_) windowViewer_->setChecked(on);
-    if (window == QLatin1String("Viewer Controls") && windowControls_) windowControls_->setChecked(on);
+    if (window == QLatin1String("Viewer Controls") && windowControls_)
+        windowControls_->setChecked(on);
     if (window == QLatin1String("System Log") && windowSystemLog_) windowSystemLog_->setChecked(on);
 }
 
@@ -524,7 +556,8 @@ void TMDIContainer::ShowAbout() {
 void TMDIContainer::OpenPosition() {
     const QString folder = settings_->get(settings::SaveLocation);
     const QString path = Paused([&] {
-        return QFileDialog::getOpenFileName(this, QString(), folder, QStringLiteral("Orbivale Files (*.ov)"));
+        return QFileDialog::getOpenFileName(this, QString(), folder,
+                                            QStringLiteral("Orbivale Files (*.ov)"));
     });
     if (!path.isEmpty() && LoadPosition(path)) AddRecentFile(path);
 }
@@ -532,7 +565,8 @@ void TMDIContainer::OpenPosition() {
 void TMDIContainer::SavePositionAs() {
     const QString folder = settings_->get(settings::SaveLocation);
     QString path = Paused([&] {
-        return QFileDialog::getSaveFileName(this, QString(), folder, QStringLiteral("Orbivale Files (*.ov)"));
+        return QFileDialog::getSaveFileName(this, QString(), folder,
+                                            QStringLiteral("Orbivale Files (*.ov)"));
     });
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".ov"), Qt::CaseInsensitive)) path += QStringLiteral(".ov");
@@ -545,7 +579,9 @@ void TMDIContainer::TakePicture() {
                                             QStringLiteral("Windows Bitmaps (*.bmp)"));
     });
     if (path.isEmpty() || !viewer_) return;
-    viewer_->SavePicture(path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".bmp"));
+    viewer_->SavePicture(path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)
+                             ? path
+                             : path + QStringLiteral(".bmp"));
 }
 
 bool TMDIContainer::LoadPosition(const QString& path) {
@@ -558,7 +594,9 @@ QString TMDIContainer::SelectedName() const {
     return b ? b->name() : QString();
 }
 
-bool TMDIContainer::LockOn() const { return cameraControls_.lockOn; }
+bool TMDIContainer::LockOn() const {
+    return cameraControls_.lockOn;
+}
 
 void TMDIContainer::SetLockOn(bool on) {
     if (controls_) controls_->lockOn()->setChecked(on);
@@ -576,19 +614,28 @@ void TMDIContainer::SetSpeedFactor(int factor) {
         sim_->SetClockSpeed(factor);
 }
 
-int TMDIContainer::UpdateSpeedIndex() const { return updateSpeed_->currentIndex(); }
-int TMDIContainer::UpdateSpeedCount() const { return updateSpeed_->count(); }
+int TMDIContainer::UpdateSpeedIndex() const {
+    return updateSpeed_->currentIndex();
+}
+int TMDIContainer::UpdateSpeedCount() const {
+    return updateSpeed_->count();
+}
 
 void TMDIContainer::ChooseUpdateSpeed(int index) {
     index = std::clamp(index, 0, updateSpeed_->count() - 1);
     updateSpeed_->setCurrentIndex(index);
-    if (viewer_) viewer_->SetBaseInterval(ShellLogic::UpdateSpeeds()[std::size_t(index)].intervalMs);
+    if (viewer_)
+        viewer_->SetBaseInterval(ShellLogic::UpdateSpeeds()[std::size_t(index)].intervalMs);
     if (settings_) settings_->set(settings::FPS, index);
 }
 
-int TMDIContainer::ResolutionIndex() const { return modelRes_->currentIndex(); }
+int TMDIContainer::ResolutionIndex() const {
+    return modelRes_->currentIndex();
+}
 
-void TMDIContainer::ChooseResolution(int index) { SetDetailLevel(index); }
+void TMDIContainer::ChooseResolution(int index) {
+    SetDetailLevel(index);
+}
 
 void TMDIContainer::RefreshCaption() {
     if (viewer_) viewer_->RefreshCaption();

@@ -5,18 +5,18 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/SavedPosition.h"
+#include "core/Simulation.h"
+#include "diagnostics/widgets/TDebugWindow.h"
 #include "models/BodyModels.h"
-#include "viewer/Camera.h"
-#include "shell/CommandLine.h"
 #include "models/DefaultMeshes.h"
 #include "render/GraphicsSystem.h"
 #include "render/gl/RenderDevice.h"
-#include "core/SavedPosition.h"
+#include "shell/CommandLine.h"
 #include "shell/ShellLogic.h"
-#include "core/Simulation.h"
 #include "sky/SkyData.h"
 #include "sky/StarFieldView.h"
-#include "diagnostics/widgets/TDebugWindow.h"
+#include "viewer/Camera.h"
 #include "viewer/widgets/ViewerHost.h"
 
 class QAction;
@@ -35,7 +35,7 @@ class TViewScreenControls;
 // status clock and the recent files; it starts the program and owns what it is made of.
 class TMDIContainer : public QMainWindow, public ViewerHost, public PositionWindows {
     Q_OBJECT
-public:
+  public:
     explicit TMDIContainer(const CommandLine& commandLine);
     ~TMDIContainer() override;
 
@@ -88,12 +88,12 @@ public:
     QLabel* statusPanel(int panel) const { return panel == 0 ? status0_ : status1_; }
     QComboBox* updateSpeedBox() const { return updateSpeed_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();

@@ -8,7 +8,7 @@
 
 // A window's remembered placement over a top-level window or an MDI child.
 class WidgetPlacement : public PlacementWindow {
-public:
+  public:
     explicit WidgetPlacement(QWidget& w) : w_(w) {}
     int left() const override { return w_.x(); }
     int top() const override { return w_.y(); }
@@ -27,10 +27,12 @@ public:
         w_.resize(wd, h);
     }
     void setWindowState(int s) override {
-        w_.setWindowState(s == 1 ? Qt::WindowMinimized : s == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+        w_.setWindowState(s == 1   ? Qt::WindowMinimized
+                          : s == 2 ? Qt::WindowMaximized
+                                   : Qt::WindowNoState);
     }
 
-private:
+  private:
     QRect screen() const {
         const QScreen* s = w_.screen();
         return s ? s->geometry() : QRect(0, 0, 1280, 1024);

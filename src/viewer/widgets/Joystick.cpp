@@ -13,7 +13,9 @@ int Scale(Sint16 raw, int range) {
 }
 }  // namespace
 
-Joystick::~Joystick() { Close(); }
+Joystick::~Joystick() {
+    Close();
+}
 
 bool Joystick::Open() {
     if (handle_) return true;

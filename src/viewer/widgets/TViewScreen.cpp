@@ -8,11 +8,11 @@
 #include <cmath>
 
 #include "core/Body.h"
-#include "render/ErrorTexts.h"
 #include "core/Prompter.h"
 #include "core/SettingsStore.h"
-#include "sky/StarFieldView.h"
+#include "render/ErrorTexts.h"
 #include "render/Surface.h"
+#include "sky/StarFieldView.h"
 #include "viewer/widgets/ViewerHost.h"
 
 namespace {
@@ -33,8 +33,10 @@ int DigitOf(const QKeyEvent* e) {
 // A slim four-sided arrow along +z, in scene units.
 std::shared_ptr<scene::Mesh> MakeArrow(scene::Scene& scene) {
     auto mesh = scene.createMesh();
-    const scene::Vec3 tip{0, 0, 1}, a{-0.08, -0.08, 0}, b{0.08, -0.08, 0}, c{0.08, 0.08, 0}, d{-0.08, 0.08, 0};
-    const scene::Vec3 tris[][3] = {{a, tip, b}, {b, tip, c}, {c, tip, d}, {d, tip, a}, {a, b, c}, {a, c, d}};
+    const scene::Vec3 tip{0, 0, 1}, a{-0.08, -0.08, 0}, b{0.08, -0.08, 0}, c{0.08, 0.08, 0},
+        d{-0.08, 0.08, 0};
+    const scene::Vec3 tris[][3] = {{a, tip, b}, {b, tip, c}, {c, tip, d},
+                                   {d, tip, a}, {a, b, c},   {a, c, d}};
     std::vector<scene::Vertex> v;
     for (const auto& t : tris) {
         const scene::Vec3 n = scene::Normalised(scene::Cross(t[1] - t[0], t[2] - t[0]));
@@ -56,8 +58,9 @@ std::shared_ptr<scene::Mesh> MakeArrow(scene::Scene& scene) {
 
 }  // namespace
 
-TViewScreen::TViewScreen(Simulation& sim, Camera& camera, SettingsStore& settings, StarFieldView& stars,
-                         const RenderSettings& renderSettings, ViewerHost& host, QWidget* parent)
+TViewScreen::TViewScreen(Simulation& sim, Camera& camera, SettingsStore& settings,
+                         StarFieldView& stars, const RenderSettings& renderSettings,
+                         ViewerHost& host, QWidget* parent)
     : QWidget(parent), sim_(sim), camera_(camera), settings_(settings), stars_(stars), host_(host) {
     setWindowTitle(QStringLiteral("View Screen"));
     setFocusPolicy(Qt::StrongFocus);
@@ -77,7 +80,8 @@ TViewScreen::TViewScreen(Simulation& sim, Camera& camera, SettingsStore& setting
     alarm_.setInterval(250);
     connect(&alarm_, &QTimer::timeout, this, [this] { RenderNow(); });
     pointerMaterial_ = sim.scene().createMaterial(0);
-    pointerMaterial_->setName(scene::SceneName(QStringLiteral("Material:"), QStringLiteral("Pointer")));
+    pointerMaterial_->setName(
+        scene::SceneName(QStringLiteral("Material:"), QStringLiteral("Pointer")));
     camera_.renderNow = [this] { RenderNow(); };
     camera_.refreshCaption = [this] { RefreshCaption(); };
     sim_.hooks().refreshCaption = [this] { RefreshCaption(); };
@@ -101,7 +105,8 @@ bool TViewScreen::RenderNow() {
     } clear{rendering_};
     if (stopped_) return false;
     sim_.UpdateSimulation();
-    if (isMinimized() || (parentWidget() && parentWidget()->isMinimized()) || !isVisible()) return true;
+    if (isMinimized() || (parentWidget() && parentWidget()->isMinimized()) || !isVisible())
+        return true;
     ReadJoystick();
     if (pointerShown_) UpdatePointer();
     viewport_->repaint();
@@ -123,22 +128,31 @@ void TViewScreen::SetBaseInterval(int ms) {
     RenderNow();
 }
 
-void TViewScreen::UseBaseInterval() { alarm_.start(base_); }
-void TViewScreen::UseSlowInterval() { alarm_.start(slow_); }
-void TViewScreen::UseSlowestInterval() { alarm_.start(slowest_); }
+void TViewScreen::UseBaseInterval() {
+    alarm_.start(base_);
+}
+void TViewScreen::UseSlowInterval() {
+    alarm_.start(slow_);
+}
+void TViewScreen::UseSlowestInterval() {
+    alarm_.start(slowest_);
+}
 
 void TViewScreen::RefreshCaption() {
     const CameraState& cam = sim_.camera();
     Body* target = selectedTarget ? selectedTarget() : nullptr;
     const bool holding = cam.mode == CameraState::kHolding && cam.modeBody;
-    const auto c = ViewerInput::BuildCaption(holding ? cam.modeBody->name() : QString(),
-                                             lockOnTicked && lockOnTicked() && target, target ? target->name() : QString(),
-                                             cam.mode > 0 && target && target == cam.modeBody, sim_.ClockSpeed());
+    const auto c = ViewerInput::BuildCaption(
+        holding ? cam.modeBody->name() : QString(), lockOnTicked && lockOnTicked() && target,
+        target ? target->name() : QString(), cam.mode > 0 && target && target == cam.modeBody,
+        sim_.ClockSpeed());
     viewport_->setToolTip(c.hint);
     setWindowTitle(c.caption);
 }
 
-QImage TViewScreen::Picture() { return viewport_->grabFramebuffer(); }
+QImage TViewScreen::Picture() {
+    return viewport_->grabFramebuffer();
+}
 
 bool TViewScreen::SavePicture(const QString& fileName) {
     const QImage picture = Picture();
@@ -164,7 +178,8 @@ void TViewScreen::SetPointer(bool shown) {
     pointerShown_ = shown;
     if (shown) {
         pointerFrame_ = sim_.scene().createFrame(sim_.scene().root().get());
-        pointerFrame_->setName(scene::SceneName(QStringLiteral("Frame:"), QStringLiteral("Pointer")));
+        pointerFrame_->setName(
+            scene::SceneName(QStringLiteral("Frame:"), QStringLiteral("Pointer")));
         pointer_ = MakeArrow(sim_.scene());
         pointer_->setGroupMaterial(0, pointerMaterial_);
         pointerFrame_->addVisual(pointer_);
@@ -189,11 +204,13 @@ void TViewScreen::UpdatePointer() {
     const scene::Viewport& view = sim_.scene().viewport();
     const scene::Transform cam = sim_.scene().camera()->worldTransform();
     const double distance = view.front() * 3;
-    pointerFrame_->setPosition(sim_.scene().root().get(), cam.applyPoint({0, -view.field() * 2, distance}));
+    pointerFrame_->setPosition(sim_.scene().root().get(),
+                               cam.applyPoint({0, -view.field() * 2, distance}));
     pointerFrame_->lookAt(*target->frame(), nullptr, scene::LookAtConstraint::NoRoll);
     const scene::Box box = pointer_->boundingBox();
     const double length = box.max.z - box.min.z, wanted = distance * 0.15;
-    if (length > 0 && std::fabs(length - wanted) > 1e-6 * wanted) pointer_->scale(wanted / length, wanted / length, wanted / length);
+    if (length > 0 && std::fabs(length - wanted) > 1e-6 * wanted)
+        pointer_->scale(wanted / length, wanted / length, wanted / length);
     const bool inFront = view.transform(target->frame()->position(sim_.scene().root().get())).w > 0;
     const scene::Colour3 tint = inFront ? scene::Colour3{0, 0.5, 0} : scene::Colour3{0.5, 0, 0};
     pointer_->setColour(inFront ? 0xFF008000u : 0xFF800000u);
@@ -213,7 +230,8 @@ void TViewScreen::ReadJoystick() {
     Joystick::State s;
     if (!joystick_.isOpen() || !joystick_.Read(s)) return;
     const int ax = ViewerInput::StickAxis(s.x), ay = ViewerInput::StickAxis(s.y);
-    if (std::abs(s.x) >= 100 || std::abs(s.y) >= 100 || std::abs(lastStickX_) >= 100 || std::abs(lastStickY_) >= 100) {
+    if (std::abs(s.x) >= 100 || std::abs(s.y) >= 100 || std::abs(lastStickX_) >= 100 ||
+        std::abs(lastStickY_) >= 100) {
         lastStickX_ = ax;
         lastStickY_ = ay;
         sim_.camera().padRates = {0, 0, 0};
@@ -227,7 +245,8 @@ void TViewScreen::ReadJoystick() {
 void TViewScreen::CharacterKey(QChar c) {
     const QChar k = c.toUpper();
     if (c.isDigit()) {
-        if (setThrottle && throttle) setThrottle(ViewerInput::ThrottleAfterDigit(throttle(), c.digitValue(), false));
+        if (setThrottle && throttle)
+            setThrottle(ViewerInput::ThrottleAfterDigit(throttle(), c.digitValue(), false));
     } else if (c == QLatin1Char('+')) {
         camera_.SetCameraSpeed(sim_.camera().speed * 1.1);
     } else if (c == QLatin1Char('-')) {
@@ -235,7 +254,8 @@ void TViewScreen::CharacterKey(QChar c) {
     } else if (k == QLatin1Char('L')) {
         if (lookAtTarget) lookAtTarget();
     } else if (k == QLatin1Char('M')) {
-        if (!(lockOnTicked && lockOnTicked())) SetMouseLook(!mouseLook_, viewport_->mapFromGlobal(QCursor::pos()));
+        if (!(lockOnTicked && lockOnTicked()))
+            SetMouseLook(!mouseLook_, viewport_->mapFromGlobal(QCursor::pos()));
     } else if (k == QLatin1Char('N')) {
         camera_.LookAtNearest();
     } else if (k == QLatin1Char('P')) {
@@ -276,18 +296,32 @@ void TViewScreen::keyPressEvent(QKeyEvent* e) {
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const int digit = DigitOf(e);
     if (shift && digit >= 0 && !(e->modifiers() & Qt::KeypadModifier)) {
-        if (setThrottle && throttle) setThrottle(ViewerInput::ThrottleAfterDigit(throttle(), digit, true));
+        if (setThrottle && throttle)
+            setThrottle(ViewerInput::ThrottleAfterDigit(throttle(), digit, true));
         RenderNow();
         return;
     }
     switch (e->key()) {
-        case Qt::Key_Left: RotationKey(e->key(), ViewerInput::Axis::Yaw, -1); return;
-        case Qt::Key_Right: RotationKey(e->key(), ViewerInput::Axis::Yaw, 1); return;
-        case Qt::Key_Up: RotationKey(e->key(), ViewerInput::Axis::Pitch, 1); return;
-        case Qt::Key_Down: RotationKey(e->key(), ViewerInput::Axis::Pitch, -1); return;
-        case Qt::Key_Comma: RotationKey(e->key(), ViewerInput::Axis::Roll, -1); return;
-        case Qt::Key_Period: RotationKey(e->key(), ViewerInput::Axis::Roll, 1); return;
-        default: break;
+        case Qt::Key_Left:
+            RotationKey(e->key(), ViewerInput::Axis::Yaw, -1);
+            return;
+        case Qt::Key_Right:
+            RotationKey(e->key(), ViewerInput::Axis::Yaw, 1);
+            return;
+        case Qt::Key_Up:
+            RotationKey(e->key(), ViewerInput::Axis::Pitch, 1);
+            return;
+        case Qt::Key_Down:
+            RotationKey(e->key(), ViewerInput::Axis::Pitch, -1);
+            return;
+        case Qt::Key_Comma:
+            RotationKey(e->key(), ViewerInput::Axis::Roll, -1);
+            return;
+        case Qt::Key_Period:
+            RotationKey(e->key(), ViewerInput::Axis::Roll, 1);
+            return;
+        default:
+            break;
     }
     if (!e->text().isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         CharacterKey(e->text().at(0));
@@ -348,4 +382,3 @@ void TViewScreen::Deactivated() {
     if (!(lockOnTicked && lockOnTicked())) viewport_->unsetCursor();
     host_.CheckWindowItem(QStringLiteral("Viewer"), false);
 }
-

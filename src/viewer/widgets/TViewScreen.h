@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "viewer/Camera.h"
-#include "viewer/widgets/Joystick.h"
 #include "viewer/ViewerInput.h"
+#include "viewer/widgets/Joystick.h"
 #include "viewer/widgets/ViewportWidget.h"
 
 class QMouseEvent;
@@ -18,7 +18,7 @@ class ViewerHost;
 // the mouse and a joystick.
 class TViewScreen : public QWidget {
     Q_OBJECT
-public:
+  public:
     TViewScreen(Simulation& sim, Camera& camera, SettingsStore& settings, StarFieldView& stars,
                 const RenderSettings& renderSettings, ViewerHost& host, QWidget* parent = nullptr);
     ~TViewScreen() override;
@@ -59,11 +59,11 @@ public:
     std::function<void(int)> setThrottle;  // moves the throttle slider
     std::function<int()> throttle;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void CharacterKey(QChar c);
     void RotationKey(int key, ViewerInput::Axis axis, int sign);
     void MouseReleased(QMouseEvent* event);

@@ -25,23 +25,27 @@
 #include <cmath>
 
 #include "core/Body.h"
-#include "viewer/ControlsLogic.h"
 #include "core/Files.h"
-#include "viewer/widgets/PadPictures.h"
 #include "core/Services.h"
 #include "core/SettingsStore.h"
+#include "core/Text.h"
 #include "sky/StarCatalogue.h"
 #include "sky/StarFieldView.h"
+#include "viewer/ControlsLogic.h"
+#include "viewer/widgets/PadPictures.h"
 #include "viewer/widgets/TViewScreen.h"
-#include "core/Text.h"
 #include "viewer/widgets/ViewerHost.h"
 
 namespace {
 
 constexpr int kBodyRole = Qt::UserRole + 1;
 
-Body* BodyOf(const QVariant& v) { return reinterpret_cast<Body*>(v.value<quintptr>()); }
-QVariant Tag(Body* b) { return QVariant::fromValue(reinterpret_cast<quintptr>(b)); }
+Body* BodyOf(const QVariant& v) {
+    return reinterpret_cast<Body*>(v.value<quintptr>());
+}
+QVariant Tag(Body* b) {
+    return QVariant::fromValue(reinterpret_cast<quintptr>(b));
+}
 
 QLabel* PadLabel(const QImage& picture, QWidget* parent) {
     auto* l = new QLabel(parent);
@@ -54,8 +58,9 @@ QLabel* PadLabel(const QImage& picture, QWidget* parent) {
 }  // namespace
 
 TViewScreenControls::TViewScreenControls(Simulation& sim, Camera& camera, CameraControls& controls,
-                                         SettingsStore& settings, TViewScreen& viewer, StarFieldView& stars,
-                                         const sky::StarCatalogue& catalogue, ViewerHost& host, QWidget* parent)
+                                         SettingsStore& settings, TViewScreen& viewer,
+                                         StarFieldView& stars, const sky::StarCatalogue& catalogue,
+                                         ViewerHost& host, QWidget* parent)
     : QWidget(parent),
       sim_(sim),
       camera_(camera),
@@ -204,8 +209,9 @@ QWidget* TViewScreenControls::BuildTargeting() {
     p->setContentsMargins(0, 0, 0, 0);
     p->addWidget(new QLabel(QStringLiteral("Where:")), 0, 0, 1, 2);
     where_ = new QListWidget;
-    where_->addItems({QStringLiteral("Sunny Side"), QStringLiteral("Dark Side"), QStringLiteral("Above"),
-                      QStringLiteral("Below"), QStringLiteral("Above Axis"), QStringLiteral("Below Axis"),
+    where_->addItems({QStringLiteral("Sunny Side"), QStringLiteral("Dark Side"),
+                      QStringLiteral("Above"), QStringLiteral("Below"),
+                      QStringLiteral("Above Axis"), QStringLiteral("Below Axis"),
                       QStringLiteral("Centre"), QStringLiteral("Hold Position")});
     where_->setFixedWidth(118);
     p->addWidget(where_, 1, 0, 1, 2);
@@ -255,18 +261,25 @@ QWidget* TViewScreenControls::BuildTargeting() {
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { MoveTo(); });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { MoveTo(); });
     connect(where_, &QListWidget::itemDoubleClicked, this, [this] { MoveTo(); });
-    connect(where_, &QListWidget::currentRowChanged, this, [this](int row) { controls_.whereIndex = std::max(row, 0); });
-    connect(targetOrder_, &QTabBar::currentChanged, this, [this](int i) { ShowAlphabetic(i == 1); });
+    connect(where_, &QListWidget::currentRowChanged, this,
+            [this](int row) { controls_.whereIndex = std::max(row, 0); });
+    connect(targetOrder_, &QTabBar::currentChanged, this,
+            [this](int i) { ShowAlphabetic(i == 1); });
     connect(moveToTab_, &QTabBar::currentChanged, this, [this, stack](int i) {
         stack->setCurrentIndex(i);
         ShowInfo(i == 1);
     });
     connect(gotoEncyclo_, &QToolButton::clicked, this, &TViewScreenControls::OpenEncyclopedia);
     connect(moveTo_, &QToolButton::clicked, this, [this] { MoveTo(); });
-    connect(lookAt_, &QToolButton::clicked, this, [this] { camera_.LookAtTarget(SelectedTarget()); viewer_.RenderNow(); });
+    connect(lookAt_, &QToolButton::clicked, this, [this] {
+        camera_.LookAtTarget(SelectedTarget());
+        viewer_.RenderNow();
+    });
     connect(radii_, &QRadioButton::toggled, this, [this](bool on) { controls_.useRadii = on; });
-    connect(distanceRadii_, &QLineEdit::textChanged, this, [this](const QString& t) { controls_.radiiText = t; });
-    connect(distanceKm_, &QLineEdit::textChanged, this, [this](const QString& t) { controls_.kmText = t; });
+    connect(distanceRadii_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { controls_.radiiText = t; });
+    connect(distanceKm_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { controls_.kmText = t; });
     connect(lockOn_, &QCheckBox::toggled, this, [this](bool on) {
         controls_.lockOn = on;
         sim_.camera().padRates = {0, 0, 0};
@@ -340,7 +353,8 @@ QWidget* TViewScreenControls::BuildGodLike() {
         if (custom_->isChecked()) customSpeed_->setEnabled(true);
         ApplyCustomSpeed();
     });
-    connect(customSpeed_, &QLineEdit::editingFinished, this, &TViewScreenControls::ApplyCustomSpeed);
+    connect(customSpeed_, &QLineEdit::editingFinished, this,
+            &TViewScreenControls::ApplyCustomSpeed);
     customSpeed_->installEventFilter(this);
 
     auto* dates = new QVBoxLayout;
@@ -377,7 +391,8 @@ QWidget* TViewScreenControls::BuildGodLike() {
 QWidget* TViewScreenControls::BuildStars() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(QStringLiteral("Faintest star visible in apparant magnitude:")), 0, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Faintest star visible in apparant magnitude:")), 0,
+                    0, 1, 3);
     starMagnitude_ = new QSlider(Qt::Horizontal);
     starMagnitude_->setRange(0, 70);
     starMagnitude_->setPageStep(1);
@@ -423,14 +438,16 @@ QWidget* TViewScreenControls::BuildCamera() {
     connect(cameraField_, &QSlider::valueChanged, this, [this](int p) {
         if (controls_.cameraField != p) camera_.SetCameraField(p);
     });
-    connect(reset, &QPushButton::clicked, this, [this] { cameraField_->setValue(CameraControls::kFieldDefault); });
+    connect(reset, &QPushButton::clicked, this,
+            [this] { cameraField_->setValue(CameraControls::kFieldDefault); });
     return page;
 }
 
 QWidget* TViewScreenControls::BuildControls() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    auto box = [&](const char* text, const settings::Bool& key, std::function<void(bool)> also = nullptr) {
+    auto box = [&](const char* text, const settings::Bool& key,
+                   std::function<void(bool)> also = nullptr) {
         auto* c = new QCheckBox(QString::fromLatin1(text));
         v->addWidget(c);
         connect(c, &QCheckBox::clicked, this, [this, &key, also](bool on) {
@@ -442,7 +459,8 @@ QWidget* TViewScreenControls::BuildControls() {
     allowMouseLook_ = box("Allow mouse-look by clicking", settings::AllowMouseLook);
     invertMouse_ = box("Invert mouse in Y direction", settings::InvertMouse);
     invertKeyboard_ = box("Invert keyboard/joystick in Y direction", settings::InvertKeyboard);
-    enableJoystick_ = box("Enable joystick", settings::JoystickEnabled, [this](bool on) { viewer_.EnableJoystick(on); });
+    enableJoystick_ = box("Enable joystick", settings::JoystickEnabled,
+                          [this](bool on) { viewer_.EnableJoystick(on); });
     invertThrottle_ = box("Invert joystick throttle", settings::InvertJoystickThrottle,
                           [this](bool on) { viewer_.setInvertJoystickThrottle(on); });
     v->addStretch();
@@ -510,7 +528,8 @@ void TViewScreenControls::TargetChosen() {
     const QString name = target ? target->name() : QString();
     lookAt_->setToolTip(QStringLiteral("Point the camera at ") + name);
     moveTo_->setToolTip(QStringLiteral("Move the camera to ") + name);
-    gotoEncyclo_->setToolTip(QStringLiteral("Open Encyclopedia at ") + name + QStringLiteral(" (F9)"));
+    gotoEncyclo_->setToolTip(QStringLiteral("Open Encyclopedia at ") + name +
+                             QStringLiteral(" (F9)"));
     lockOn_->setText(QStringLiteral("Always Look at ") + name);
     ShowInfo(moveToTab_->currentIndex() == 1);
     viewer_.RefreshCaption();
@@ -537,7 +556,8 @@ void TViewScreenControls::ShowAlphabetic(bool alphabetic) {
         }
         targetViews_->setCurrentIndex(0);
     }
-    if (targetOrder_->currentIndex() != (alphabetic ? 1 : 0)) targetOrder_->setCurrentIndex(alphabetic ? 1 : 0);
+    if (targetOrder_->currentIndex() != (alphabetic ? 1 : 0))
+        targetOrder_->setCurrentIndex(alphabetic ? 1 : 0);
     TargetChosen();
 }
 
@@ -604,8 +624,10 @@ void TViewScreenControls::SetCalendarDate(const QDate& date) {
 
 void TViewScreenControls::OpenEncyclopedia() {
     QString folder = settings_.get(settings::EncyclopediaLocation);
-    if (folder.isEmpty() || !FileExists(folder)) folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
-    OpenDocument(EnsureTrailingSlash(folder) + ControlsLogic::EncyclopediaPage(SelectedTarget()) + QStringLiteral(".htm"));
+    if (folder.isEmpty() || !FileExists(folder))
+        folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
+    OpenDocument(EnsureTrailingSlash(folder) + ControlsLogic::EncyclopediaPage(SelectedTarget()) +
+                 QStringLiteral(".htm"));
 }
 
 void TViewScreenControls::PressStick(int x, int y) {
@@ -618,25 +640,39 @@ void TViewScreenControls::PressStick(int x, int y) {
 void TViewScreenControls::PressRoll(int x, int y) {
     const QImage picture = stickRoll_->pixmap().toImage();
     if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) return;
-    if (const auto rate = ControlsLogic::RollPad(x, y, stickRoll_->width(), stickRoll_->height(), picture.pixel(x, y)))
+    if (const auto rate = ControlsLogic::RollPad(x, y, stickRoll_->width(), stickRoll_->height(),
+                                                 picture.pixel(x, y)))
         sim_.camera().padRates[2] = *rate;
 }
 
 void TViewScreenControls::UpdateStats() {
     if (isMinimized()) return;
     if (Body* target = SelectedTarget())
-        panel0_->setText(ControlsLogic::DistanceText(target->name(),
-                                                     scene::Length(target->positionKm() - sim_.camera().position)));
+        panel0_->setText(ControlsLogic::DistanceText(
+            target->name(), scene::Length(target->positionKm() - sim_.camera().position)));
     if (Body* nearest = sim_.camera().nearestBody)
-        panel1_->setText(ControlsLogic::NearestText(nearest->name(), sim_.camera().nearestDistance + nearest->largestRadius()));
+        panel1_->setText(ControlsLogic::NearestText(
+            nearest->name(), sim_.camera().nearestDistance + nearest->largestRadius()));
 }
 
-QString TViewScreenControls::statusText(int panel) const { return panel == 0 ? panel0_->text() : panel1_->text(); }
-QString TViewScreenControls::lookAtHint() const { return lookAt_->toolTip(); }
-QString TViewScreenControls::lockOnCaption() const { return lockOn_->text(); }
-bool TViewScreenControls::allowMouseLook() const { return allowMouseLook_->isChecked(); }
-bool TViewScreenControls::invertMouse() const { return invertMouse_->isChecked(); }
-bool TViewScreenControls::invertKeyboard() const { return invertKeyboard_->isChecked(); }
+QString TViewScreenControls::statusText(int panel) const {
+    return panel == 0 ? panel0_->text() : panel1_->text();
+}
+QString TViewScreenControls::lookAtHint() const {
+    return lookAt_->toolTip();
+}
+QString TViewScreenControls::lockOnCaption() const {
+    return lockOn_->text();
+}
+bool TViewScreenControls::allowMouseLook() const {
+    return allowMouseLook_->isChecked();
+}
+bool TViewScreenControls::invertMouse() const {
+    return invertMouse_->isChecked();
+}
+bool TViewScreenControls::invertKeyboard() const {
+    return invertKeyboard_->isChecked();
+}
 
 void TViewScreenControls::Activated() {
     host_.CheckWindowItem(QStringLiteral("Viewer Controls"), true);

@@ -32,10 +32,11 @@ class StarCatalogue;
 // options, with the distances shown twice a second.
 class TViewScreenControls : public QWidget {
     Q_OBJECT
-public:
-    TViewScreenControls(Simulation& sim, Camera& camera, CameraControls& controls, SettingsStore& settings,
-                        TViewScreen& viewer, StarFieldView& stars, const sky::StarCatalogue& catalogue,
-                        ViewerHost& host, QWidget* parent = nullptr);
+  public:
+    TViewScreenControls(Simulation& sim, Camera& camera, CameraControls& controls,
+                        SettingsStore& settings, TViewScreen& viewer, StarFieldView& stars,
+                        const sky::StarCatalogue& catalogue, ViewerHost& host,
+                        QWidget* parent = nullptr);
     ~TViewScreenControls() override;
 
     Body* SelectedTarget() const;
@@ -71,11 +72,11 @@ public:
     bool invertMouse() const;
     bool invertKeyboard() const;
 
-protected:
+  protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* BuildNavigation();
     QWidget* BuildTargeting();
     QWidget* BuildMovement();

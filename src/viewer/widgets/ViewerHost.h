@@ -4,7 +4,7 @@
 
 // What the viewer windows ask of the main window.
 class ViewerHost {
-public:
+  public:
     virtual ~ViewerHost() = default;
     // The shared function keys: Esc, F7, F8, F9. True when the key was acted on.
     virtual bool FunctionKey(int key) = 0;

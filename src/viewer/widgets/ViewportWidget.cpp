@@ -4,7 +4,8 @@
 
 #include "render/Surface.h"
 
-ViewportWidget::ViewportWidget(scene::Scene& scene, QWidget* parent) : QOpenGLWidget(parent), scene_(scene) {
+ViewportWidget::ViewportWidget(scene::Scene& scene, QWidget* parent)
+    : QOpenGLWidget(parent), scene_(scene) {
     setMouseTracking(true);
     setMinimumSize(32, 32);
 }
@@ -22,7 +23,9 @@ void ViewportWidget::initializeGL() {
     }
 }
 
-void ViewportWidget::resizeGL(int, int) { emit resized(); }
+void ViewportWidget::resizeGL(int, int) {
+    emit resized();
+}
 
 void ViewportWidget::paintGL() {
     const qreal ratio = devicePixelRatioF();

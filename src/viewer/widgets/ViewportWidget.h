@@ -12,7 +12,7 @@ class Surface;
 // surface path draw over the finished picture.
 class ViewportWidget : public QOpenGLWidget {
     Q_OBJECT
-public:
+  public:
     ViewportWidget(scene::Scene& scene, QWidget* parent = nullptr);
     ~ViewportWidget() override;
 
@@ -25,19 +25,19 @@ public:
     bool lastFrameOk() const { return ok_; }
     const QString& lastError() const { return error_; }
 
-signals:
+  signals:
     void mouseReleased(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
     void resized();
 
-protected:
+  protected:
     void initializeGL() override;
     void paintGL() override;
     void resizeGL(int w, int h) override;
     void mouseReleaseEvent(QMouseEvent* event) override { emit mouseReleased(event); }
     void mouseMoveEvent(QMouseEvent* event) override { emit mouseMoved(event); }
 
-private:
+  private:
     scene::Scene& scene_;
     GlSceneRenderer renderer_;
     bool ok_ = true;

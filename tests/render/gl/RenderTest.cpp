@@ -15,7 +15,9 @@ struct DiscStats {
     int distinctColours = 0;
 };
 
-int Brightness(QRgb p) { return (qRed(p) + qGreen(p) + qBlue(p)) / 3; }
+int Brightness(QRgb p) {
+    return (qRed(p) + qGreen(p) + qBlue(p)) / 3;
+}
 
 DiscStats Measure(const QImage& img, int threshold) {
     DiscStats s;
@@ -42,7 +44,7 @@ DiscStats Measure(const QImage& img, int threshold) {
 }
 
 class RenderTest : public ServicesTest {
-protected:
+  protected:
     std::unique_ptr<RenderWorld> world;
     void SetUp() override {
         ServicesTest::SetUp();
@@ -109,7 +111,8 @@ TEST_F(RenderTest, PlanetsTurnCounterClockwiseSeenFromTheNorth) {
     world->camera->MoveCameraTo(world->sim.sun(), 2);
     auto earthAngle = [&] {
         Body* earth = world->sim.FindBody(QStringLiteral("Earth"));
-        const scene::Vec4 h = world->sim.scene().viewport().transform(earth->frame()->position(world->sim.scene().root().get()));
+        const scene::Vec4 h = world->sim.scene().viewport().transform(
+            earth->frame()->position(world->sim.scene().root().get()));
         const double x = h.x / h.w - world->sim.scene().viewport().width() / 2.0;
         const double y = world->sim.scene().viewport().height() / 2.0 - h.y / h.w;  // up on screen
         return std::atan2(y, x);

@@ -1,42 +1,40 @@
 // Tests of the data tool: picture geometry (maps, discs, rings, sprites, sky
 // pictures), the object list files, and the media build on small made-up inputs.
-#include "imaging.h"
-#include "media.h"
-#include "skyobjects.h"
+#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+
+#include "imaging.h"
+#include "media.h"
+#include "skyobjects.h"
 
 using namespace datatool;
 
 namespace {
 
-QImage solid(int w, int h, QRgb colour)
-{
+QImage solid(int w, int h, QRgb colour) {
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(colour);
     return img;
 }
 
-int brightness(QRgb p) { return qRed(p) + qGreen(p) + qBlue(p); }
+int brightness(QRgb p) {
+    return qRed(p) + qGreen(p) + qBlue(p);
+}
 
-bool writeText(const QString &path, const QByteArray &text)
-{
+bool writeText(const QString& path, const QByteArray& text) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
 }
 
-QByteArray readAll(const QString &path)
-{
+QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -45,21 +43,22 @@ QByteArray readAll(const QString &path)
 
 // ---- body textures --------------------------------------------------------
 
-TEST(BodyTextures, SizesHalveDownToIndexNine)
-{
+TEST(BodyTextures, SizesHalveDownToIndexNine) {
     const auto s = textureSizes(2048);
     EXPECT_EQ(s, (std::array<int, 5>{2048, 1024, 512, 256, 128}));
     EXPECT_EQ(textureSizes(512).back(), 32);
     EXPECT_EQ(kTextureIndices, (std::array<int, 5>{0, 1, 2, 3, 9}));
 }
 
-TEST(BodyTextures, SquareTextureKeepsLongitudeAndLatitudeOrder)
-{
+TEST(BodyTextures, SquareTextureKeepsLongitudeAndLatitudeOrder) {
     // West half (longitude -180..0) red, east half blue, southern quarter green.
     QImage map(64, 32, QImage::Format_RGB32);
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 64; ++x)
-            map.setPixel(x, y, y >= 24 ? qRgb(0, 255, 0) : x < 32 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+            map.setPixel(x, y,
+                         y >= 24  ? qRgb(0, 255, 0)
+                         : x < 32 ? qRgb(255, 0, 0)
+                                  : qRgb(0, 0, 255));
     const QImage sq = squareTexture(map, 32);
     ASSERT_EQ(sq.size(), QSize(32, 32));
     EXPECT_EQ(sq.pixel(2, 4), qRgb(255, 0, 0));
@@ -67,8 +66,7 @@ TEST(BodyTextures, SquareTextureKeepsLongitudeAndLatitudeOrder)
     EXPECT_EQ(sq.pixel(16, 30), qRgb(0, 255, 0));
 }
 
-TEST(BodyTextures, SlightlyTransparentMapEdgesKeepTheirColour)
-{
+TEST(BodyTextures, SlightlyTransparentMapEdgesKeepTheirColour) {
     QImage map(8, 4, QImage::Format_ARGB32);
     map.fill(qRgba(200, 100, 50, 220));
     EXPECT_EQ(opaqueColours(map).pixel(0, 0), qRgb(200, 100, 50));
@@ -78,12 +76,10 @@ TEST(BodyTextures, SlightlyTransparentMapEdgesKeepTheirColour)
     EXPECT_NEAR(qBlue(flat), 50 * 220 / 255.0, 1);
 }
 
-TEST(BodyTextures, RollMovesTheGivenLongitudeToTheLeftEdge)
-{
+TEST(BodyTextures, RollMovesTheGivenLongitudeToTheLeftEdge) {
     QImage map(8, 2, QImage::Format_RGB32);
     for (int x = 0; x < 8; ++x)
-        for (int y = 0; y < 2; ++y)
-            map.setPixel(x, y, qRgb(x * 30, 0, 0));
+        for (int y = 0; y < 2; ++y) map.setPixel(x, y, qRgb(x * 30, 0, 0));
     const QImage rolled = rollLongitude(map, 180);
     EXPECT_EQ(qRed(rolled.pixel(0, 0)), 4 * 30);
     EXPECT_EQ(qRed(rolled.pixel(4, 1)), 0);
@@ -92,13 +88,12 @@ TEST(BodyTextures, RollMovesTheGivenLongitudeToTheLeftEdge)
 
 // ---- small map pictures ---------------------------------------------------
 
-TEST(SmallPictures, PoleViewIsLitFromTheLeftWithDarkRightHalf)
-{
+TEST(SmallPictures, PoleViewIsLitFromTheLeftWithDarkRightHalf) {
     const QImage disc = poleDiscFromMap(solid(64, 32, qRgb(200, 200, 200)), 64, Lighting::Half);
     ASSERT_EQ(disc.size(), QSize(64, 64));
     EXPECT_NEAR(qRed(disc.pixel(10, 32)), 200, 2);
     EXPECT_NEAR(qRed(disc.pixel(53, 32)), 200 * kNightLevel, 3);
-    EXPECT_EQ(disc.pixel(0, 0), qRgb(0, 0, 0));    // outside the disc
+    EXPECT_EQ(disc.pixel(0, 0), qRgb(0, 0, 0));  // outside the disc
     EXPECT_EQ(disc.pixel(63, 63), qRgb(0, 0, 0));
     // The terminator is soft: the middle column is between day and night.
     const int mid = qRed(disc.pixel(32, 32));
@@ -109,8 +104,7 @@ TEST(SmallPictures, PoleViewIsLitFromTheLeftWithDarkRightHalf)
     EXPECT_NEAR(qRed(sun.pixel(53, 32)), 200, 2);
 }
 
-TEST(SmallPictures, PoleViewShowsOnlyTheNorthernHemisphere)
-{
+TEST(SmallPictures, PoleViewShowsOnlyTheNorthernHemisphere) {
     // Northern half white, southern black: the whole disc comes out white.
     QImage map(64, 32, QImage::Format_RGB32);
     for (int y = 0; y < 32; ++y)
@@ -122,21 +116,19 @@ TEST(SmallPictures, PoleViewShowsOnlyTheNorthernHemisphere)
     EXPECT_GT(qRed(disc.pixel(32, 58)), 200);
 }
 
-TEST(SmallPictures, LongitudeZeroFacesTheSun)
-{
+TEST(SmallPictures, LongitudeZeroFacesTheSun) {
     // Only the band around longitude 0 (map centre) is green.
     QImage map(72, 36, QImage::Format_RGB32);
     for (int y = 0; y < 36; ++y)
         for (int x = 0; x < 72; ++x)
             map.setPixel(x, y, (x >= 30 && x < 42) ? qRgb(0, 255, 0) : qRgb(255, 0, 0));
     const QImage disc = poleDiscFromMap(map, 64, Lighting::Full);
-    EXPECT_GT(qGreen(disc.pixel(6, 32)), 200);   // left limb: longitude 0
-    EXPECT_GT(qRed(disc.pixel(57, 32)), 200);    // right limb: longitude 180
+    EXPECT_GT(qGreen(disc.pixel(6, 32)), 200);  // left limb: longitude 0
+    EXPECT_GT(qRed(disc.pixel(57, 32)), 200);   // right limb: longitude 180
     EXPECT_GT(qRed(disc.pixel(32, 6)), 200);
 }
 
-TEST(SmallPictures, DiscPictureIsCroppedToTheDiscAndFlattened)
-{
+TEST(SmallPictures, DiscPictureIsCroppedToTheDiscAndFlattened) {
     // A 20 px disc off-centre in a larger transparent picture.
     QImage pic(100, 60, QImage::Format_ARGB32);
     pic.fill(0);
@@ -160,17 +152,14 @@ TEST(SmallPictures, DiscPictureIsCroppedToTheDiscAndFlattened)
 
 // ---- Saturn's rings -------------------------------------------------------
 
-TEST(Rings, StripMapsRadiusAndPremultipliesOpacity)
-{
+TEST(Rings, StripMapsRadiusAndPremultipliesOpacity) {
     // Profile over 0..100 km: opaque band at 50..60 km, half-opaque band at 70..80 km.
     QImage prof(100, 2, QImage::Format_ARGB32);
     prof.fill(qRgba(100, 100, 100, 0));
     for (int x = 50; x < 60; ++x)
-        for (int y = 0; y < 2; ++y)
-            prof.setPixel(x, y, qRgba(200, 100, 50, 255));
+        for (int y = 0; y < 2; ++y) prof.setPixel(x, y, qRgba(200, 100, 50, 255));
     for (int x = 70; x < 80; ++x)
-        for (int y = 0; y < 2; ++y)
-            prof.setPixel(x, y, qRgba(200, 100, 50, 128));
+        for (int y = 0; y < 2; ++y) prof.setPixel(x, y, qRgba(200, 100, 50, 128));
     const RingProfile rp(prof, 0, 100);
     // Strip over 40..120 km, 1 km a column: beyond the profile stays black.
     const QImage strip = ringStrip(rp, 40, 120, 80, 5);
@@ -185,8 +174,7 @@ TEST(Rings, StripMapsRadiusAndPremultipliesOpacity)
     EXPECT_EQ(strip.pixel(15, 0), strip.pixel(15, 4));  // every row alike
 }
 
-TEST(Rings, SaturnPictureHasPlanetRingsAndShadow)
-{
+TEST(Rings, SaturnPictureHasPlanetRingsAndShadow) {
     QImage prof(10, 1, QImage::Format_ARGB32);
     prof.fill(qRgba(230, 230, 230, 255));
     const RingProfile rp(prof, kRingInnerKm, kRingOuterKm);
@@ -194,24 +182,23 @@ TEST(Rings, SaturnPictureHasPlanetRingsAndShadow)
                                          kRingInnerKm, kRingOuterKm, 64);
     ASSERT_EQ(pic.size(), QSize(64, 64));
     // The planet spans 60,268 / 136,775 of the half width; the gap before the rings is black.
-    EXPECT_GT(qRed(pic.pixel(22, 32)), 180);                 // lit planet
-    EXPECT_EQ(brightness(pic.pixel(32, 32 - 16)), 0);          // between planet and rings (north)
-    EXPECT_GT(qRed(pic.pixel(32, 2)), 180);                  // rings, north
-    EXPECT_GT(qRed(pic.pixel(2, 32)), 180);                  // rings, sunward
-    EXPECT_LT(qRed(pic.pixel(61, 32)), 60);                  // rings in the planet's shadow
+    EXPECT_GT(qRed(pic.pixel(22, 32)), 180);           // lit planet
+    EXPECT_EQ(brightness(pic.pixel(32, 32 - 16)), 0);  // between planet and rings (north)
+    EXPECT_GT(qRed(pic.pixel(32, 2)), 180);            // rings, north
+    EXPECT_GT(qRed(pic.pixel(2, 32)), 180);            // rings, sunward
+    EXPECT_LT(qRed(pic.pixel(61, 32)), 60);            // rings in the planet's shadow
 }
 
 // ---- star sprites ---------------------------------------------------------
 
-TEST(StarSheet, SpritesStayInsideTheirCells)
-{
+TEST(StarSheet, SpritesStayInsideTheirCells) {
     const QImage sheet = starSheet();
     ASSERT_EQ(sheet.size(), QSize(kStarSheetWidth, kStarSheetHeight));
     std::vector<bool> covered(kStarSheetWidth * kStarSheetHeight, false);
     for (int c = 0; c < kStarClasses; ++c) {
         const auto cells = spriteCells(c);
         ASSERT_EQ(cells.size(), 7);
-        for (const SpriteCell &cell : cells) {
+        for (const SpriteCell& cell : cells) {
             // The cell lies on the sheet and its centre pixel is lit.
             ASSERT_GE(cell.left, 0);
             ASSERT_LE(cell.left + cell.size, kStarSheetWidth);
@@ -221,7 +208,8 @@ TEST(StarSheet, SpritesStayInsideTheirCells)
                 << "class " << c << " row " << cell.top;
             for (int y = 0; y < cell.size; ++y)
                 for (int x = 0; x < cell.size; ++x)
-                    covered[static_cast<size_t>((cell.top + y) * kStarSheetWidth + cell.left + x)] = true;
+                    covered[static_cast<size_t>((cell.top + y) * kStarSheetWidth + cell.left + x)] =
+                        true;
         }
     }
     for (int y = 0; y < sheet.height(); ++y) {
@@ -234,8 +222,7 @@ TEST(StarSheet, SpritesStayInsideTheirCells)
     }
 }
 
-TEST(StarSheet, LayoutMatchesTheStarField)
-{
+TEST(StarSheet, LayoutMatchesTheStarField) {
     // Column centres at 13 + 12c; sprite rows 12, 30, 50, 60, 70, 80, 90.
     const auto cells = spriteCells(4);
     EXPECT_EQ(cells[0].left, 13 + 48 - 5);
@@ -253,14 +240,15 @@ TEST(StarSheet, LayoutMatchesTheStarField)
     }
 }
 
-TEST(StarSheet, ColoursFollowTheSpectralClass)
-{
+TEST(StarSheet, ColoursFollowTheSpectralClass) {
     const QImage sheet = starSheet();
-    auto rim = [&](int c) { return sheet.pixel(13 + 12 * c - 3, 17); };  // off-centre pixel of the big sprite
+    auto rim = [&](int c) {
+        return sheet.pixel(13 + 12 * c - 3, 17);
+    };  // off-centre pixel of the big sprite
     const QRgb o = rim(1), a = rim(3), m = rim(7), n = rim(8);
-    EXPECT_GT(qBlue(o), qRed(o));     // O: blue-white
-    EXPECT_EQ(qRed(a), qBlue(a));     // A: white
-    EXPECT_GT(qRed(m), qBlue(m));     // M: reddish
+    EXPECT_GT(qBlue(o), qRed(o));       // O: blue-white
+    EXPECT_EQ(qRed(a), qBlue(a));       // A: white
+    EXPECT_GT(qRed(m), qBlue(m));       // M: reddish
     EXPECT_GT(qRed(n), 2 * qGreen(n));  // N: red
     // Fainter 3 x 3 rows are dimmer at their edges.
     const int x = 13 + 12 * 3;
@@ -269,8 +257,7 @@ TEST(StarSheet, ColoursFollowTheSpectralClass)
 
 // ---- sky pictures ---------------------------------------------------------
 
-TEST(SkyPictures, LooseJsonIsCleaned)
-{
+TEST(SkyPictures, LooseJsonIsCleaned) {
     const QByteArray loose = "{ // note\n \"u\": \"http://x.org/a\", \"n\": [-.9794, .5, 1.25] }";
     const QByteArray clean = cleanLooseJson(loose);
     EXPECT_TRUE(clean.contains("\"http://x.org/a\""));
@@ -280,8 +267,7 @@ TEST(SkyPictures, LooseJsonIsCleaned)
     EXPECT_FALSE(clean.contains("note"));
 }
 
-TEST(SkyPictures, IndexIsReadAndUnusualTextureCornersRejected)
-{
+TEST(SkyPictures, IndexIsReadAndUnusualTextureCornersRejected) {
     const QByteArray json =
         "{\"subTiles\": [ // pictures\n"
         "{\"imageUrl\": \"a.png\", \"worldCoords\": [[[10.5,-.5],[9.5,-.5],[9.5,.5],[10.5,.5]]],"
@@ -297,8 +283,7 @@ TEST(SkyPictures, IndexIsReadAndUnusualTextureCornersRejected)
     EXPECT_FALSE(readSkyTiles("{ nonsense", &error));
 }
 
-TEST(SkyPictures, GeometryOfASquarePicture)
-{
+TEST(SkyPictures, GeometryOfASquarePicture) {
     const std::array<SkyCorner, 4> corners{{{91, -1}, {89, -1}, {89, 1}, {91, 1}}};
     const SkyGeometry g = skyGeometry(corners);
     EXPECT_NEAR(g.raHours, 6.0, 1e-9);
@@ -320,8 +305,7 @@ TEST(SkyPictures, GeometryOfASquarePicture)
     EXPECT_NEAR(late.raHours, 358.5 / 15, 1e-6);
 }
 
-TEST(SkyPictures, TilesCombineThroughTheirOuterCorners)
-{
+TEST(SkyPictures, TilesCombineThroughTheirOuterCorners) {
     // 2 x 2 tiles, east (larger right ascension) on the left as on the sky.
     auto tile = [](double ra0, double dec0) {
         SkyTile t;
@@ -340,8 +324,7 @@ TEST(SkyPictures, TilesCombineThroughTheirOuterCorners)
     EXPECT_TRUE(outerCorners({tile(0, 0)}));
 }
 
-TEST(SkyPictures, UprightPictureHasNorthUpAndEastLeft)
-{
+TEST(SkyPictures, UprightPictureHasNorthUpAndEastLeft) {
     // Texture: file rows 0..7 (north, t = 1) red, the rest blue; column 0
     // (s = 0, the east edge) green.
     QImage pic(16, 16, QImage::Format_RGB32);
@@ -364,8 +347,7 @@ TEST(SkyPictures, UprightPictureHasNorthUpAndEastLeft)
     EXPECT_EQ(diamond.pixel(16, 16), qRgb(255, 255, 255));
 }
 
-TEST(SkyPictures, BackgroundClipKeepsBrightPartsAndBlackensTheSky)
-{
+TEST(SkyPictures, BackgroundClipKeepsBrightPartsAndBlackensTheSky) {
     QImage pic = solid(10, 10, qRgb(12, 12, 12));
     pic.setPixel(5, 5, qRgb(255, 200, 100));
     pic.setPixel(0, 0, qRgb(0, 0, 0));
@@ -377,8 +359,7 @@ TEST(SkyPictures, BackgroundClipKeepsBrightPartsAndBlackensTheSky)
 
 // ---- object list ----------------------------------------------------------
 
-TEST(ObjectList, CsvAndTxtAgree)
-{
+TEST(ObjectList, CsvAndTxtAgree) {
     const QList<ObjectEntry> entries{
         {"M31", 0, 64, 64, 0.713791, 41.17509, 2.82936, "Andromeda Galaxy"},
         {"LMC", 64, 128, 40, 5.363234, -68.84116, 7.80801, "Large Magellanic Cloud"},
@@ -394,12 +375,12 @@ TEST(ObjectList, CsvAndTxtAgree)
     // The program reads lines starting with a digit as "%d,%d,%d,%f,%f,%f".
     const QList<QByteArray> lines = formatObjectsTxt(entries).split('\n');
     int data = 0;
-    for (const QByteArray &line : lines) {
-        if (line.isEmpty() || !std::isdigit(static_cast<unsigned char>(line[0])))
-            continue;
+    for (const QByteArray& line : lines) {
+        if (line.isEmpty() || !std::isdigit(static_cast<unsigned char>(line[0]))) continue;
         int top = 0, w = 0, h = 0;
         float ra = 0, dec = 0, size = 0;
-        ASSERT_EQ(std::sscanf(line.constData(), "%d,%d,%d,%f,%f,%f", &top, &w, &h, &ra, &dec, &size), 6);
+        ASSERT_EQ(
+            std::sscanf(line.constData(), "%d,%d,%d,%f,%f,%f", &top, &w, &h, &ra, &dec, &size), 6);
         EXPECT_EQ(top, entries[data].top);
         EXPECT_EQ(w, entries[data].width);
         EXPECT_EQ(h, entries[data].height);
@@ -411,11 +392,11 @@ TEST(ObjectList, CsvAndTxtAgree)
     EXPECT_EQ(data, 2);
 }
 
-TEST(ObjectList, EntriesThatDoNotFitTheSheetAreRejected)
-{
+TEST(ObjectList, EntriesThatDoNotFitTheSheetAreRejected) {
     QString error;
     const QByteArray head = "# comment\n";
-    EXPECT_FALSE(parseObjectsCsv(head + "A,0,64,64,1,2,3,x\nB,0,64,64,1,2,3,y\n", &error));  // same band
+    EXPECT_FALSE(
+        parseObjectsCsv(head + "A,0,64,64,1,2,3,x\nB,0,64,64,1,2,3,y\n", &error));  // same band
     EXPECT_FALSE(parseObjectsCsv(head + "A,32,64,64,1,2,3,x\n", &error));   // not a band start
     EXPECT_FALSE(parseObjectsCsv(head + "A,512,64,64,1,2,3,x\n", &error));  // below the sheet
     EXPECT_FALSE(parseObjectsCsv(head + "A,0,100,64,1,2,3,x\n", &error));   // odd cell width
@@ -425,15 +406,16 @@ TEST(ObjectList, EntriesThatDoNotFitTheSheetAreRejected)
     EXPECT_TRUE(parseObjectsCsv(head + "A,448,128,64,23.9,-90,0.1,x\n", &error));
 }
 
-TEST(ObjectList, SheetPlacesEachPictureInCellZeroOfItsBand)
-{
-    const QList<ObjectEntry> entries{{"A", 64, 64, 32, 1, 2, 3, "a"}, {"B", 448, 128, 64, 1, 2, 3, "b"}};
-    const QImage sheet = objectsSheet(entries, {solid(256, 128, qRgb(255, 0, 0)), solid(128, 64, qRgb(0, 0, 255))});
+TEST(ObjectList, SheetPlacesEachPictureInCellZeroOfItsBand) {
+    const QList<ObjectEntry> entries{{"A", 64, 64, 32, 1, 2, 3, "a"},
+                                     {"B", 448, 128, 64, 1, 2, 3, "b"}};
+    const QImage sheet =
+        objectsSheet(entries, {solid(256, 128, qRgb(255, 0, 0)), solid(128, 64, qRgb(0, 0, 255))});
     ASSERT_EQ(sheet.size(), QSize(512, 512));
     EXPECT_EQ(sheet.pixel(0, 64), qRgb(255, 0, 0));
     EXPECT_EQ(sheet.pixel(63, 95), qRgb(255, 0, 0));
-    EXPECT_EQ(sheet.pixel(64, 64), qRgb(0, 0, 0));   // cell 1 stays empty
-    EXPECT_EQ(sheet.pixel(0, 96), qRgb(0, 0, 0));    // below the picture
+    EXPECT_EQ(sheet.pixel(64, 64), qRgb(0, 0, 0));  // cell 1 stays empty
+    EXPECT_EQ(sheet.pixel(0, 96), qRgb(0, 0, 0));   // below the picture
     EXPECT_EQ(sheet.pixel(127, 511), qRgb(0, 0, 255));
     EXPECT_EQ(sheet.pixel(128, 511), qRgb(0, 0, 0));
     EXPECT_EQ(sheet.pixel(10, 10), qRgb(0, 0, 0));
@@ -441,28 +423,29 @@ TEST(ObjectList, SheetPlacesEachPictureInCellZeroOfItsBand)
 
 // ---- committed tables -----------------------------------------------------
 
-TEST(CommittedData, BodiesTableListsEveryMappedBody)
-{
+TEST(CommittedData, BodiesTableListsEveryMappedBody) {
     QString error;
-    const auto bodies = parseBodiesCsv(readAll(QStringLiteral(ORBIVALE_MAPS_DIR "/bodies.csv")), &error);
+    const auto bodies =
+        parseBodiesCsv(readAll(QStringLiteral(ORBIVALE_MAPS_DIR "/bodies.csv")), &error);
     ASSERT_TRUE(bodies) << error.toStdString();
     QStringList names;
-    for (const BodyEntry &b : *bodies) {
+    for (const BodyEntry& b : *bodies) {
         names.append(b.name);
-        EXPECT_TRUE(QFile::exists(QStringLiteral(ORBIVALE_MAPS_DIR "/") + b.file)) << b.file.toStdString();
+        EXPECT_TRUE(QFile::exists(QStringLiteral(ORBIVALE_MAPS_DIR "/") + b.file))
+            << b.file.toStdString();
     }
-    for (const char *n : {"Sun", "Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune",
-                          "Pluto", "Moon", "Io", "Europa", "Ganymede", "Callisto", "Titan", "Triton", "Charon",
-                          "SaturnRings"})
+    for (const char* n : {"Sun", "Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus",
+                          "Neptune", "Pluto", "Moon", "Io", "Europa", "Ganymede", "Callisto",
+                          "Titan", "Triton", "Charon", "SaturnRings"})
         EXPECT_TRUE(names.contains(QString::fromLatin1(n))) << n;
     EXPECT_EQ(bodies->size(), 41);  // Sun, 9 planets, Moon, 29 moons, the rings
     EXPECT_EQ(expectedMedia(*bodies).size(), 41 * 5 + 40 + 3);
 }
 
-TEST(CommittedData, ObjectsTxtIsWrittenFromObjectsCsv)
-{
+TEST(CommittedData, ObjectsTxtIsWrittenFromObjectsCsv) {
     QString error;
-    const auto entries = parseObjectsCsv(readAll(QStringLiteral(ORBIVALE_MAPS_DIR "/objects.csv")), &error);
+    const auto entries =
+        parseObjectsCsv(readAll(QStringLiteral(ORBIVALE_MAPS_DIR "/objects.csv")), &error);
     ASSERT_TRUE(entries) << error.toStdString();
     EXPECT_EQ(entries->size(), 8);
     EXPECT_EQ(readAll(QStringLiteral(ORBIVALE_OBJECTS_TXT)), formatObjectsTxt(*entries))
@@ -472,9 +455,8 @@ TEST(CommittedData, ObjectsTxtIsWrittenFromObjectsCsv)
 // ---- the media build ------------------------------------------------------
 
 class MediaBuild : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(tmp.isValid());
         maps = tmp.filePath("maps");
         QDir().mkpath(maps + "/bodies");
@@ -488,7 +470,7 @@ protected:
                               "SaturnRings,rings,rings.png,256,none,p,q,0\n"
                               "Io,map,bodies/Io.png,64,map,p,q,0\n"));
         ASSERT_TRUE(writeText(maps + "/objects.csv", "A,0,64,64,1,2,3,a\nB,64,128,32,4,5,6,b\n"));
-        for (const char *b : {"Sun", "Saturn", "Io"})
+        for (const char* b : {"Sun", "Saturn", "Io"})
             ASSERT_TRUE(solid(64, 32, qRgb(150, 120, 90)).save(maps + "/bodies/" + b + ".png"));
         ASSERT_TRUE(solid(128, 64, qRgb(200, 80, 40)).save(maps + "/bodies/Mars.png"));
         QImage disc(40, 40, QImage::Format_ARGB32);
@@ -507,8 +489,7 @@ protected:
     QString maps;
 };
 
-TEST_F(MediaBuild, BuildsEveryFileAtItsSizeAndIsRepeatable)
-{
+TEST_F(MediaBuild, BuildsEveryFileAtItsSizeAndIsRepeatable) {
     const QString out = tmp.filePath("DX");
     QString error;
     ASSERT_TRUE(buildMedia(maps, out, &error)) << error.toStdString();
@@ -531,13 +512,12 @@ TEST_F(MediaBuild, BuildsEveryFileAtItsSizeAndIsRepeatable)
     QDir().mkpath(again);
     ASSERT_TRUE(writeText(again + "/Vulcan0.bmp", "old"));
     ASSERT_TRUE(buildMedia(maps, again, &error)) << error.toStdString();
-    for (const QString &f : files)
+    for (const QString& f : files)
         EXPECT_EQ(readAll(out + "/" + f), readAll(again + "/" + f)) << f.toStdString();
     EXPECT_FALSE(QFile::exists(again + "/Vulcan0.bmp"));
 }
 
-TEST_F(MediaBuild, MissingInputsAreAllNamed)
-{
+TEST_F(MediaBuild, MissingInputsAreAllNamed) {
     QFile::remove(maps + "/bodies/Io.png");
     QFile::remove(maps + "/objects/B.png");
     QString error;
@@ -547,8 +527,7 @@ TEST_F(MediaBuild, MissingInputsAreAllNamed)
     EXPECT_FALSE(checkMedia(maps, tmp.filePath("DX"), &error));
 }
 
-TEST_F(MediaBuild, UnusableInputsFail)
-{
+TEST_F(MediaBuild, UnusableInputsFail) {
     QString error;
     // A map that is not 2:1.
     ASSERT_TRUE(solid(64, 64, qRgb(1, 2, 3)).save(maps + "/bodies/Io.png"));
@@ -562,7 +541,8 @@ TEST_F(MediaBuild, UnusableInputsFail)
     ASSERT_TRUE(writeText(maps + "/bodies.csv", "SaturnRings,rings,rings.png,128,none,p,q,0\n"));
     EXPECT_FALSE(buildMedia(maps, tmp.filePath("DX"), &error));
     // A ringed picture without rings.
-    ASSERT_TRUE(writeText(maps + "/bodies.csv", "Saturn,map,bodies/Saturn.png,64,map+rings,p,q,0\n"));
+    ASSERT_TRUE(
+        writeText(maps + "/bodies.csv", "Saturn,map,bodies/Saturn.png,64,map+rings,p,q,0\n"));
     EXPECT_FALSE(buildMedia(maps, tmp.filePath("DX"), &error));
     // No table at all.
     QFile::remove(maps + "/bodies.csv");
@@ -570,11 +550,11 @@ TEST_F(MediaBuild, UnusableInputsFail)
     EXPECT_TRUE(error.contains("bodies.csv")) << error.toStdString();
 }
 
-TEST(Tool, FailsLoudlyOnMissingInputs)
-{
+TEST(Tool, FailsLoudlyOnMissingInputs) {
     QTemporaryDir tmp;
     QProcess p;
-    p.start(QStringLiteral(ORBIVALE_DATATOOL), {"media", tmp.filePath("no-such-maps"), tmp.filePath("DX")});
+    p.start(QStringLiteral(ORBIVALE_DATATOOL),
+            {"media", tmp.filePath("no-such-maps"), tmp.filePath("DX")});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_NE(p.exitCode(), 0);
     EXPECT_TRUE(p.readAllStandardError().contains("no-such-maps"));
@@ -583,8 +563,7 @@ TEST(Tool, FailsLoudlyOnMissingInputs)
     EXPECT_NE(p.exitCode(), 0);
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
