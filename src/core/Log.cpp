@@ -1,8 +1,6 @@
 #include "core/Log.h"
 
-#include <QDateTime>
 #include <QFile>
-#include <QLocale>
 #include <cstdarg>
 
 #include "core/Services.h"
@@ -31,11 +29,10 @@ QString LogFilePath() {
 void LogTextToFile(const QString& message) {
     QFile file(LogFilePath());
     if (!file.open(QIODevice::Append | QIODevice::Text)) return;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QLocale locale = QLocale::system();
-    const QString stamp = locale.toString(now.date(), QStringLiteral("d MMM yyyy")) +
-                          QStringLiteral(" at ") +
-                          locale.toString(now.time(), QStringLiteral("HH':'mm':'ss"));
+    const CalendarRecord now = ToCalendarRecord(NowSimTime());
+    const Locale& locale = Services::instance().locale();
+    const QString stamp =
+        locale.FormatDate(now) + QStringLiteral(" at ") + locale.FormatTime(now, true);
     file.write(FormatText("%s: %s\n", qUtf8Printable(stamp), qUtf8Printable(message)).toUtf8());
 }
 

@@ -22,6 +22,7 @@ void Services::reset() {
     userDataDir_.clear();
     dataDir_ = QStringLiteral("./Data/");
     mediaDir_ = QStringLiteral("./DX/");
+    locale_ = Locale();
     openDocument = nullptr;
     showHelpTopic = nullptr;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/Locale.h"
 #include "core/Prompter.h"
 
 // A receiver of system-log lines, registered by the window that shows them.
@@ -34,6 +35,10 @@ class Services {
     LogSink* logSink(LogSinkSlot slot) const { return sinks_[static_cast<int>(slot)]; }
     QStringList& systemLog() { return systemLog_; }
 
+    // The user's date, time and number formats, read once.
+    const Locale& locale() const { return locale_; }
+    void setLocale(const Locale& locale) { locale_ = locale; }
+
     // Per-user data folder (log file, object dump, exports); created on first use.
     QString userDataDirectory();
     void setUserDataDirectory(const QString& dir) { userDataDir_ = dir; }
@@ -61,6 +66,7 @@ class Services {
     QString userDataDir_;
     QString dataDir_;
     QString mediaDir_;
+    Locale locale_;
 };
 
 // "<program dir>/<name>" when it exists, else the installed "<program

@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QLocale>
 #include <QTime>
 #include <algorithm>
 
@@ -229,12 +228,9 @@ void Simulation::SetClockSpeed(int speed) {
 
 QString Simulation::ClockDisplayText() const {
     const CalendarRecord r = ToCalendarRecord(LocalNow());
-    const QLocale locale = QLocale::system();
-    const QDate date(r.year, r.month, r.day);
-    const QTime time(r.hour, r.minute, r.second);
-    return observer_.locationName + QStringLiteral("   ") +
-           locale.toString(date, QStringLiteral("d MMM yyyy")) + QStringLiteral(",   ") +
-           locale.toString(time, QStringLiteral("HH':'mm':'ss")) + QStringLiteral("    ") +
+    const Locale& locale = Services::instance().locale();
+    return observer_.locationName + QStringLiteral("   ") + locale.FormatDate(r) +
+           QStringLiteral(",   ") + locale.FormatTime(r, true) + QStringLiteral("    ") +
            observer_.zoneText;
 }
 

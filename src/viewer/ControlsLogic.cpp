@@ -1,10 +1,10 @@
 #include "viewer/ControlsLogic.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
 #include "core/Body.h"
+#include "core/Services.h"
 
 namespace ControlsLogic {
 
@@ -61,7 +61,7 @@ QDate YearStep(const QDate& date, int years) {
 
 namespace {
 QString Grouped(double km) {
-    return QLocale().toString(qlonglong(std::trunc(km)));
+    return Services::instance().locale().FormatThousands(static_cast<std::int64_t>(std::trunc(km)));
 }
 }  // namespace
 
