@@ -13,7 +13,7 @@ void BM_RenderStartView(benchmark::State& state) {
         state.SkipWithError("no OpenGL device");
         return;
     }
-    world.MoveTo("Mars", 0, "10");
+    world.MoveTo("Mars", Where::SunnySide, "10");
     world.Render(800, 600);
     int frames = 0;
     for (auto _ : state) {

@@ -18,7 +18,7 @@ struct World {
         Services::instance().setDataDirectory(QStringLiteral("/nonexistent"));
         sim.BuildSolarSystem();
         sim.UpdateSimulation();
-        camera.MoveCameraTo(sim.FindBody(QStringLiteral("Mars")), 0);
+        camera.MoveCameraTo(sim.FindBody(QStringLiteral("Mars")), Where::SunnySide);
     }
 };
 

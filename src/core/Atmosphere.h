@@ -9,7 +9,7 @@ class Atmosphere : public Body {
 
     Atmosphere(Simulation& sim, Body* parent, double thickness, std::uint32_t colour);
 
-    int Kind() const override { return 4; }
+    BodyKind Kind() const override { return BodyKind::Atmosphere; }
     void Update(SimTime t) override;
     bool IsSolid() const override { return false; }
     void AfterModelLoad(scene::Mesh& model, int level) override;

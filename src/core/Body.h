@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/BodyPosition.h"
+#include "core/Ecliptic.h"
 #include "core/OrbitalElements.h"
 #include "core/SimTime.h"
 #include "core/Tweener.h"
@@ -29,7 +30,11 @@ struct BodyModel {
     QString userModelText;
 };
 
+// The kind numbers are those written to the ephemeris output.
 enum class BodyKind { Sun = 0, Planet = 1, Moon = 2, Rings = 3, Atmosphere = 4 };
+constexpr int KindNumber(BodyKind kind) {
+    return static_cast<int>(kind);
+}
 
 // A body of the solar system: its orbit, its place in the scene and its spin. The base
 // class is the Sun, which never moves.
@@ -40,7 +45,7 @@ class Body {
     Body(const Body&) = delete;
     Body& operator=(const Body&) = delete;
 
-    virtual int Kind() const { return 0; }
+    virtual BodyKind Kind() const { return BodyKind::Sun; }
     virtual void ApplyTexture(const QString& textureFile);
     double X() const { return position_.x(); }
     double Y() const { return position_.y(); }
@@ -70,6 +75,8 @@ class Body {
     void setShortText(const QString& text) { shortText_ = text; }
     const BodyPosition& position() const { return position_; }
     scene::Vec3 positionKm() const { return position_.km(); }
+    // Where the body is, from the Sun, in ecliptic axes (km).
+    Ecliptic heliocentric() const { return ToEcliptic(position_.km()); }
     const std::shared_ptr<scene::Frame>& frame() const { return frame_; }
     const std::shared_ptr<scene::Material>& material() const { return material_; }
     void setMaterial(std::shared_ptr<scene::Material> m) { material_ = std::move(m); }

@@ -7,15 +7,16 @@
 
 class Body;
 
+// Flying freely, or holding position on a body (carried along with it). The numbers are
+// those of saved positions' "Mode=" line.
+enum class CameraMode { FreeFlight = -1, Holding = 7 };
+
 // The observer in the solar system. The camera frame stays at the scene origin and the world
 // is placed around it: every body frame sits at (body position - camera position) x 0.004.
 struct CameraState {
-    static constexpr int kFreeFlight = -1;
-    static constexpr int kHolding = 7;  // "Hold Position" in the Where list
-
     scene::Vec3 position;  // km, scene axis order
     double speed = 0;      // km per simulated second along the camera's forward axis
-    int mode = kFreeFlight;
+    CameraMode mode = CameraMode::FreeFlight;
     Body* modeBody = nullptr;
     scene::Vec3 modeOffset;  // body position minus camera position when holding began
     SimTime lastTickTime = 0;

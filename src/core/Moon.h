@@ -9,7 +9,7 @@ class Moon : public Planetoid {
     Moon(Simulation& sim, const QString& name, std::uint32_t colour, double rx, double ry,
          double rz, const OrbitalElements& elements, Body* parent);
 
-    int Kind() const override { return 2; }
+    BodyKind Kind() const override { return BodyKind::Moon; }
     void CalculatePosition(SimTime t, BodyPosition& out) override;
     void Update(SimTime t) override;
     double ChainX() const override { return parent_->ChainX() + X(); }

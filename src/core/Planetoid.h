@@ -8,7 +8,7 @@ class Planetoid : public Body {
     Planetoid(Simulation& sim, const QString& name, std::uint32_t colour, double equatorialRadius,
               double polarRadius, const OrbitalElements& elements);
 
-    int Kind() const override { return 1; }
+    BodyKind Kind() const override { return BodyKind::Planet; }
     void CalculatePosition(SimTime t, BodyPosition& out) override;
     void Update(SimTime t) override;
     double OrbitalPeriodDays() const override;

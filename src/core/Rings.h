@@ -8,7 +8,7 @@ class Rings : public Body {
     Rings(Simulation& sim, const QString& name, Body* parent, double innerRadius,
           double outerRadius, std::uint32_t colour);
 
-    int Kind() const override { return 3; }
+    BodyKind Kind() const override { return BodyKind::Rings; }
     void Update(SimTime t) override;
     Body* Parent() const override { return parent_; }
     double innerRadius() const { return inner_; }

@@ -63,8 +63,8 @@ bool SavePosition(Simulation& sim, PositionWindows& windows, const QString& path
     Write(f, FormatText("SimSpeed=%d\n", sim.ClockSpeed()));
     Write(f, FormatText(windows.LockOn() ? "LookingAt=%s\n" : "Select=%s\n",
                         qUtf8Printable(windows.SelectedName())));
-    if (cam.mode > 0) {
-        Write(f, FormatText("Mode=%d\n", cam.mode));
+    if (cam.mode == CameraMode::Holding) {
+        Write(f, FormatText("Mode=%d\n", static_cast<int>(cam.mode)));
         Write(f, FormatText("ModeBody=%s\n",
                             cam.modeBody ? qUtf8Printable(cam.modeBody->name()) : ""));
         Write(f, FormatText("ModeCx=%.1f\nModeCy=%.1f\nModeCz=%.1f\n", cam.modeOffset.x,
@@ -138,7 +138,10 @@ bool RestorePosition(Simulation& sim, PositionWindows& windows, const QString& p
                 if (key == QLatin1String("LookingAt")) windows.SetLockOn(true);
             }
         } else if (key == QLatin1String("Mode"))
-            cam.mode = int(std::clamp(std::trunc(n), -1e9, 1e9));
+            // Holding is the only mode with a body; any other number flies freely.
+            cam.mode = std::trunc(n) == static_cast<int>(CameraMode::Holding)
+                           ? CameraMode::Holding
+                           : CameraMode::FreeFlight;
         else if (key == QLatin1String("ModeBody")) {
             if (Body* b = sim.FindBody(Trimmed(value))) cam.modeBody = b;
         } else if (key == QLatin1String("ModeCx"))

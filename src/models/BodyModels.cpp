@@ -78,7 +78,9 @@ void BodyModels::Attach(Body& body, SphereMesh&& model, int level) {
 void BodyModels::SelectModel(Body& body, double ratio) {
     BodyModel& m = body.model;
     if (m.userModel) return;
-    if (ratio > 10000 && body.Kind() > 1) {
+    // Far off, only planets and the Sun keep a model; moons, rings and air are dropped.
+    const bool minor = body.Kind() != BodyKind::Sun && body.Kind() != BodyKind::Planet;
+    if (ratio > 10000 && minor) {
         sim_.UnloadModel(body);
         return;
     }
@@ -93,7 +95,7 @@ void BodyModels::SelectModel(Body& body, double ratio) {
     const QString meshFile = name + QString::number(level) + QStringLiteral(".obj");
     const auto& radii = body.radii();
     std::optional<SphereMesh> model;
-    if (body.Kind() == 3) {
+    if (body.Kind() == BodyKind::Rings) {
         model = RingModel(body, level, t);
     } else if (MediaFileExists(meshFile)) {
         SphereMesh loaded;

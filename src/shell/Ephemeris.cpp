@@ -8,7 +8,7 @@ void WriteEphemeris(const Simulation& sim, QTextStream& out) {
     out << "name,kind,x_km,y_km,z_km\n";
     for (const Body* body : sim.bodies()) {
         // Stored positions are in scene axis order (x, z, y).
-        out << FormatText("%s,%d,%.3f,%.3f,%.3f\n", qUtf8Printable(body->name()), body->Kind(),
+        out << FormatText("%s,%d,%.3f,%.3f,%.3f\n", qUtf8Printable(body->name()), KindNumber(body->Kind()),
                           body->X(), body->Z(), body->Y());
     }
     out.flush();

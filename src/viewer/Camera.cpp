@@ -27,7 +27,7 @@ double Camera::TargetDistance(const Body& body) const {
     return ConvertToDouble(controls_.kmText, 0);
 }
 
-void Camera::MoveCameraTo(Body* body, int where) {
+void Camera::MoveCameraTo(Body* body, Where where) {
     if (!body) return;
     StopCamera();
     const double d = TargetDistance(*body);
@@ -36,7 +36,7 @@ void Camera::MoveCameraTo(Body* body, int where) {
     const double D = scene::Length(b);
     CameraState& cam = state();
     scene::Vec3 p = b;
-    switch (static_cast<Where>(where)) {
+    switch (where) {
         case Where::SunnySide:
             p = isSun || D == 0 ? scene::Vec3{d, 0, 0} : b * (1 - d / D);
             break;
@@ -61,10 +61,8 @@ void Camera::MoveCameraTo(Body* body, int where) {
         case Where::HoldPosition:
             cam.modeBody = body;
             cam.modeOffset = b - cam.position;
-            cam.mode = CameraState::kHolding;
+            cam.mode = CameraMode::Holding;
             if (refreshCaption) refreshCaption();
-            return;
-        default:
             return;
     }
     cam.position = p;
@@ -88,7 +86,7 @@ void Camera::LookAtNearest() {
 void Camera::StopCamera() {
     state().padRates = {0, 0, 0};
     SetThrottle(0);
-    state().mode = CameraState::kFreeFlight;
+    state().mode = CameraMode::FreeFlight;
     if (refreshCaption) refreshCaption();
 }
 
@@ -151,7 +149,7 @@ void Camera::Roll(double angle) {
 namespace {
 void UpdateWithParents(Body& body, SimTime now) {
     if (Body* parent = body.Parent()) UpdateWithParents(*parent, now);
-    if (body.Kind() != 0) body.Update(now);
+    if (body.Kind() != BodyKind::Sun) body.Update(now);
 }
 }  // namespace
 
@@ -180,7 +178,7 @@ void Camera::ApplyFrontClip() {
 void Camera::CameraTick(SimTime now) {
     CameraState& cam = state();
     const double dt = now - cam.lastTickTime;
-    if (dt > 0 && cam.mode < 1 && cam.speed != 0) {
+    if (dt > 0 && cam.mode == CameraMode::FreeFlight && cam.speed != 0) {
         cam.position += Forward() * (dt * cam.speed);
         PlaceSun();
     }
@@ -189,21 +187,19 @@ void Camera::CameraTick(SimTime now) {
         if (cam.padRates[1] != 0) Pitch(cam.padRates[1]);
         if (cam.padRates[2] != 0) Roll(cam.padRates[2]);
     }
-    if (cam.mode > 0 && cam.modeBody) {
+    if (cam.mode == CameraMode::Holding && cam.modeBody) {
         // A moon is placed relative to its planet, so the planet comes to `now` first;
         // otherwise a held camera would trail the moon by the planet's motion in one step.
         UpdateWithParents(*cam.modeBody, now);
-        if (cam.mode == CameraState::kHolding) {
-            cam.position = cam.modeBody->positionKm() - cam.modeOffset;
-            PlaceSun();
-        }
+        cam.position = cam.modeBody->positionKm() - cam.modeOffset;
+        PlaceSun();
     }
     cam.nearestDistance = 1e10;
     cam.nearestBody = nullptr;
     sim_.UpdateBodies(now);
     for (Body* body : sim_.bodies()) {
         const double s = sim_.ChooseModel(*body);
-        if (body->Kind() != 4 && s > 0 && s < cam.nearestDistance) {
+        if (body->Kind() != BodyKind::Atmosphere && s > 0 && s < cam.nearestDistance) {
             cam.nearestDistance = s;
             cam.nearestBody = body;
         }

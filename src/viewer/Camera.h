@@ -6,18 +6,6 @@
 #include "core/Simulation.h"
 #include "viewer/CameraControls.h"
 
-// Where the camera can be sent relative to a body.
-enum class Where {
-    SunnySide = 0,
-    DarkSide,
-    Above,
-    Below,
-    AboveAxis,
-    BelowAxis,
-    Centre,
-    HoldPosition
-};
-
 // The observer's camera: moving it next to bodies, pointing it, flying it in simulated time,
 // holding it on a body, and the camera half of every update step. The camera frame stays at
 // the scene origin; the world is placed around the camera position.
@@ -31,7 +19,7 @@ class Camera : public CameraTicker {
     Camera(Simulation& sim, CameraControls& controls);
     ~Camera() override;
 
-    void MoveCameraTo(Body* body, int where);
+    void MoveCameraTo(Body* body, Where where);
     void LookAtTarget(Body* body);
     void StopCamera();
     void SetCameraSpeed(double v);

@@ -5,6 +5,19 @@
 
 class Body;
 
+// Where the camera can be sent relative to a body, in the order of the Where list.
+enum class Where {
+    SunnySide = 0,
+    DarkSide,
+    Above,
+    Below,
+    AboveAxis,
+    BelowAxis,
+    Centre,
+    HoldPosition
+};
+constexpr int kWhereCount = 8;
+
 // The choices of the Viewer Controls window that the camera reads: the selected target,
 // where to put the camera, the distance, the throttle, lock-on and the zoom slider. The
 // window owns it; without the window it simply keeps its defaults.
@@ -14,8 +27,8 @@ struct CameraControls {
 
     bool windowOpen = false;  // pad rotations only apply while the window exists
     Body* target = nullptr;
-    int whereIndex = 0;    // "Sunny Side" .. "Hold Position"
-    bool useRadii = true;  // "radii" checked, else "km"
+    Where where = Where::SunnySide;  // the Where list's choice
+    bool useRadii = true;            // "radii" checked, else "km"
     QString radiiText = QStringLiteral("10");
     QString kmText = QStringLiteral("20000");
     int throttle = 0;                 // -500..500

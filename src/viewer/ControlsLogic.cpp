@@ -49,7 +49,7 @@ QString EncyclopediaPage(const Body* body) {
     static const QStringList framed = {QStringLiteral("Io"),       QStringLiteral("Sol"),
                                        QStringLiteral("Moon"),     QStringLiteral("Europa"),
                                        QStringLiteral("Ganymede"), QStringLiteral("Callisto")};
-    if (body->Kind() == 1 || framed.contains(page)) page += QStringLiteral("Frame");
+    if (body->Kind() == BodyKind::Planet || framed.contains(page)) page += QStringLiteral("Frame");
     return page;
 }
 

@@ -42,7 +42,7 @@ TEST_F(BodyTest, PlanetConstructionAndEarthPlacement) {
     EXPECT_EQ(earth->colour(0), 0xFF112233u);
     EXPECT_EQ(earth->largestRadius(), 1000.0);
     EXPECT_EQ(earth->radii()[1], 900.0f);
-    EXPECT_EQ(earth->Kind(), 1);
+    EXPECT_EQ(earth->Kind(), BodyKind::Planet);
     EXPECT_EQ(earth->orbitPath().size(), 360u);
     EXPECT_NEAR(earth->rotationPeriod(), 360.0 / 360.9854904 * 86400, 1e-6);
     EXPECT_NEAR(earth->OrbitalPeriodDays(), 365.26, 0.01);
@@ -163,7 +163,7 @@ TEST_F(BodyTest, MoonsAndAtmospheres) {
     auto phobos = CreateBody<Moon>(sim, QStringLiteral("Phobos"), 0x505050u, 11.4, 9.1, 13.0,
                                    phobosElements, planet.get());
     EXPECT_TRUE(phobos->synchronous());
-    EXPECT_EQ(phobos->Kind(), 2);
+    EXPECT_EQ(phobos->Kind(), BodyKind::Moon);
     EXPECT_NEAR(phobos->OrbitExtent(), 9380 * 1.1, 1e-9);
     EXPECT_EQ(phobos->largestRadius(), 13.0);
     const SimTime t = MakeSimTime(2020, 1, 1, 0, 0, 0);
@@ -182,7 +182,7 @@ TEST_F(BodyTest, MoonsAndAtmospheres) {
 
     Atmosphere air(sim, planet.get(), 125, 0xFF0000u);
     EXPECT_EQ(air.name(), QStringLiteral("MarsAtmos"));
-    EXPECT_EQ(air.Kind(), 4);
+    EXPECT_EQ(air.Kind(), BodyKind::Atmosphere);
     EXPECT_FALSE(air.IsSolid());
     EXPECT_FLOAT_EQ(air.radii()[1], 1025.0f);
     air.Update(t);
@@ -206,7 +206,7 @@ TEST_F(BodyTest, LunaSitsAtTheEarthPlusItsTheory) {
 
 TEST_F(BodyTest, BaseBodyHasNoOrbit) {
     Body sun(sim, QStringLiteral("Sun"), 0xAFFDFDu, 0);
-    EXPECT_EQ(sun.Kind(), 0);
+    EXPECT_EQ(sun.Kind(), BodyKind::Sun);
     EXPECT_EQ(sun.OrbitalPeriodDays(), 0);
     BodyPosition p(5, 6, 7);
     sun.CalculatePosition(0, p);

@@ -46,7 +46,7 @@ TEST_F(SolarSystemTest, BodyListOrderAndNames) {
                              "Saturn",  "Uranus", "Neptune", "Pluto"};
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(bodies[i + 1]->name(), QLatin1String(planets[i]));
-        EXPECT_EQ(bodies[i + 1]->Kind(), 1);
+        EXPECT_EQ(bodies[i + 1]->Kind(), BodyKind::Planet);
         EXPECT_EQ(sim->planet(i), bodies[i + 1]);
     }
     EXPECT_EQ(bodies[10], sim->moon());
@@ -54,7 +54,7 @@ TEST_F(SolarSystemTest, BodyListOrderAndNames) {
     EXPECT_LT(IndexOf(*sim, "Moon"), IndexOf(*sim, "EarthAtmos"));
     EXPECT_EQ(bodies.back()->name(), QStringLiteral("EarthAtmos"));
     EXPECT_EQ(bodies[bodies.size() - 2], sim->rings());
-    EXPECT_EQ(sim->rings()->Kind(), 3);
+    EXPECT_EQ(sim->rings()->Kind(), BodyKind::Rings);
     EXPECT_EQ(dynamic_cast<Rings*>(sim->rings())->innerRadius(), 74658.0);
     // Moons sit with their parents.
     auto parentOf = [&](const char* name) {

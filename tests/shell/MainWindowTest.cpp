@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, HoldingAndLookingCaption) {
     c->SelectTargetByName(QStringLiteral("Earth"));
     EXPECT_EQ(c->lookAtHint(), QStringLiteral("Point the camera at Earth"));
     EXPECT_EQ(c->lockOnCaption(), QStringLiteral("Always Look at Earth"));
-    main->simulation().camera().mode = CameraState::kHolding;
+    main->simulation().camera().mode = CameraMode::Holding;
     main->simulation().camera().modeBody = main->simulation().FindBody(QStringLiteral("Earth"));
     c->SelectTargetByName(QStringLiteral("Mars"));
     c->lockOn()->setChecked(true);

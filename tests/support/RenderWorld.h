@@ -63,7 +63,7 @@ struct RenderWorld {
         sim.setModelManager(nullptr);
         device.reset();
     }
-    void MoveTo(const char* body, int where, const char* radii) {
+    void MoveTo(const char* body, Where where, const char* radii) {
         controls.useRadii = true;
         controls.radiiText = QString::fromLatin1(radii);
         camera->MoveCameraTo(sim.FindBody(QLatin1String(body)), where);

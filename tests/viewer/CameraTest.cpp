@@ -46,13 +46,13 @@ class CameraTest : public ServicesTest {
 
 TEST_F(CameraTest, SunnyAndDarkSides) {
     Body* earth = Find("Earth");
-    camera->MoveCameraTo(earth, 0);
+    camera->MoveCameraTo(earth, Where::SunnySide);
     const scene::Vec3 e = earth->positionKm();
     const double d = 10 * earth->largestRadius();
     ExpectVec(sim->camera().position, e - scene::Normalised(e) * d, 1e-3);
     ExpectVec(Forward(), scene::Normalised(e), 1e-6);  // facing the Earth, the Sun behind
     EXPECT_EQ(renders, 1);
-    camera->MoveCameraTo(earth, 1);
+    camera->MoveCameraTo(earth, Where::DarkSide);
     ExpectVec(sim->camera().position, earth->positionKm() + scene::Normalised(e) * d, 1e-3);
     ExpectVec(Forward(), scene::Normalised(e) * -1.0, 1e-6);
     // The Sun's frame moves so that the camera stays at the scene origin.
@@ -61,12 +61,12 @@ TEST_F(CameraTest, SunnyAndDarkSides) {
 
     controls.useRadii = false;
     controls.kmText = QStringLiteral("20000");
-    camera->MoveCameraTo(sim->sun(), 0);
+    camera->MoveCameraTo(sim->sun(), Where::SunnySide);
     ExpectVec(sim->camera().position, {20000, 0, 0}, 1e-9);
-    camera->MoveCameraTo(sim->sun(), 1);
+    camera->MoveCameraTo(sim->sun(), Where::DarkSide);
     ExpectVec(sim->camera().position, {-20000, 0, 0}, 1e-9);
     controls.kmText = QStringLiteral("far");  // not a number: the centre
-    camera->MoveCameraTo(earth, 2);
+    camera->MoveCameraTo(earth, Where::Above);
     ExpectVec(sim->camera().position, earth->positionKm(), 1e-6);
 }
 
@@ -74,39 +74,39 @@ TEST_F(CameraTest, AboveBelowAndAlongTheAxis) {
     Body* mars = Find("Mars");
     controls.radiiText = QStringLiteral("3");
     const double d = 3 * mars->largestRadius();
-    camera->MoveCameraTo(mars, 2);
+    camera->MoveCameraTo(mars, Where::Above);
     ExpectVec(sim->camera().position, mars->positionKm() + scene::Vec3{0, d, 0}, 1e-6);
     ExpectVec(Forward(), {0, -1, 0}, 1e-9);
-    camera->MoveCameraTo(mars, 3);
+    camera->MoveCameraTo(mars, Where::Below);
     ExpectVec(sim->camera().position, mars->positionKm() - scene::Vec3{0, d, 0}, 1e-6);
-    camera->MoveCameraTo(mars, 4);
+    camera->MoveCameraTo(mars, Where::AboveAxis);
     const scene::Vec3 axis = mars->up();
     EXPECT_NEAR(std::acos(axis.y) * 180 / 3.14159265, 25.19, 1e-4);  // Mars' tilt
     ExpectVec(sim->camera().position, mars->positionKm() + axis * d, 1e-6);
-    camera->MoveCameraTo(mars, 5);
+    camera->MoveCameraTo(mars, Where::BelowAxis);
     ExpectVec(sim->camera().position, mars->positionKm() - axis * d, 1e-6);
-    camera->MoveCameraTo(mars, 6);
+    camera->MoveCameraTo(mars, Where::Centre);
     ExpectVec(sim->camera().position, mars->positionKm(), 1e-6);
-    camera->MoveCameraTo(nullptr, 0);  // no target: nothing happens
+    camera->MoveCameraTo(nullptr, Where::SunnySide);  // no target: nothing happens
     ExpectVec(sim->camera().position, mars->positionKm(), 1e-6);
 }
 
 TEST_F(CameraTest, HoldPositionCarriesTheCamera) {
     Body* moon = Find("Moon");
     sim->SetClockSpeed(3600);
-    camera->MoveCameraTo(moon, 0);
+    camera->MoveCameraTo(moon, Where::SunnySide);
     const scene::Vec3 before = sim->camera().position;
     const scene::Vec3 offset = moon->positionKm() - before;
-    camera->MoveCameraTo(moon, 7);
+    camera->MoveCameraTo(moon, Where::HoldPosition);
     ExpectVec(sim->camera().position, before, 1e-9);  // holding does not move it
-    EXPECT_EQ(sim->camera().mode, 7);
+    EXPECT_EQ(sim->camera().mode, CameraMode::Holding);
     camera->SetThrottle(300);  // speed is kept but has no effect
     wall += 60;
     sim->UpdateSimulation();
     ExpectVec(moon->positionKm() - sim->camera().position, offset, 1e-3);
     EXPECT_GT(scene::Length(sim->camera().position - before), 1000);
     camera->StopCamera();
-    EXPECT_EQ(sim->camera().mode, -1);
+    EXPECT_EQ(sim->camera().mode, CameraMode::FreeFlight);
     EXPECT_EQ(sim->camera().speed, 0);
     EXPECT_EQ(controls.throttle, 0);
 }
@@ -133,7 +133,7 @@ TEST_F(CameraTest, ThrottleAndSpeed) {
 }
 
 TEST_F(CameraTest, FlightFollowsSimulatedTime) {
-    camera->MoveCameraTo(Find("Jupiter"), 0);
+    camera->MoveCameraTo(Find("Jupiter"), Where::SunnySide);
     camera->SetThrottle(100);  // 10 km/s
     const scene::Vec3 start = sim->camera().position;
     const scene::Vec3 forward = Forward();
@@ -168,13 +168,13 @@ TEST_F(CameraTest, NearestBodyAndFrontClip) {
     EXPECT_EQ(FrontClipStep(1500), 1000);
 
     Body* mars = Find("Mars");
-    camera->MoveCameraTo(mars, 0);  // 10 radii
+    camera->MoveCameraTo(mars, Where::SunnySide);  // 10 radii
     EXPECT_EQ(sim->camera().nearestBody, mars);
     EXPECT_NEAR(sim->camera().nearestDistance, 9 * mars->largestRadius(), 1);
     EXPECT_EQ(sim->camera().lastClipStep, 10000);
     EXPECT_NEAR(sim->scene().viewport().front(), 10000 * 0.9 * 0.004, 1e-9);
     EXPECT_NEAR(sim->scene().viewport().field(), 0.15 * 10000 * 0.9 * 0.004, 1e-9);
-    camera->MoveCameraTo(mars, 6);  // inside: Mars no longer counts
+    camera->MoveCameraTo(mars, Where::Centre);  // inside: Mars no longer counts
     EXPECT_NE(sim->camera().nearestBody, mars);
 }
 
@@ -198,7 +198,7 @@ TEST_F(CameraTest, ZoomPositions) {
 
 TEST_F(CameraTest, LockOnKeepsFacingTheTarget) {
     Body* earth = Find("Earth");
-    camera->MoveCameraTo(Find("Moon"), 0);
+    camera->MoveCameraTo(Find("Moon"), Where::SunnySide);
     controls.target = earth;
     controls.lockOn = true;
     sim->SetClockSpeed(86400);

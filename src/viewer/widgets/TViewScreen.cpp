@@ -141,11 +141,11 @@ void TViewScreen::UseSlowestInterval() {
 void TViewScreen::RefreshCaption() {
     const CameraState& cam = sim_.camera();
     Body* target = selectedTarget ? selectedTarget() : nullptr;
-    const bool holding = cam.mode == CameraState::kHolding && cam.modeBody;
+    const bool holding = cam.mode == CameraMode::Holding && cam.modeBody;
     const auto c = ViewerInput::BuildCaption(
         holding ? cam.modeBody->name() : QString(), lockOnTicked && lockOnTicked() && target,
-        target ? target->name() : QString(), cam.mode > 0 && target && target == cam.modeBody,
-        sim_.ClockSpeed());
+        target ? target->name() : QString(),
+        cam.mode == CameraMode::Holding && target && target == cam.modeBody, sim_.ClockSpeed());
     viewport_->setToolTip(c.hint);
     setWindowTitle(c.caption);
 }

@@ -261,8 +261,9 @@ QWidget* TViewScreenControls::BuildTargeting() {
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { MoveTo(); });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { MoveTo(); });
     connect(where_, &QListWidget::itemDoubleClicked, this, [this] { MoveTo(); });
-    connect(where_, &QListWidget::currentRowChanged, this,
-            [this](int row) { controls_.whereIndex = std::max(row, 0); });
+    connect(where_, &QListWidget::currentRowChanged, this, [this](int row) {
+        controls_.where = static_cast<Where>(std::clamp(row, 0, kWhereCount - 1));
+    });
     connect(targetOrder_, &QTabBar::currentChanged, this,
             [this](int i) { ShowAlphabetic(i == 1); });
     connect(moveToTab_, &QTabBar::currentChanged, this, [this, stack](int i) {
@@ -478,11 +479,11 @@ void TViewScreenControls::FillTargets() {
     sunItem->setData(kBodyRole, Tag(sun));
     std::vector<QTreeWidgetItem*> planets;
     for (Body* b : sim_.bodies()) {
-        if (b->Kind() == 1) {
+        if (b->Kind() == BodyKind::Planet) {
             auto* node = new QTreeWidgetItem(tree_, {b->name()});
             node->setData(0, kBodyRole, Tag(b));
             planets.push_back(node);
-        } else if (b->Kind() == 2) {
+        } else if (b->Kind() == BodyKind::Moon) {
             for (QTreeWidgetItem* planet : planets)
                 if (BodyOf(planet->data(0, kBodyRole)) == b->Parent()) {
                     auto* node = new QTreeWidgetItem(planet, {b->name()});
@@ -577,12 +578,12 @@ void TViewScreenControls::ReadDistanceBoxes() {
     controls_.useRadii = radii_->isChecked();
     controls_.radiiText = distanceRadii_->text();
     controls_.kmText = distanceKm_->text();
-    controls_.whereIndex = std::max(0, where_->currentRow());
+    controls_.where = static_cast<Where>(std::clamp(where_->currentRow(), 0, kWhereCount - 1));
 }
 
 void TViewScreenControls::MoveTo() {
     ReadDistanceBoxes();
-    camera_.MoveCameraTo(SelectedTarget(), controls_.whereIndex);
+    camera_.MoveCameraTo(SelectedTarget(), controls_.where);
 }
 
 void TViewScreenControls::PlaceInitialTarget() {

@@ -62,7 +62,7 @@ class RenderTest : public ServicesTest {
 TEST_F(RenderTest, EarthFromItsSunnySideIsALitTexturedDisc) {
     // At 3 radii the Earth is 39 degrees wide; the widest zoom (54 degrees) takes it all in.
     world->camera->SetCameraField(102);
-    world->MoveTo("Earth", 0, "3");
+    world->MoveTo("Earth", Where::SunnySide, "3");
     const QImage img = world->Render();
     const DiscStats s = Measure(img, 12);
     EXPECT_GT(s.litPixels, 400 * 400 / 4) << "the Earth is not drawn";
@@ -75,7 +75,7 @@ TEST_F(RenderTest, EarthFromItsSunnySideIsALitTexturedDisc) {
 
 TEST_F(RenderTest, EarthFromItsDarkSideShowsOnlyAmbientLight) {
     world->camera->SetCameraField(102);
-    world->MoveTo("Earth", 1, "3");
+    world->MoveTo("Earth", Where::DarkSide, "3");
     const QImage img = world->Render();
     const DiscStats faint = Measure(img, 3);
     const DiscStats lit = Measure(img, 90);
@@ -84,7 +84,7 @@ TEST_F(RenderTest, EarthFromItsDarkSideShowsOnlyAmbientLight) {
 }
 
 TEST_F(RenderTest, SunIsBrightWithItsGlow) {
-    world->MoveTo("Sun", 0, "20");
+    world->MoveTo("Sun", Where::SunnySide, "20");
     const QImage img = world->Render();
     if (qEnvironmentVariableIsSet("ORBIVALE_SAVE_PICTURES"))
         img.save(qEnvironmentVariable("ORBIVALE_SAVE_PICTURES") + QStringLiteral("/sun.png"));
@@ -108,7 +108,7 @@ TEST_F(RenderTest, PlanetsTurnCounterClockwiseSeenFromTheNorth) {
     // counter-clockwise as time passes.
     world->controls.useRadii = false;
     world->controls.kmText = QStringLiteral("448800000");
-    world->camera->MoveCameraTo(world->sim.sun(), 2);
+    world->camera->MoveCameraTo(world->sim.sun(), Where::Above);
     auto earthAngle = [&] {
         Body* earth = world->sim.FindBody(QStringLiteral("Earth"));
         const scene::Vec4 h = world->sim.scene().viewport().transform(
