@@ -31,15 +31,14 @@ BENCHMARK(BM_MoonPositionFromTheory);
 void BM_TweenerHit(benchmark::State& state) {
     MemorySettingsStore store;
     Simulation sim(store);
-    auto mars = CreateBody<Planetoid>(sim, QStringLiteral("Mars"), 0u, 3396.2, 3376.2,
-                                      ElementTable::Planets()[3]);
+    const OrbitalElements& e = ElementTable::Planets()[3];
     const SimTime t0 = MakeSimTime(2026, 12, 8, 0, 0, 0);
-    BodyPosition p;
-    mars->CalculatePosition(t0, p);
+    auto mars = CreateBody<Planetoid>(t0, sim.bodyScene(), QStringLiteral("Mars"), 0u, 3396.2,
+                                      3376.2, e, sim.epochs().at(e.epochIndex), nullptr);
+    mars->CalculatePosition(t0);
     double dt = 0;
     for (auto _ : state) {
-        mars->CalculatePosition(t0 + dt, p);
-        benchmark::DoNotOptimize(p);
+        benchmark::DoNotOptimize(mars->CalculatePosition(t0 + dt));
         dt = dt > 99 ? 0 : dt + 0.5;
     }
 }

@@ -11,6 +11,7 @@
 #include "render/gl/RenderDevice.h"
 #include "shell/CommandLine.h"
 #include "shell/Ephemeris.h"
+#include "shell/Session.h"
 #include "shell/widgets/OrbivaleApplication.h"
 #include "shell/widgets/QtPrompter.h"
 #include "shell/widgets/Snapshot.h"
@@ -38,7 +39,9 @@ int RunWindows(int argc, char** argv, const CommandLine& cl) {
     Services::instance().setPrompter(&prompter);
     int code = 0;
     {
-        TMDIContainer main(cl);
+        // The session outlives the main window, whose windows use its parts.
+        Session session(cl);
+        TMDIContainer main(session);
         if (!main.Start()) {
             code = main.exitCode();
         } else if (!cl.snapshot.isEmpty()) {

@@ -1,13 +1,13 @@
 #include "core/Atmosphere.h"
 
-Atmosphere::Atmosphere(Simulation& sim, Body* parent, double thickness, std::uint32_t colour)
-    : Body(sim, parent->name() + QStringLiteral("Atmos"), colour, 0), parent_(parent) {
+Atmosphere::Atmosphere(const BodyScene& world, Body* parent, double thickness, std::uint32_t colour)
+    : Body(world, parent->name() + QStringLiteral("Atmos"), colour, 0), parent_(parent) {
     const auto& r = parent->radii();
     setRadii(r[0] + thickness, r[1] + thickness, r[2] + thickness);
 }
 
 void Atmosphere::Update(SimTime) {
-    PlaceBody(*this, 0, 0, 0, parent_);
+    PlaceBody(*this, {}, parent_);
 }
 
 void Atmosphere::AfterModelLoad(scene::Mesh& model, int) {

@@ -7,14 +7,14 @@ class Atmosphere : public Body {
   public:
     static constexpr std::uint32_t kModelColour = 0x4C0000FF;  // translucent blue
 
-    Atmosphere(Simulation& sim, Body* parent, double thickness, std::uint32_t colour);
+    Atmosphere(const BodyScene& world, Body* parent, double thickness, std::uint32_t colour);
 
     BodyKind Kind() const override { return BodyKind::Atmosphere; }
     void Update(SimTime t) override;
     bool IsSolid() const override { return false; }
     void AfterModelLoad(scene::Mesh& model, int level) override;
     Body* Parent() const override { return parent_; }
-    void Initialise() {}
+    void Initialise(SimTime) {}
 
   private:
     Body* parent_;

@@ -14,8 +14,7 @@
 #include "scene/Frame.h"
 #include "scene/Material.h"
 #include "scene/Mesh.h"
-
-class Simulation;
+#include "scene/Scene.h"
 
 // The model a body shows (see ModelManager): detail level 0 high, 1 low, 2 lowest, 255
 // none; texture index 0 (most detailed) to 9, -1 none.
@@ -26,6 +25,7 @@ struct BodyModel {
     int textureIndex = -1;
     std::int64_t bytes = 0;              // size of the texture file behind it
     std::vector<int> availableTextures;  // indices of "<name><digit>.bmp" in the media folder
+    bool scanned = false;                // availableTextures has been read
     bool userModel = false;              // chosen by the user: automatic selection leaves it alone
     QString userModelText;
 };
@@ -36,32 +36,29 @@ constexpr int KindNumber(BodyKind kind) {
     return static_cast<int>(kind);
 }
 
+// What every body's frame lives in: the scene, and the scene origin (the camera's position
+// in km, scene axis order) that frames are placed around.
+struct BodyScene {
+    scene::Scene& scene;
+    const scene::Vec3& origin;
+};
+
 // A body of the solar system: its orbit, its place in the scene and its spin. The base
 // class is the Sun, which never moves.
 class Body {
   public:
-    Body(Simulation& sim, const QString& name, std::uint32_t colour, double tilt);
+    Body(const BodyScene& world, const QString& name, std::uint32_t colour, double tilt);
     virtual ~Body();
     Body(const Body&) = delete;
     Body& operator=(const Body&) = delete;
 
     virtual BodyKind Kind() const { return BodyKind::Sun; }
-    virtual void ApplyTexture(const QString& textureFile);
-    double X() const { return position_.x(); }
-    double Y() const { return position_.y(); }
-    double Z() const { return position_.z(); }
-    virtual double ChainX() const { return position_.x(); }
-    virtual double ChainY() const { return position_.y(); }
-    virtual double ChainZ() const { return position_.z(); }
-    float SceneX() const { return position_.sceneX(); }
-    float SceneY() const { return position_.sceneY(); }
-    float SceneZ() const { return position_.sceneZ(); }
-    // Ecliptic axis order: heliocentric km for a planet, km from the parent for a moon.
-    virtual void CalculatePosition(SimTime t, BodyPosition& out);
-    virtual void PositionFromElements(SimTime t, SimTime epoch, const OrbitalElements& elements,
-                                      BodyPosition& out);
+    // Where the body is at t from its orbit, before placing: heliocentric for a planet,
+    // from the parent (in the parent's equatorial axes) for a moon.
+    virtual Ecliptic CalculatePosition(SimTime t);
+    virtual Ecliptic PositionFromElements(SimTime t, SimTime epoch,
+                                          const OrbitalElements& elements);
     virtual void Update(SimTime t) { (void)t; }
-    void CopyPosition(BodyPosition& dst) const { dst = position_; }
     virtual bool IsSolid() const { return true; }
     virtual void AfterModelLoad(scene::Mesh& model, int level) { (void)model, (void)level; }
     virtual void Rotate(SimTime t);
@@ -73,6 +70,7 @@ class Body {
     const QString& name() const { return name_; }
     const QString& shortText() const { return shortText_; }
     void setShortText(const QString& text) { shortText_ = text; }
+    // The placed position: km from the Sun in scene axis order, mirrored in scene units.
     const BodyPosition& position() const { return position_; }
     scene::Vec3 positionKm() const { return position_.km(); }
     // Where the body is, from the Sun, in ecliptic axes (km).
@@ -92,28 +90,32 @@ class Body {
     const scene::Vec3& right() const { return right_; }
     const scene::Vec3& up() const { return up_; }
     const scene::Vec3& direction() const { return direction_; }
-    const std::vector<BodyPosition>& orbitPath() const { return orbitPath_; }
+    // One orbit in 360 steps from the wall-clock time at start-up, as CalculatePosition
+    // gives it (empty for bodies without an orbit).
+    const std::vector<Ecliptic>& orbitPath() const { return orbitPath_; }
     const Tweener& tweener() const { return tweener_; }
     bool trace() const { return trace_; }
     void setTrace(bool on) { trace_ = on; }
 
+    // The model the body shows; the model manager keeps it.
     BodyModel model;
 
-    // Stores the position (km, scene axis order) and places the frame around the camera.
+    // Stores the placed position (km from the Sun, scene axis order) and places the frame
+    // around the scene origin.
     void SetPlacedPosition(const scene::Vec3& km);
-    // Moves the frame to (position - camera position) in scene units.
+    // Moves the frame to (position - scene origin) in scene units.
     void PlaceFrame();
 
   protected:
     // Reads the frame's orientation (relative to the scene root) into right, up, direction.
     void ReadOrientation();
-    // The Tweener in front of PositionFromElements; fills out with unscaled values.
-    void TweenedPosition(SimTime t, const OrbitalElements& elements, SimTime epoch,
-                         BodyPosition& out);
-    void FillOrbitPath();
+    // The Tweener in front of PositionFromElements.
+    Ecliptic TweenedPosition(SimTime t, const OrbitalElements& elements, SimTime epoch);
+    void FillOrbitPath(SimTime start);
+    scene::Scene& scene() const { return world_.scene; }
 
-    Simulation& sim_;
-    std::vector<BodyPosition> orbitPath_;
+    BodyScene world_;
+    std::vector<Ecliptic> orbitPath_;
     bool trace_ = false;
     QString shortText_;
     std::shared_ptr<scene::Frame> frame_;
@@ -132,6 +134,7 @@ class Body {
     double lastAngle_ = 0;
 };
 
-// Places a body at (x, y, z) km in scene axis order, turned into the parent's equatorial
-// frame and offset by the parent's position when there is a parent.
-void PlaceBody(Body& body, double x, double y, double z, const Body* parent);
+// Places a body at an offset (km, ecliptic axes) from its parent, turned into the parent's
+// equatorial frame and added to the parent's position; without a parent the offset is the
+// position.
+void PlaceBody(Body& body, const Ecliptic& offset, const Body* parent);

@@ -4,7 +4,7 @@
 
 #include "core/Angles.h"
 
-scene::Vec3 KeplerPosition(SimTime t, SimTime epoch, const OrbitalElements& el) {
+Ecliptic KeplerPosition(SimTime t, SimTime epoch, const OrbitalElements& el) {
     const double d = (t - epoch) / 86400.0;
     const double e = el.eccentricity;
     const double M = Normalise360(el.dailyMotion * d + el.meanLongitude - el.perihelion);
@@ -22,6 +22,9 @@ scene::Vec3 KeplerPosition(SimTime t, SimTime epoch, const OrbitalElements& el) 
 }
 
 namespace {
+// The Earth radius the lunar theory's distances are given in.
+constexpr double kEarthRadiusKm = 6378.15;
+
 double Rad(double degrees) {
     return DegToRad(Normalise360(degrees));
 }
@@ -64,10 +67,10 @@ LunarCoordinates LunarEclipticCoordinates(SimTime t) {
     return {RadToDeg(lon), RadToDeg(lat), r};
 }
 
-scene::Vec3 LunarPosition(SimTime t) {
+Ecliptic LunarPosition(SimTime t) {
     const LunarCoordinates c = LunarEclipticCoordinates(t);
     const double lon = DegToRad(c.longitudeDeg), lat = DegToRad(c.latitudeDeg);
-    const double r = c.distanceEarthRadii * 6378.15;
+    const double r = c.distanceEarthRadii * kEarthRadiusKm;
     return {r * std::cos(lat) * std::cos(lon), r * std::cos(lat) * std::sin(lon),
             r * std::sin(lat)};
 }

@@ -2,11 +2,12 @@
 
 #include "core/Moon.h"
 
-// The Earth's Moon, placed by its own analytic theory and always facing the Earth.
+// The Earth's Moon, placed by its own analytic theory (in the ecliptic, not the Earth's
+// equator) and always facing the Earth.
 class Luna : public Moon {
   public:
     using Moon::Moon;
-    void PositionFromElements(SimTime t, SimTime epoch, const OrbitalElements& elements,
-                              BodyPosition& out) override;
+    Ecliptic PositionFromElements(SimTime t, SimTime epoch,
+                                  const OrbitalElements& elements) override;
     void Update(SimTime t) override;
 };

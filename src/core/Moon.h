@@ -6,21 +6,19 @@
 // spin equals its orbital motion keeps one face to its parent.
 class Moon : public Planetoid {
   public:
-    Moon(Simulation& sim, const QString& name, std::uint32_t colour, double rx, double ry,
-         double rz, const OrbitalElements& elements, Body* parent);
+    // A moon's orbit extent is its semi-major axis (km) with a tenth to spare.
+    static constexpr double kOrbitExtentMargin = 1.1;
+
+    Moon(const BodyScene& world, const QString& name, std::uint32_t colour, double rx, double ry,
+         double rz, const OrbitalElements& elements, SimTime epoch, Body* parent);
 
     BodyKind Kind() const override { return BodyKind::Moon; }
-    void CalculatePosition(SimTime t, BodyPosition& out) override;
+    Ecliptic CalculatePosition(SimTime t) override;
     void Update(SimTime t) override;
-    double ChainX() const override { return parent_->ChainX() + X(); }
-    double ChainY() const override { return parent_->ChainY() + Y(); }
-    double ChainZ() const override { return parent_->ChainZ() + Z(); }
-    double OrbitExtent() const override { return elements_.semiMajorAxis * 1.1; }
+    double OrbitExtent() const override { return elements_.semiMajorAxis * kOrbitExtentMargin; }
     Body* Parent() const override { return parent_; }
-    Body* parent() const { return parent_; }
     bool synchronous() const { return synchronous_; }
 
   protected:
-    Body* parent_;
     bool synchronous_;
 };

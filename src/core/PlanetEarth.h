@@ -7,8 +7,5 @@
 class PlanetEarth : public Planetoid {
   public:
     using Planetoid::Planetoid;
-    void Initialise() override;
-
-  private:
-    scene::Vec3 spare_;
+    void Initialise(SimTime now) override;
 };

@@ -2,36 +2,45 @@
 
 #include "core/Body.h"
 
-// A planet on a heliocentric orbit.
+// A planet on a heliocentric orbit, placed from the Sun.
 class Planetoid : public Body {
   public:
-    Planetoid(Simulation& sim, const QString& name, std::uint32_t colour, double equatorialRadius,
-              double polarRadius, const OrbitalElements& elements);
+    // The orbit's reference frame: the scene's ecliptic seen from the Sun. A planet's orbit
+    // extent is its semi-major axis with a tenth to spare.
+    static constexpr double kOrbitExtentMargin = 1.1;
+
+    Planetoid(const BodyScene& world, const QString& name, std::uint32_t colour,
+              double equatorialRadius, double polarRadius, const OrbitalElements& elements,
+              SimTime epoch, Body* sun);
 
     BodyKind Kind() const override { return BodyKind::Planet; }
-    void CalculatePosition(SimTime t, BodyPosition& out) override;
+    Ecliptic CalculatePosition(SimTime t) override;
     void Update(SimTime t) override;
     double OrbitalPeriodDays() const override;
-    double OrbitExtent() const override { return elements_.semiMajorAxis * 1.6456e8; }
+    double OrbitExtent() const override {
+        return elements_.semiMajorAxis * kKmPerAU * kOrbitExtentMargin;
+    }
     SimTime ElementEpoch() const override { return elementEpoch_; }
     const OrbitalElements& elements() const { return elements_; }
 
-    // Runs once the most derived constructor is done: fills the orbit path.
-    virtual void Initialise() { FillOrbitPath(); }
+    // Runs once the most derived constructor is done: fills the orbit path from `now`.
+    virtual void Initialise(SimTime now) { FillOrbitPath(now); }
 
   protected:
-    // For moons: three radii and no orbit path yet.
-    Planetoid(Simulation& sim, const QString& name, std::uint32_t colour, double rx, double ry,
-              double rz, const OrbitalElements& elements, int);
+    // For moons: three radii about the parent.
+    Planetoid(const BodyScene& world, const QString& name, std::uint32_t colour, double rx,
+              double ry, double rz, const OrbitalElements& elements, SimTime epoch, Body* parent);
 
     OrbitalElements elements_;
     SimTime elementEpoch_ = 0;
+    Body* parent_;  // the Sun for a planet
 };
 
-// Builds a body and completes it once it is whole (virtual calls need the finished object).
+// Builds a body and completes it once it is whole (virtual calls need the finished object);
+// `now` starts the orbit path.
 template <typename T, typename... Args>
-std::unique_ptr<T> CreateBody(Args&&... args) {
+std::unique_ptr<T> CreateBody(SimTime now, Args&&... args) {
     auto body = std::make_unique<T>(std::forward<Args>(args)...);
-    body->Initialise();
+    body->Initialise(now);
     return body;
 }

@@ -5,12 +5,12 @@ namespace {
 constexpr double kHalfThickness = 0.05;
 }  // namespace
 
-Rings::Rings(Simulation& sim, const QString& name, Body* parent, double innerRadius,
+Rings::Rings(const BodyScene& world, const QString& name, Body* parent, double innerRadius,
              double outerRadius, std::uint32_t colour)
-    : Body(sim, name, colour, parent->axialTilt()), parent_(parent), inner_(innerRadius) {
+    : Body(world, name, colour, parent->axialTilt()), parent_(parent), inner_(innerRadius) {
     setRadii(outerRadius, kHalfThickness, outerRadius);
 }
 
 void Rings::Update(SimTime) {
-    PlaceBody(*this, 0, 0, 0, parent_);
+    PlaceBody(*this, {}, parent_);
 }

@@ -5,7 +5,7 @@
 // A planet's ring system: a flat annulus in the planet's equatorial plane, centred on it.
 class Rings : public Body {
   public:
-    Rings(Simulation& sim, const QString& name, Body* parent, double innerRadius,
+    Rings(const BodyScene& world, const QString& name, Body* parent, double innerRadius,
           double outerRadius, std::uint32_t colour);
 
     BodyKind Kind() const override { return BodyKind::Rings; }
@@ -13,7 +13,7 @@ class Rings : public Body {
     Body* Parent() const override { return parent_; }
     double innerRadius() const { return inner_; }
     double outerRadius() const { return largestRadius(); }
-    void Initialise() {}
+    void Initialise(SimTime) {}
 
   private:
     Body* parent_;

@@ -5,12 +5,12 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
-#include "core/Body.h"
 #include "core/Files.h"
 #include "core/Prompter.h"
-#include "core/Simulation.h"
 #include "core/Text.h"
 
 namespace {
@@ -43,13 +43,12 @@ double LeadingNumber(const QString& value) {
     return ok && std::isfinite(v) ? v : 0;
 }
 
-bool SavePosition(Simulation& sim, PositionWindows& windows, const QString& path) {
+bool SavePosition(const ViewState& state, const QString& path) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) {
         SaveFailed(f);
         return false;
     }
-    const CameraState& cam = sim.camera();
     Write(f, QStringLiteral("# This file contains a saved simulator position for Orbivale\n"));
     Write(f, QStringLiteral("# It is not recommended that you edit this file. Incorrect values\n"));
     Write(f, QStringLiteral("# could cause Orbivale to behave unpredictably.\n"));
@@ -57,33 +56,29 @@ bool SavePosition(Simulation& sim, PositionWindows& windows, const QString& path
     Write(f, FormatText("SaveTime=%s\n", qUtf8Printable(QLocale::system().toString(
                                              QDateTime::currentDateTime(),
                                              QStringLiteral("d MMMM yyyy 'at' hh:mm:ss")))));
-    Write(f, FormatText("UT=%.1f\n", cam.lastTickTime));
-    Write(f, FormatText("Cx=%.1f\nCy=%.1f\nCz=%.1f\n", cam.position.x, cam.position.y,
-                        cam.position.z));
-    Write(f, FormatText("SimSpeed=%d\n", sim.ClockSpeed()));
-    Write(f, FormatText(windows.LockOn() ? "LookingAt=%s\n" : "Select=%s\n",
-                        qUtf8Printable(windows.SelectedName())));
-    if (cam.mode == CameraMode::Holding) {
-        Write(f, FormatText("Mode=%d\n", static_cast<int>(cam.mode)));
-        Write(f, FormatText("ModeBody=%s\n",
-                            cam.modeBody ? qUtf8Printable(cam.modeBody->name()) : ""));
-        Write(f, FormatText("ModeCx=%.1f\nModeCy=%.1f\nModeCz=%.1f\n", cam.modeOffset.x,
-                            cam.modeOffset.y, cam.modeOffset.z));
+    Write(f, FormatText("UT=%.1f\n", state.ut));
+    const scene::Vec3& c = state.cameraPosition;
+    Write(f, FormatText("Cx=%.1f\nCy=%.1f\nCz=%.1f\n", c.x, c.y, c.z));
+    Write(f, FormatText("SimSpeed=%d\n", state.simSpeed));
+    Write(f, FormatText(state.lockOn ? "LookingAt=%s\n" : "Select=%s\n",
+                        qUtf8Printable(state.selected)));
+    if (state.mode == CameraMode::Holding) {
+        Write(f, FormatText("Mode=%d\n", static_cast<int>(state.mode)));
+        Write(f, FormatText("ModeBody=%s\n", qUtf8Printable(state.modeBody)));
+        const scene::Vec3& m = state.modeOffset;
+        Write(f, FormatText("ModeCx=%.1f\nModeCy=%.1f\nModeCz=%.1f\n", m.x, m.y, m.z));
     }
-    Write(f, FormatText("CameraSpeed=%.1f\n", cam.speed));
-    const scene::Orientation o = sim.scene().camera()->orientation(sim.scene().root().get());
-    Write(f, FormatText("DirX=%.7f\nDirY=%.7f\nDirZ=%.7f\n", o.direction.x, o.direction.y,
-                        o.direction.z));
-    Write(f, FormatText("UpX=%.7f\nUpY=%.7f\nUpZ=%.7f\n", o.up.x, o.up.y, o.up.z));
-    Write(f, FormatText("FPS=%d\n", windows.UpdateSpeedIndex()));
-    Write(f, FormatText("Res=%d\n", windows.ResolutionIndex()));
-    const auto map = windows.MapView();
-    Write(f, FormatText("MapX=%.1f\nMapY=%.1f\nMapW=%.1f\n", map[0], map[1], map[2]));
-    Write(f, FormatText("Zoom=%.7f\n", cam.zoom));
-    for (Body* b : sim.bodies())
-        if (b->model.userModel)
-            Write(f, FormatText("Body=%s,%s\n", qUtf8Printable(b->name()),
-                                qUtf8Printable(b->model.userModelText)));
+    Write(f, FormatText("CameraSpeed=%.1f\n", state.cameraSpeed));
+    const scene::Vec3 &d = state.direction, &u = state.up;
+    Write(f, FormatText("DirX=%.7f\nDirY=%.7f\nDirZ=%.7f\n", d.x, d.y, d.z));
+    Write(f, FormatText("UpX=%.7f\nUpY=%.7f\nUpZ=%.7f\n", u.x, u.y, u.z));
+    Write(f, FormatText("FPS=%d\n", state.updateSpeedIndex));
+    Write(f, FormatText("Res=%d\n", state.resolutionIndex));
+    Write(f, FormatText("MapX=%.1f\nMapY=%.1f\nMapW=%.1f\n", state.map.x, state.map.y,
+                        state.map.width));
+    Write(f, FormatText("Zoom=%.7f\n", state.zoom));
+    for (const UserModelChoice& m : state.userModels)
+        Write(f, FormatText("Body=%s,%s\n", qUtf8Printable(m.body), qUtf8Printable(m.text)));
     if (!f.commit()) {
         SaveFailed(f);
         return false;
@@ -91,7 +86,36 @@ bool SavePosition(Simulation& sim, PositionWindows& windows, const QString& path
     return true;
 }
 
-bool RestorePosition(Simulation& sim, PositionWindows& windows, const QString& path) {
+namespace {
+
+// A "Body=" value: the body, then a quoted path or the digit completing "<name><digit>.bmp".
+std::optional<UserModelChoice> ParseUserModel(const QString& value,
+                                              const PositionContext& context) {
+    const int comma = int(value.indexOf(QLatin1Char(',')));
+    UserModelChoice choice;
+    choice.body = comma < 0 ? value : value.left(comma);
+    if (!context.isBody || !context.isBody(choice.body)) return std::nullopt;
+    const QString rest = comma < 0 ? QString() : value.mid(comma + 1);
+    if (rest.startsWith(QLatin1Char('"'))) {
+        const int close = int(rest.indexOf(QLatin1Char('"'), 1));
+        choice.file = close < 0 ? rest.mid(1) : rest.mid(1, close - 1);
+        choice.text = QLatin1Char('"') + choice.file + QLatin1Char('"');
+    } else if (!rest.isEmpty()) {
+        choice.text = rest.left(1);
+        choice.file = choice.body + choice.text + QStringLiteral(".bmp");
+    } else {
+        return std::nullopt;
+    }
+    return choice;
+}
+
+int ClampIndex(double n, int count) {
+    return n < 0 ? 0 : int(std::min(n, double(count - 1)));
+}
+
+}  // namespace
+
+bool RestorePosition(const QString& path, const PositionContext& context, ViewState& state) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
         ShowErrorText(
@@ -101,16 +125,9 @@ bool RestorePosition(Simulation& sim, PositionWindows& windows, const QString& p
             f.errorString());
         return false;
     }
-    windows.SetLockOn(false);
-    CameraState& cam = sim.camera();
-    const scene::Orientation o = sim.scene().camera()->orientation(sim.scene().root().get());
-    scene::Vec3 dir = o.direction, up = o.up, position = cam.position;
-    SimTime ut = cam.lastTickTime;
-    auto map = windows.MapView();
-    for (Body* b : sim.bodies())
-        if (b->model.userModel) sim.UnloadModel(*b);
-
-    auto clampIndex = [](double n, int count) { return n < 0 ? 0 : std::min(int(n), count - 1); };
+    state.lockOn = false;
+    state.userModels.clear();
+    auto known = [&](const QString& name) { return context.isBody && context.isBody(name); };
     while (!f.atEnd()) {
         const QString line = QString::fromUtf8(f.readLine())
                                  .left(255)
@@ -123,89 +140,72 @@ bool RestorePosition(Simulation& sim, PositionWindows& windows, const QString& p
         if (key == QLatin1String("UT")) {
             // Only times the calendar covers (1901 to 2099).
             if (n >= MakeSimTime(1901, 1, 1, 0, 0, 0) && n < MakeSimTime(2100, 1, 1, 0, 0, 0))
-                ut = n;
+                state.ut = n;
         } else if (key == QLatin1String("Cx"))
-            position.x = n;
+            state.cameraPosition.x = n;
         else if (key == QLatin1String("Cy"))
-            position.y = n;
+            state.cameraPosition.y = n;
         else if (key == QLatin1String("Cz"))
-            position.z = n;
+            state.cameraPosition.z = n;
         else if (key == QLatin1String("SimSpeed"))
-            windows.SetSpeedFactor(int(std::clamp(std::trunc(n), -86400.0, 86400.0)));
+            state.simSpeed = int(std::clamp(std::trunc(n), -86400.0, 86400.0));
         else if (key == QLatin1String("LookingAt") || key == QLatin1String("Select")) {
-            if (Body* b = sim.FindBody(Trimmed(value))) {
-                windows.SelectTargetByName(b->name());
-                if (key == QLatin1String("LookingAt")) windows.SetLockOn(true);
+            if (known(Trimmed(value))) {
+                state.selected = Trimmed(value);
+                if (key == QLatin1String("LookingAt")) state.lockOn = true;
             }
         } else if (key == QLatin1String("Mode"))
             // Holding is the only mode with a body; any other number flies freely.
-            cam.mode = std::trunc(n) == static_cast<int>(CameraMode::Holding)
-                           ? CameraMode::Holding
-                           : CameraMode::FreeFlight;
+            state.mode = std::trunc(n) == static_cast<int>(CameraMode::Holding)
+                             ? CameraMode::Holding
+                             : CameraMode::FreeFlight;
         else if (key == QLatin1String("ModeBody")) {
-            if (Body* b = sim.FindBody(Trimmed(value))) cam.modeBody = b;
+            if (known(Trimmed(value))) state.modeBody = Trimmed(value);
         } else if (key == QLatin1String("ModeCx"))
-            cam.modeOffset.x = n;
+            state.modeOffset.x = n;
         else if (key == QLatin1String("ModeCy"))
-            cam.modeOffset.y = n;
+            state.modeOffset.y = n;
         else if (key == QLatin1String("ModeCz"))
-            cam.modeOffset.z = n;
+            state.modeOffset.z = n;
         else if (key == QLatin1String("CameraSpeed"))
-            windows.SetCameraSpeed(n);
+            state.cameraSpeed = n;
         else if (key == QLatin1String("DirX"))
-            dir.x = n;
+            state.direction.x = n;
         else if (key == QLatin1String("DirY"))
-            dir.y = n;
+            state.direction.y = n;
         else if (key == QLatin1String("DirZ"))
-            dir.z = n;
+            state.direction.z = n;
         else if (key == QLatin1String("UpX"))
-            up.x = n;
+            state.up.x = n;
         else if (key == QLatin1String("UpY"))
-            up.y = n;
+            state.up.y = n;
         else if (key == QLatin1String("UpZ"))
-            up.z = n;
+            state.up.z = n;
         else if (key == QLatin1String("FPS"))
-            windows.ChooseUpdateSpeed(clampIndex(n, windows.UpdateSpeedCount()));
+            state.updateSpeedIndex = ClampIndex(n, context.updateSpeedCount);
         else if (key == QLatin1String("Res"))
-            windows.ChooseResolution(clampIndex(n, windows.ResolutionCount()));
+            state.resolutionIndex = ClampIndex(n, context.resolutionCount);
         else if (key == QLatin1String("MapX"))
-            map[0] = n;
+            state.map.x = n;
         else if (key == QLatin1String("MapY"))
-            map[1] = n;
+            state.map.y = n;
         else if (key == QLatin1String("MapW"))
-            map[2] = n;
+            state.map.width = n;
         else if (key == QLatin1String("Zoom"))
-            windows.SetZoom(n);
+            state.zoom = n;
         else if (key == QLatin1String("Body")) {
-            const int comma = int(value.indexOf(QLatin1Char(',')));
-            Body* b = sim.FindBody(comma < 0 ? value : value.left(comma));
-            if (!b) continue;
-            const QString rest = comma < 0 ? QString() : value.mid(comma + 1);
-            QString file, text;
-            if (rest.startsWith(QLatin1Char('"'))) {
-                const int close = int(rest.indexOf(QLatin1Char('"'), 1));
-                file = close < 0 ? rest.mid(1) : rest.mid(1, close - 1);
-                text = QLatin1Char('"') + file + QLatin1Char('"');
-            } else if (!rest.isEmpty()) {
-                text = rest.left(1);
-                file = b->name() + text + QStringLiteral(".bmp");
-            } else {
-                continue;
-            }
-            if (windows.LoadBodyModel(*b, file)) {
-                b->model.userModel = true;
-                b->model.userModelText = text;
+            // The last line for a body wins, so a long file loads each model once.
+            if (auto choice = ParseUserModel(value, context)) {
+                auto same = std::find_if(
+                    state.userModels.begin(), state.userModels.end(), [&](const auto& m) {
+                        return m.body.compare(choice->body, Qt::CaseInsensitive) == 0;
+                    });
+                if (same != state.userModels.end())
+                    *same = *choice;
+                else
+                    state.userModels.push_back(*choice);
             }
         }
     }
-    // A file cannot make the camera's orientation degenerate.
-    if (scene::Length(dir) > 0 && scene::Length(scene::Cross(dir, up)) > 0)
-        sim.scene().camera()->setOrientation(sim.scene().root().get(), dir, up);
-    windows.RefreshCaption();
-    sim.SetSimTime(ut);
-    windows.SetSceneOrigin(position);
-    windows.SetMapView(map[0], map[1], map[2]);
-    const SplitTime day = SplitSimTime(ut);
-    windows.SetCalendarDate(day.year, day.month, day.day);
     return true;
 }

@@ -19,6 +19,9 @@
 
 namespace {
 constexpr double kLightRange = 24534400.0;
+constexpr double kEarthAirKm = 125.0;
+constexpr std::uint32_t kEarthAirColour = 0xFF0000u;
+constexpr int kSaturn = 5;  // in the planet list, Mercury 0
 }  // namespace
 
 Simulation::Simulation(SettingsStore& settings, std::function<SimTime()> wallClock)
@@ -31,14 +34,13 @@ Simulation::~Simulation() {
 }
 
 bool Simulation::AddBody(std::unique_ptr<Body> body) {
-    if (!body || static_cast<int>(bodyList_.size()) >= kMaxBodies) return false;
-    bodyList_.push_back(body.get());
-    owned_.push_back(std::move(body));
+    if (!body || bodyCount() >= kMaxBodies) return false;
+    bodies_.push_back(std::move(body));
     return true;
 }
 
 Body* Simulation::FindBody(const QString& name) const {
-    for (Body* body : bodyList_)
+    for (Body* body : bodies())
         if (body->name().compare(name, Qt::CaseInsensitive) == 0) return body;
     return nullptr;
 }
@@ -47,14 +49,14 @@ bool Simulation::BuildSolarSystem() {
     const bool showSmallMoons = settings_.get(settings::ShowSmallMoons);
     Log("Loading default models");
     built_ = true;
-    if (createDefaultMeshes) createDefaultMeshes();
+    if (models_) models_->CreateDefaultMeshes();
     epochs_.fill();
     BuildStarVisual();
     BuildSun();
     BuildPlanets();
     BuildMoons(showSmallMoons);
     Log("Adding Atmospheres");
-    AddBody(CreateBody<Atmosphere>(*this, earth(), 125.0, 0xFF0000u));
+    AddBody(CreateBody<Atmosphere>(wallNow(), bodyScene(), earth(), kEarthAirKm, kEarthAirColour));
     BuildSunGlow();
     BuildLights();
     ChooseModel(*sun_);
@@ -65,6 +67,8 @@ bool Simulation::BuildSolarSystem() {
     const SimTime t = SimNow();
     UpdateBodies(t);
     camera_.lastTickTime = t;
+    // Kept from the first versions: the Earth stands at the evening before its rotation
+    // epoch until the first update step, which every window runs before it draws.
     earth()->Update(MakeSimTime(1997, 12, 21, 19, 0, 0));
     return true;
 }
@@ -79,11 +83,11 @@ void Simulation::BuildStarVisual() {
 
 void Simulation::BuildSun() {
     Log("Initialising Sun");
-    auto sun = std::make_unique<Body>(*this, QString::fromLatin1(BodyCatalogue::kSunName),
+    auto sun = std::make_unique<Body>(bodyScene(), QString::fromLatin1(BodyCatalogue::kSunName),
                                       BodyCatalogue::kSunColour, 0.0);
     sun_ = sun.get();
     Log("Moving sun to centre of Solar System");
-    PlaceBody(*sun_, 0, 0, 0, nullptr);
+    PlaceBody(*sun_, {}, nullptr);
     Log("Scaling Sun to correct size");
     sun_->setRadii(BodyCatalogue::kSunRadius, BodyCatalogue::kSunRadius, BodyCatalogue::kSunRadius);
     Log("Turning on Sun - let there be light");
@@ -103,10 +107,12 @@ void Simulation::BuildPlanets() {
         const OrbitalElements& e = elements[static_cast<std::size_t>(i)];
         std::unique_ptr<Planetoid> planet =
             i == ElementTable::kEarth
-                ? CreateBody<PlanetEarth>(*this, QString::fromLatin1(p.name), p.colour,
-                                          p.equatorialRadius, p.polarRadius, e)
-                : CreateBody<Planetoid>(*this, QString::fromLatin1(p.name), p.colour,
-                                        p.equatorialRadius, p.polarRadius, e);
+                ? CreateBody<PlanetEarth>(wallNow(), bodyScene(), QString::fromLatin1(p.name),
+                                          p.colour, p.equatorialRadius, p.polarRadius, e,
+                                          epochs_.at(e.epochIndex), sun_)
+                : CreateBody<Planetoid>(wallNow(), bodyScene(), QString::fromLatin1(p.name),
+                                        p.colour, p.equatorialRadius, p.polarRadius, e,
+                                        epochs_.at(e.epochIndex), sun_);
         planets_[static_cast<std::size_t>(i)] = planet.get();
         AddBody(std::move(planet));
     }
@@ -116,8 +122,9 @@ void Simulation::BuildMoons(bool showSmallMoons) {
     Log("Initialising Moon");
     const double r = BodyCatalogue::kMoonRadius;
     auto luna =
-        CreateBody<Luna>(*this, QString::fromLatin1(BodyCatalogue::kMoonName),
-                         BodyCatalogue::kMoonColour, r, r, r, ElementTable::Luna(), earth());
+        CreateBody<Luna>(wallNow(), bodyScene(), QString::fromLatin1(BodyCatalogue::kMoonName),
+                         BodyCatalogue::kMoonColour, r, r, r, ElementTable::Luna(),
+                         epochs_.at(ElementTable::Luna().epochIndex), earth());
     moon_ = luna.get();
     AddBody(std::move(luna));
 
@@ -128,14 +135,16 @@ void Simulation::BuildMoons(bool showSmallMoons) {
         const MoonInfo& m = info[i];
         if (m.small && !showSmallMoons) continue;
         Body* parent = planet(ElementTable::MoonParent(static_cast<int>(i)));
-        AddBody(CreateBody<Moon>(*this, QString::fromLatin1(m.name), m.colour, m.rx, m.ry, m.rz,
-                                 elements[i], parent));
+        AddBody(CreateBody<Moon>(wallNow(), bodyScene(), QString::fromLatin1(m.name), m.colour,
+                                 m.rx, m.ry, m.rz, elements[i], epochs_.at(elements[i].epochIndex),
+                                 parent));
     }
 
     Log("Adding Saturn's rings");
-    auto rings = CreateBody<Rings>(*this, QString::fromLatin1(BodyCatalogue::kRingsName), planet(5),
-                                   BodyCatalogue::kRingsInnerRadius,
-                                   BodyCatalogue::kRingsOuterRadius, BodyCatalogue::kRingsColour);
+    auto rings =
+        CreateBody<Rings>(wallNow(), bodyScene(), QString::fromLatin1(BodyCatalogue::kRingsName),
+                          planet(kSaturn), BodyCatalogue::kRingsInnerRadius,
+                          BodyCatalogue::kRingsOuterRadius, BodyCatalogue::kRingsColour);
     rings_ = rings.get();
     AddBody(std::move(rings));
 }
@@ -198,17 +207,16 @@ void Simulation::DestroySolarSystem() {
     ambient_.reset();
     camera_.modeBody = nullptr;
     camera_.nearestBody = nullptr;
-    for (Body* body : bodyList_) {
-        auto it = std::find_if(owned_.begin(), owned_.end(),
-                               [&](const auto& p) { return p.get() == body; });
-        if (it != owned_.end()) it->reset();
+    // In list order, each model first (it counts in the model memory), then the body.
+    for (auto& body : bodies_) {
+        if (models_) models_->UnloadModel(*body);
+        body.reset();
     }
-    owned_.clear();
-    bodyList_.clear();
+    bodies_.clear();
     sun_ = moon_ = rings_ = nullptr;
     planets_.fill(nullptr);
     // Only what was built is released, so destroying twice does no harm.
-    if (built_ && releaseDefaultMeshes) releaseDefaultMeshes();
+    if (built_ && models_) models_->ReleaseDefaultMeshes();
     built_ = false;
 }
 
@@ -245,7 +253,8 @@ void Simulation::UpdateSimulation() {
 }
 
 void Simulation::UpdateBodies(SimTime t) {
-    for (std::size_t i = 1; i < bodyList_.size(); ++i) bodyList_[i]->Update(t);
+    // The Sun, first in the list, never moves.
+    for (std::size_t i = 1; i < bodies_.size(); ++i) bodies_[i]->Update(t);
 }
 
 double Simulation::ChooseModel(Body& body) {
@@ -256,17 +265,4 @@ double Simulation::ChooseModel(Body& body) {
     if (!(ratio > 1)) return 0;
     if (models_) models_->SelectModel(body, ratio);
     return d - body.largestRadius();
-}
-
-void Simulation::UnloadModel(Body& body) {
-    if (body.model.mesh) {
-        body.frame()->deleteVisual(body.model.mesh.get());
-        body.model.mesh.reset();
-        Log("Unloaded model (%d) for %s", int(body.model.level), qUtf8Printable(body.name()));
-    }
-    body.model.level = BodyModel::kNone;
-    body.model.textureIndex = -1;
-    modelMemory_.total -= body.model.bytes;
-    body.model.bytes = 0;
-    body.model.userModel = false;
 }

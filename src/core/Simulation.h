@@ -4,8 +4,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <ranges>
 #include <vector>
 
+#include "core/Body.h"
 #include "core/CameraState.h"
 #include "core/Clock.h"
 #include "core/ElementTable.h"
@@ -13,7 +15,6 @@
 #include "core/SimTime.h"
 #include "scene/Scene.h"
 
-class Body;
 class SettingsStore;
 
 // The camera's part of the update step; the viewer's camera logic provides it.
@@ -52,7 +53,10 @@ class Simulation {
     SimTime wallNow() const { return clock_.wallNow(); }
 
     // The body list: the Sun first, then in construction order.
-    const std::vector<Body*>& bodies() const { return bodyList_; }
+    auto bodies() const {
+        return bodies_ | std::views::transform([](const auto& b) { return b.get(); });
+    }
+    int bodyCount() const { return static_cast<int>(bodies_.size()); }
     bool AddBody(std::unique_ptr<Body> body);
     // First body whose name matches, ignoring case.
     Body* FindBody(const QString& name) const;
@@ -91,19 +95,16 @@ class Simulation {
     // Measures the body's distance from the camera and lets it choose its model; returns
     // the distance to its surface in km (0 when the camera is inside it).
     double ChooseModel(Body& body);
-    // Removes the body's model from its frame and forgets it.
-    void UnloadModel(Body& body);
     void setCameraTicker(CameraTicker* ticker) { cameraTicker_ = ticker; }
+    // The owner of the bodies' models; set before assembly.
     void setModelManager(ModelManager* models) { models_ = models; }
     ModelManager* modelManager() const { return models_; }
-    ModelMemory& modelMemory() { return modelMemory_; }
     SimulationHooks& hooks() { return hooks_; }
+    // What bodies are built in: this scene, placed around the camera's position.
+    BodyScene bodyScene() { return {scene_, camera_.position}; }
 
     // Draws the star field when the scene renders the star frame; set before assembly.
     scene::UserVisual::Callback starFieldCallback;
-    // Builds and releases the default sphere meshes; set before assembly.
-    std::function<void()> createDefaultMeshes;
-    std::function<void()> releaseDefaultMeshes;
 
   private:
     void BuildStarVisual();
@@ -120,8 +121,7 @@ class Simulation {
     CameraState camera_;
     ElementEpochs epochs_;
     Observer observer_;
-    std::vector<std::unique_ptr<Body>> owned_;
-    std::vector<Body*> bodyList_;
+    std::vector<std::unique_ptr<Body>> bodies_;
     Body* sun_ = nullptr;
     Body* moon_ = nullptr;
     Body* rings_ = nullptr;
@@ -130,7 +130,6 @@ class Simulation {
     std::shared_ptr<scene::Light> ambient_;
     CameraTicker* cameraTicker_ = nullptr;
     ModelManager* models_ = nullptr;
-    ModelMemory modelMemory_;
     SimulationHooks hooks_;
     bool built_ = false;
 };

@@ -1,12 +1,12 @@
 #include "core/Tweener.h"
 
-bool Tweener::lookup(SimTime t, scene::Vec3& out) const {
+bool Tweener::lookup(SimTime t, Ecliptic& out) const {
     if (!(t0_ <= t && t <= t1_) || t1_ == t0_) return false;
     out = start_ + (end_ - start_) * ((t - t0_) / (t1_ - t0_));
     return true;
 }
 
-void Tweener::reset(SimTime t, const scene::Vec3& start, const scene::Vec3& end) {
+void Tweener::reset(SimTime t, const Ecliptic& start, const Ecliptic& end) {
     start_ = start;
     end_ = end;
     t0_ = t;

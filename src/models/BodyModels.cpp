@@ -9,19 +9,48 @@
 #include "core/Files.h"
 #include "core/Log.h"
 #include "core/Rings.h"
+#include "core/Services.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
 #include "render/MediaFiles.h"
 #include "render/TextureLoader.h"
 
-BodyModels::BodyModels(Simulation& sim, TextureDevice& device, DefaultMeshes& meshes)
-    : sim_(sim), device_(device), meshes_(meshes) {
-    ReadSettings();
+BodyModels::BodyModels(Simulation& sim, TextureDevice& device, const SettingsStore& settings)
+    : sim_(sim), device_(device), meshes_(device.scene()) {
+    ReadSettings(settings);
+    sim_.setModelManager(this);
 }
 
-void BodyModels::ReadSettings() {
-    detailLevel = sim_.settings().get(settings::DetailLevel);
-    mipmapAutoGenerate = sim_.settings().get(settings::MipmapAutoGenerate);
+BodyModels::~BodyModels() {
+    for (Body* body : sim_.bodies()) UnloadModel(*body);
+    if (meshes_.created()) meshes_.Release();
+    sim_.setModelManager(nullptr);
+}
+
+void BodyModels::ReadSettings(const SettingsStore& settings) {
+    detailLevel = settings.get(settings::DetailLevel);
+    mipmapAutoGenerate = settings.get(settings::MipmapAutoGenerate);
+}
+
+void BodyModels::ScanTextures(Body& body) {
+    if (body.model.scanned) return;
+    body.model.availableTextures = FindNumberedFiles(Services::instance().mediaDirectory(),
+                                                     body.name(), QStringLiteral("bmp"));
+    body.model.scanned = true;
+}
+
+void BodyModels::UnloadModel(Body& body) {
+    BodyModel& m = body.model;
+    if (m.mesh) {
+        body.frame()->deleteVisual(m.mesh.get());
+        m.mesh.reset();
+        Log("Unloaded model (%d) for %s", int(m.level), qUtf8Printable(body.name()));
+    }
+    m.level = BodyModel::kNone;
+    m.textureIndex = -1;
+    memory_.total -= m.bytes;
+    m.bytes = 0;
+    m.userModel = false;
 }
 
 int BodyModels::DetailLevelFor(double ratio) {
@@ -81,14 +110,15 @@ void BodyModels::SelectModel(Body& body, double ratio) {
     // Far off, only planets and the Sun keep a model; moons, rings and air are dropped.
     const bool minor = body.Kind() != BodyKind::Sun && body.Kind() != BodyKind::Planet;
     if (ratio > 10000 && minor) {
-        sim_.UnloadModel(body);
+        UnloadModel(body);
         return;
     }
+    ScanTextures(body);
     const int level = DetailLevelFor(ratio);
     const int t = ChooseTextureIndex(WantedTextureIndex(ratio, mipmapAutoGenerate), detailLevel,
                                      m.availableTextures);
     if (level == m.level && t == m.textureIndex) return;
-    if (m.level != BodyModel::kNone) sim_.UnloadModel(body);
+    if (m.level != BodyModel::kNone) UnloadModel(body);
 
     const QString name = body.name();
     const QString textureFile = name + QString::number(t) + QStringLiteral(".bmp");
@@ -107,8 +137,8 @@ void BodyModels::SelectModel(Body& body, double ratio) {
             body.model.mesh = loaded.mesh;
             if (MediaFileExists(textureFile)) {
                 m.bytes = FileSize(MediaPath(textureFile));
-                sim_.modelMemory().add(m.bytes);
-                body.ApplyTexture(textureFile);
+                memory_.add(m.bytes);
+                ApplyTexture(body, textureFile);
                 Log("Loaded texture (%d) for %s", t, qUtf8Printable(name));
             } else if (body.IsSolid()) {
                 body.model.mesh->setColour(scene::ArgbFromBgr(body.colour(level)));
@@ -120,7 +150,7 @@ void BodyModels::SelectModel(Body& body, double ratio) {
         model = meshes_.GetTexturedSphere(level, textureFile, device_);
         if (model) {
             m.bytes = FileSize(MediaPath(textureFile));
-            sim_.modelMemory().add(m.bytes);
+            memory_.add(m.bytes);
             m.textureIndex = t;
             Log("Loaded default model (%d) for %s. Used texture %d", level, qUtf8Printable(name),
                 t);
@@ -140,13 +170,13 @@ void BodyModels::SelectModel(Body& body, double ratio) {
 }
 
 bool BodyModels::LoadUserModel(Body& body, int level, const QString& textureFile) {
-    sim_.UnloadModel(body);
+    UnloadModel(body);
     auto model = meshes_.GetTexturedSphere(level, textureFile, device_);
     if (!model) return false;
     const auto& radii = body.radii();
     ScaleMeshTo(*model->mesh, radii[0], radii[1], radii[2]);
     body.model.bytes = std::max<qint64>(0, FileSize(MediaPath(textureFile)));
-    sim_.modelMemory().add(body.model.bytes);
+    memory_.add(body.model.bytes);
     Attach(body, std::move(*model), level);
     return true;
 }
@@ -155,7 +185,8 @@ std::optional<SphereMesh> BodyModels::RingModel(Body& body, int level, int textu
     auto* rings = dynamic_cast<Rings*>(&body);
     if (!rings) return std::nullopt;
     const int segments = level == 0 ? 256 : level == 1 ? 128 : 48;
-    const double inner = rings->innerRadius() * 0.004, outer = rings->outerRadius() * 0.004;
+    const double inner = rings->innerRadius() * kSceneScale,
+                 outer = rings->outerRadius() * kSceneScale;
     auto mesh = device_.scene().createMesh();
     std::vector<scene::Vertex> v;
     for (int side = 0; side < 2; ++side) {
@@ -204,7 +235,7 @@ std::optional<SphereMesh> BodyModels::RingModel(Body& body, int level, int textu
         texture->setName(QStringLiteral("Tex: ") + file);
         mesh->setGroupTexture(group, texture);
         body.model.bytes = FileSize(MediaPath(file));
-        sim_.modelMemory().add(body.model.bytes);
+        memory_.add(body.model.bytes);
         body.model.textureIndex = textureIndex;
         Log("Loaded default model (%d) for %s. Used texture %d", level, qUtf8Printable(body.name()),
             textureIndex);

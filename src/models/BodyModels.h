@@ -8,21 +8,31 @@
 #include "render/TextureDevice.h"
 
 class Body;
+class SettingsStore;
 class Simulation;
 
-// Chooses and loads each body's model: a sphere (or the body's own mesh file) whose detail
-// and texture follow the ratio of the body's distance to its size.
+// Owns every body's model: the default sphere meshes, and for each body a sphere (or the
+// body's own mesh file) whose detail and texture follow the ratio of the body's distance to
+// its size, or the model the user chose. It serves the simulation for as long as it lives:
+// on destruction every body's model is unloaded and the default meshes released.
 class BodyModels : public ModelManager {
   public:
-    BodyModels(Simulation& sim, TextureDevice& device, DefaultMeshes& meshes);
+    BodyModels(Simulation& sim, TextureDevice& device, const SettingsStore& settings);
+    ~BodyModels() override;
+    BodyModels(const BodyModels&) = delete;
+    BodyModels& operator=(const BodyModels&) = delete;
 
     // "DetailLevel" (the most detailed texture index allowed) and "MipmapAutoGenerate".
-    void ReadSettings();
+    void ReadSettings(const SettingsStore& settings);
+    void CreateDefaultMeshes() override { meshes_.Create(); }
+    void ReleaseDefaultMeshes() override { meshes_.Release(); }
     void SelectModel(Body& body, double ratio) override;
+    bool LoadUserModel(Body& body, int level, const QString& textureFile) override;
+    void UnloadModel(Body& body) override;
     void ApplyTexture(Body& body, const QString& textureFile) override;
     std::shared_ptr<scene::Texture> LoadTexture(const QString& file) override;
-    // A model the user chose: it stays whatever the distance until it is unloaded.
-    bool LoadUserModel(Body& body, int level, const QString& textureFile);
+    const ModelMemory& memory() const override { return memory_; }
+    const DefaultMeshes& meshes() const { return meshes_; }
 
     static int DetailLevelFor(double ratio);
     static int WantedTextureIndex(double ratio, bool mipmapAutoGenerate);
@@ -32,10 +42,13 @@ class BodyModels : public ModelManager {
     bool mipmapAutoGenerate = false;
 
   private:
+    // The body's numbered textures in the media folder, read the first time they matter.
+    void ScanTextures(Body& body);
     void Attach(Body& body, SphereMesh&& model, int level);
     std::optional<SphereMesh> RingModel(Body& body, int level, int textureIndex);
 
     Simulation& sim_;
     TextureDevice& device_;
-    DefaultMeshes& meshes_;
+    DefaultMeshes meshes_;
+    ModelMemory memory_;
 };

@@ -116,7 +116,7 @@ void Frame::addRotation(Combine combine, const Vec3& axis, double theta) {
     }
 }
 
-bool Frame::lookAt(const Frame& target, const Frame* /*reference*/, LookAtConstraint constraint) {
+bool Frame::lookAt(const Frame& target, LookAtConstraint constraint) {
     const Transform world = worldTransform();
     const Vec3 forward = Normalised(target.worldTransform().translation - world.translation);
     if (Length(forward) == 0) return false;

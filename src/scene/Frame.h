@@ -51,7 +51,7 @@ class Frame : public SceneObject, public std::enable_shared_from_this<Frame> {
     Orientation orientation(const Frame* reference) const;
     void addRotation(Combine combine, const Vec3& axis, double theta);
     // False when the target sits at this frame's origin (no direction to turn to).
-    bool lookAt(const Frame& target, const Frame* reference, LookAtConstraint constraint);
+    bool lookAt(const Frame& target, LookAtConstraint constraint);
 
     void addVisual(const std::shared_ptr<Visual>& visual);
     bool deleteVisual(const Visual* visual);

@@ -9,8 +9,6 @@ class Simulation;
 void WriteEphemeris(const Simulation& sim, QTextStream& out);
 
 struct CommandLine;
-// Applies --speed and --utc to the clock (a given instant with no speed freezes it).
-void ApplyCommandLineClock(Simulation& sim, const CommandLine& commandLine);
 // The --ephemeris mode: assembles the solar system without windows, sets the clock from the
 // command line, runs one update and writes the table. Returns the exit code.
 int RunEphemeris(const CommandLine& commandLine, QTextStream& out);

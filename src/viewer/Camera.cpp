@@ -19,7 +19,7 @@ void Camera::PlaceSun() {
 }
 
 void Camera::Face(Body& body) {
-    sim_.scene().camera()->lookAt(*body.frame(), nullptr, scene::LookAtConstraint::NoRoll);
+    sim_.scene().camera()->lookAt(*body.frame(), scene::LookAtConstraint::NoRoll);
 }
 
 double Camera::TargetDistance(const Body& body) const {
@@ -75,7 +75,7 @@ void Camera::MoveCameraTo(Body* body, Where where) {
 
 void Camera::LookAtTarget(Body* body) {
     if (!body) return;
-    state().padRates = {0, 0, 0};
+    StopPadRotation();
     Face(*body);
 }
 
@@ -84,7 +84,7 @@ void Camera::LookAtNearest() {
 }
 
 void Camera::StopCamera() {
-    state().padRates = {0, 0, 0};
+    StopPadRotation();
     SetThrottle(0);
     state().mode = CameraMode::FreeFlight;
     if (refreshCaption) refreshCaption();

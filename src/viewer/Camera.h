@@ -38,6 +38,11 @@ class Camera : public CameraTicker {
     void Roll(double angle);
     // Faces the nearest body, if any.
     void LookAtNearest();
+    // The movement pads' turning rates (radians per tick), applied on every update step
+    // while the Viewer Controls are open.
+    void SetPadRates(float yaw, float pitch, float roll) { state().padRates = {yaw, pitch, roll}; }
+    void SetRollRate(float roll) { state().padRates[2] = roll; }
+    void StopPadRotation() { SetPadRates(0, 0, 0); }
     scene::Vec3 Forward() const;
 
     CameraState& state() { return sim_.camera(); }

@@ -9,17 +9,10 @@
 #include "core/Planetoid.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
+#include "support/ExpectVec.h"
 #include "support/TestSupport.h"
 
 namespace {
-
-constexpr double kTol = 1e-6;
-
-void ExpectVec(const scene::Vec3& a, const scene::Vec3& b, double tol = kTol) {
-    EXPECT_NEAR(a.x, b.x, tol);
-    EXPECT_NEAR(a.y, b.y, tol);
-    EXPECT_NEAR(a.z, b.z, tol);
-}
 
 class BodyTest : public ServicesTest {
   protected:
@@ -27,8 +20,17 @@ class BodyTest : public ServicesTest {
     SimTime wall = MakeSimTime(2026, 12, 8, 0, 0, 0);
     Simulation sim{store, [this] { return wall; }};
 
-    std::unique_ptr<Planetoid> MakePlanet(const QString& name, OrbitalElements e) {
-        return CreateBody<Planetoid>(sim, name, 0x112233u, 1000.0, 900.0, e);
+    BodyScene world() { return sim.bodyScene(); }
+    std::unique_ptr<Planetoid> MakePlanet(const QString& name, OrbitalElements e,
+                                          Body* sun = nullptr) {
+        return CreateBody<Planetoid>(wall, world(), name, 0x112233u, 1000.0, 900.0, e,
+                                     sim.epochs().at(e.epochIndex), sun);
+    }
+    template <typename T>
+    std::unique_ptr<T> MakeMoon(const QString& name, const OrbitalElements& e, Body* parent,
+                                double r = 10) {
+        return CreateBody<T>(wall, world(), name, 0u, r, r, r, e, sim.epochs().at(e.epochIndex),
+                             parent);
     }
 };
 
@@ -47,9 +49,7 @@ TEST_F(BodyTest, PlanetConstructionAndEarthPlacement) {
     EXPECT_NEAR(earth->rotationPeriod(), 360.0 / 360.9854904 * 86400, 1e-6);
     EXPECT_NEAR(earth->OrbitalPeriodDays(), 365.26, 0.01);
     // The orbit path starts at the wall clock.
-    BodyPosition first;
-    earth->CalculatePosition(wall, first);
-    ExpectVec(earth->orbitPath()[0].km(), first.km(), 1e-3);
+    ExpectVec(earth->orbitPath()[0], earth->CalculatePosition(wall), 1e-3);
 
     const SimTime epoch = MakeSimTime(1997, 8, 20, 0, 0, 0);
     earth->Update(epoch);
@@ -57,7 +57,8 @@ TEST_F(BodyTest, PlanetConstructionAndEarthPlacement) {
     // The frame sits at the position in scene units (the camera is at the origin).
     const scene::Vec3 framePos = earth->frame()->position(sim.scene().root().get());
     ExpectVec(framePos, earth->positionKm() * 0.004, 1e-3);
-    EXPECT_FLOAT_EQ(earth->SceneX(), static_cast<float>(earth->X() * 0.004));
+    EXPECT_FLOAT_EQ(earth->position().sceneX(), static_cast<float>(earth->positionKm().x * 0.004));
+    ExpectVec(earth->heliocentric(), Ecliptic{127034747, -82316300, -408}, 60);
 }
 
 TEST_F(BodyTest, ZeroSpinGivesADayAndSpinIsIncremental) {
@@ -85,40 +86,37 @@ TEST_F(BodyTest, ZeroSpinGivesADayAndSpinIsIncremental) {
 TEST_F(BodyTest, TweenerWindowIsClosedAtBothEnds) {
     auto mars = MakePlanet(QStringLiteral("Mars"), ElementTable::Planets()[3]);
     const SimTime t = MakeSimTime(2010, 5, 5, 5, 5, 5);
-    BodyPosition p;
-    mars->CalculatePosition(t, p);
+    Ecliptic p = mars->CalculatePosition(t);
     EXPECT_EQ(mars->tweener().t0(), t);
     EXPECT_EQ(mars->tweener().t1(), t + 100);
 
-    BodyPosition end, exact;
-    mars->CalculatePosition(t + 100, end);  // served by the window
+    const Ecliptic end = mars->CalculatePosition(t + 100);  // served by the window
     EXPECT_EQ(mars->tweener().t0(), t);
-    mars->PositionFromElements(t + 100, mars->ElementEpoch(), mars->elements(), exact);
-    ExpectVec(end.km(), exact.km() * 149600000.0, 1e-3);
+    Ecliptic exact = mars->PositionFromElements(t + 100, mars->ElementEpoch(), mars->elements());
+    ExpectVec(end, exact * 149600000.0, 1e-3);
 
-    mars->CalculatePosition(t + 100.001, p);  // one millisecond past: a new window
+    p = mars->CalculatePosition(t + 100.001);  // one millisecond past: a new window
     EXPECT_EQ(mars->tweener().t0(), t + 100.001);
 
     // Running backwards resets on every step out of the window and stays exact.
     for (SimTime s = t; s > t - 1000; s -= 150) {
-        mars->CalculatePosition(s, p);
+        p = mars->CalculatePosition(s);
         EXPECT_EQ(mars->tweener().t0(), s);
-        mars->PositionFromElements(s, mars->ElementEpoch(), mars->elements(), exact);
-        ExpectVec(p.km(), exact.km() * 149600000.0, 1e-3);
+        exact = mars->PositionFromElements(s, mars->ElementEpoch(), mars->elements());
+        ExpectVec(p, exact * 149600000.0, 1e-3);
     }
     // Inside the window the interpolation stays within metres of the orbit.
-    mars->CalculatePosition(t, p);
-    mars->CalculatePosition(t + 37, p);
-    mars->PositionFromElements(t + 37, mars->ElementEpoch(), mars->elements(), exact);
-    ExpectVec(p.km(), exact.km() * 149600000.0, 0.01);
+    mars->CalculatePosition(t);
+    p = mars->CalculatePosition(t + 37);
+    exact = mars->PositionFromElements(t + 37, mars->ElementEpoch(), mars->elements());
+    ExpectVec(p, exact * 149600000.0, 0.01);
 }
 
 TEST_F(BodyTest, TraceLinesGoToTheLogFile) {
     auto mars = MakePlanet(QStringLiteral("Mars"), ElementTable::Planets()[3]);
     mars->setTrace(true);
-    BodyPosition p;
-    mars->CalculatePosition(1000, p);
-    mars->CalculatePosition(1050, p);
+    mars->CalculatePosition(1000);
+    mars->CalculatePosition(1050);
     QFile log(dir.path() + QStringLiteral("/OELOG.Txt"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(log.readAll());
@@ -134,9 +132,9 @@ TEST_F(BodyTest, PlacementUnderUntiltedAndTiltedParents) {
     ExpectVec(upright->right(), {-1, 0, 0});
     ExpectVec(upright->up(), {0, 1, 0});
     ExpectVec(upright->direction(), {0, 0, 1});
-    auto moon = CreateBody<Moon>(sim, QStringLiteral("M1"), 0u, 10, 10, 10,
-                                 ElementTable::Moons()[0], upright.get());
-    PlaceBody(*moon, 100, 200, 300, upright.get());
+    auto moon = MakeMoon<Moon>(QStringLiteral("M1"), ElementTable::Moons()[0], upright.get());
+    // An ecliptic offset (x, y, z) lies along the parent's (-right, direction, up).
+    PlaceBody(*moon, {100, 300, 200}, upright.get());
     ExpectVec(moon->positionKm(), {1e6 + 100, 2e6 + 200, 3e6 + 300});
 
     e.axialTilt = 90;
@@ -144,9 +142,9 @@ TEST_F(BodyTest, PlacementUnderUntiltedAndTiltedParents) {
     tipped->SetPlacedPosition({0, 0, 0});
     ExpectVec(tipped->up(), {0, 0, 1});
     ExpectVec(tipped->direction(), {0, -1, 0});
-    PlaceBody(*moon, 0, 0, 1000, tipped.get());
+    PlaceBody(*moon, {0, 1000, 0}, tipped.get());
     ExpectVec(moon->positionKm(), {0, -1000, 0});
-    PlaceBody(*moon, 1000, 0, 0, tipped.get());
+    PlaceBody(*moon, {1000, 0, 0}, tipped.get());
     ExpectVec(moon->positionKm(), {1000, 0, 0});
 }
 
@@ -160,8 +158,9 @@ TEST_F(BodyTest, FramesFollowTheCameraPosition) {
 TEST_F(BodyTest, MoonsAndAtmospheres) {
     auto planet = MakePlanet(QStringLiteral("Mars"), ElementTable::Planets()[3]);
     const auto& phobosElements = ElementTable::Moons()[0];
-    auto phobos = CreateBody<Moon>(sim, QStringLiteral("Phobos"), 0x505050u, 11.4, 9.1, 13.0,
-                                   phobosElements, planet.get());
+    auto phobos =
+        CreateBody<Moon>(wall, world(), QStringLiteral("Phobos"), 0x505050u, 11.4, 9.1, 13.0,
+                         phobosElements, sim.epochs().at(phobosElements.epochIndex), planet.get());
     EXPECT_TRUE(phobos->synchronous());
     EXPECT_EQ(phobos->Kind(), BodyKind::Moon);
     EXPECT_NEAR(phobos->OrbitExtent(), 9380 * 1.1, 1e-9);
@@ -175,12 +174,11 @@ TEST_F(BodyTest, MoonsAndAtmospheres) {
     const scene::Vec3 facing = phobos->frame()->orientation(sim.scene().root().get()).direction;
     ExpectVec(facing, scene::Normalised(rel) * -1.0, 1e-5);
 
-    auto leda = CreateBody<Moon>(sim, QStringLiteral("Leda"), 0u, 10, 10, 10,
-                                 ElementTable::Moons()[10], planet.get());
+    auto leda = MakeMoon<Moon>(QStringLiteral("Leda"), ElementTable::Moons()[10], planet.get());
     EXPECT_FALSE(leda->synchronous());
     EXPECT_EQ(leda->rotationPeriod(), 86400.0);
 
-    Atmosphere air(sim, planet.get(), 125, 0xFF0000u);
+    Atmosphere air(world(), planet.get(), 125, 0xFF0000u);
     EXPECT_EQ(air.name(), QStringLiteral("MarsAtmos"));
     EXPECT_EQ(air.Kind(), BodyKind::Atmosphere);
     EXPECT_FALSE(air.IsSolid());
@@ -190,10 +188,10 @@ TEST_F(BodyTest, MoonsAndAtmospheres) {
 }
 
 TEST_F(BodyTest, LunaSitsAtTheEarthPlusItsTheory) {
-    auto earth = CreateBody<PlanetEarth>(sim, QStringLiteral("Earth"), 0xFF0000u, 6378.15, 6356.8,
-                                         ElementTable::Planets()[ElementTable::kEarth]);
-    auto luna = CreateBody<Luna>(sim, QStringLiteral("Moon"), 0x8A8A8Au, 1737.4, 1737.4, 1737.4,
-                                 ElementTable::Luna(), earth.get());
+    const OrbitalElements& e = ElementTable::Planets()[ElementTable::kEarth];
+    auto earth = CreateBody<PlanetEarth>(wall, world(), QStringLiteral("Earth"), 0xFF0000u, 6378.15,
+                                         6356.8, e, sim.epochs().at(e.epochIndex), nullptr);
+    auto luna = MakeMoon<Luna>(QStringLiteral("Moon"), ElementTable::Luna(), earth.get(), 1737.4);
     EXPECT_TRUE(luna->synchronous());
     const SimTime t = MakeSimTime(2000, 1, 1, 0, 0, 0);
     earth->Update(t);
@@ -205,14 +203,12 @@ TEST_F(BodyTest, LunaSitsAtTheEarthPlusItsTheory) {
 }
 
 TEST_F(BodyTest, BaseBodyHasNoOrbit) {
-    Body sun(sim, QStringLiteral("Sun"), 0xAFFDFDu, 0);
+    Body sun(world(), QStringLiteral("Sun"), 0xAFFDFDu, 0);
     EXPECT_EQ(sun.Kind(), BodyKind::Sun);
     EXPECT_EQ(sun.OrbitalPeriodDays(), 0);
-    BodyPosition p(5, 6, 7);
-    sun.CalculatePosition(0, p);
+    EXPECT_EQ(sun.CalculatePosition(0), Ecliptic{});
     ASSERT_EQ(prompter.calls.size(), 1u);
     EXPECT_TRUE(prompter.calls[0].text.contains(QStringLiteral("Reached Body::CalculatePosition")));
-    EXPECT_EQ(p.x(), 5);
 }
 
 TEST_F(BodyTest, DestroyingABodyLogsAndLeavesTheScene) {

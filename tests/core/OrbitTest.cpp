@@ -8,11 +8,11 @@
 TEST(Kepler, EarthWorkedExample) {
     const OrbitalElements& earth = ElementTable::Planets()[ElementTable::kEarth];
     const SimTime epoch = MakeSimTime(1997, 8, 20, 0, 0, 0);
-    const scene::Vec3 p = KeplerPosition(epoch, epoch, earth);
+    const Ecliptic p = KeplerPosition(epoch, epoch, earth);
     EXPECT_NEAR(p.x, 0.8491627, 2e-7);
     EXPECT_NEAR(p.y, -0.5502426, 2e-7);
     EXPECT_NEAR(p.z, -0.0000027, 2e-7);
-    EXPECT_NEAR(scene::Length(p), 1.0118519, 2e-7);
+    EXPECT_NEAR(p.length(), 1.0118519, 2e-7);
     EXPECT_NEAR(p.x * 149600000.0, 127034747, 50);
     EXPECT_NEAR(p.y * 149600000.0, -82316300, 50);
 }
@@ -22,11 +22,11 @@ TEST(Kepler, CircularOrbitHasNoEquationOfCentre) {
     e.semiMajorAxis = 1000;
     e.dailyMotion = 90;
     e.meanLongitude = 30;
-    const scene::Vec3 start = KeplerPosition(0, 0, e);
+    const Ecliptic start = KeplerPosition(0, 0, e);
     EXPECT_NEAR(start.x, 1000 * CosDeg(30), 1e-9);
     EXPECT_NEAR(start.y, 1000 * SinDeg(30), 1e-9);
-    EXPECT_NEAR(scene::Length(KeplerPosition(86400 * 1.5, 0, e)), 1000, 1e-9);
-    const scene::Vec3 later = KeplerPosition(86400, 0, e);  // a quarter turn on
+    EXPECT_NEAR(KeplerPosition(86400 * 1.5, 0, e).length(), 1000, 1e-9);
+    const Ecliptic later = KeplerPosition(86400, 0, e);  // a quarter turn on
     EXPECT_NEAR(later.x, 1000 * CosDeg(120), 1e-9);
     EXPECT_NEAR(later.y, 1000 * SinDeg(120), 1e-9);
 }
@@ -37,7 +37,7 @@ TEST(Kepler, LunarWorkedExample) {
     EXPECT_NEAR(c.longitudeDeg + 360, 217.319, 0.001);
     EXPECT_NEAR(c.latitudeDeg, 5.237, 0.001);
     EXPECT_NEAR(c.distanceEarthRadii, 62.814, 0.001);
-    const scene::Vec3 p = LunarPosition(t);
+    const Ecliptic p = LunarPosition(t);
     EXPECT_NEAR(p.x, -317283, 5);
     EXPECT_NEAR(p.y, -241875, 5);
     EXPECT_NEAR(p.z, 36570, 5);

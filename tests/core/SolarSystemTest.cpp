@@ -58,7 +58,7 @@ TEST_F(SolarSystemTest, BodyListOrderAndNames) {
     EXPECT_EQ(dynamic_cast<Rings*>(sim->rings())->innerRadius(), 74658.0);
     // Moons sit with their parents.
     auto parentOf = [&](const char* name) {
-        return dynamic_cast<Moon*>(sim->FindBody(QLatin1String(name)))->parent()->name();
+        return dynamic_cast<Moon*>(sim->FindBody(QLatin1String(name)))->Parent()->name();
     };
     EXPECT_EQ(parentOf("Phobos"), QStringLiteral("Mars"));
     EXPECT_EQ(parentOf("Sinope"), QStringLiteral("Jupiter"));

@@ -34,7 +34,6 @@ class BodyModelsTest : public ServicesTest {
     MemorySettingsStore store;
     SimTime wall = MakeSimTime(2026, 12, 8, 0, 0, 0);
     std::unique_ptr<Simulation> sim;
-    std::unique_ptr<DefaultMeshes> meshes;
     std::unique_ptr<FakeDevice> device;
     std::unique_ptr<BodyModels> models;
 
@@ -48,15 +47,13 @@ class BodyModelsTest : public ServicesTest {
             img.save(dir.filePath(QStringLiteral("Earth%1.bmp").arg(i)), "BMP");
         }
         sim = std::make_unique<Simulation>(store, [this] { return wall; });
-        meshes = std::make_unique<DefaultMeshes>(sim->scene());
         device = std::make_unique<FakeDevice>(sim->scene(), 1024);
-        models = std::make_unique<BodyModels>(*sim, *device, *meshes);
-        sim->createDefaultMeshes = [this] { meshes->Create(); };
-        sim->releaseDefaultMeshes = [this] { meshes->Release(); };
-        sim->setModelManager(models.get());
+        models = std::make_unique<BodyModels>(*sim, *device, store);
         sim->BuildSolarSystem();
     }
     void TearDown() override {
+        models.reset();
+        device.reset();
         sim.reset();
         ServicesTest::TearDown();
     }
@@ -67,18 +64,18 @@ class BodyModelsTest : public ServicesTest {
 
 TEST_F(BodyModelsTest, TexturedAndPlainModels) {
     Body& earth = Find("Earth");
+    models->SelectModel(earth, 10);  // the first choice reads the numbered textures
     EXPECT_EQ(earth.model.availableTextures, (std::vector<int>{0, 1, 2, 3, 9}));
-    models->SelectModel(earth, 10);
     EXPECT_EQ(earth.model.level, 0);
     EXPECT_EQ(earth.model.textureIndex, 1);
     ASSERT_TRUE(earth.model.mesh);
     EXPECT_EQ(earth.frame()->visuals().size(), 1u);
-    EXPECT_GT(sim->modelMemory().total, 0);
+    EXPECT_GT(models->memory().total, 0);
     EXPECT_TRUE(Services::instance().systemLog().contains(
         QStringLiteral("Loaded default model (0) for Earth. Used texture 1")));
-    const auto total = sim->modelMemory().total;
+    const auto total = models->memory().total;
     models->SelectModel(earth, 10.5);  // same level and texture: nothing changes
-    EXPECT_EQ(sim->modelMemory().total, total);
+    EXPECT_EQ(models->memory().total, total);
 
     Body& mars = Find("Mars");  // no texture files
     models->SelectModel(mars, 400);
@@ -118,13 +115,13 @@ TEST_F(BodyModelsTest, UserModelsStayAndDetailLevelLimits) {
     earth.model.userModel = true;
     models->SelectModel(earth, 50000);
     EXPECT_EQ(earth.model.level, 0);
-    sim->UnloadModel(earth);
+    models->UnloadModel(earth);
     EXPECT_FALSE(earth.model.userModel);
-    EXPECT_EQ(sim->modelMemory().total, 0);
-    EXPECT_GT(sim->modelMemory().peak, 0);
+    EXPECT_EQ(models->memory().total, 0);
+    EXPECT_GT(models->memory().peak, 0);
 
     store.writeInt(QStringLiteral("Simulation"), QStringLiteral("DetailLevel"), 2);
-    models->ReadSettings();
+    models->ReadSettings(store);
     models->SelectModel(earth, 2);
     EXPECT_EQ(earth.model.textureIndex, 2);
 }

@@ -25,6 +25,7 @@ namespace {
 class MainWindowTest : public ServicesTest {
   protected:
     QTemporaryDir settingsDir;
+    std::unique_ptr<Session> session;
     std::unique_ptr<TMDIContainer> main;
 
     bool Start(const QByteArray& ini = QByteArray()) {
@@ -39,13 +40,15 @@ class MainWindowTest : public ServicesTest {
         cl.utc = MakeSimTime(2026, 12, 8, 0, 0, 0);
         cl.width = 1280;
         cl.height = 900;
-        main = std::make_unique<TMDIContainer>(cl);
+        session = std::make_unique<Session>(cl);
+        main = std::make_unique<TMDIContainer>(*session);
         const bool ok = main->Start();
         QCoreApplication::processEvents();
         return ok;
     }
     void TearDown() override {
         main.reset();
+        session.reset();
         ServicesTest::TearDown();
     }
     void Key(QWidget* to, int key, const QString& text,
@@ -203,7 +206,7 @@ TEST_F(MainWindowTest, SavedPositionRoundTrip) {
     const SimTime ut = main->simulation().camera().lastTickTime;
     const scene::Vec3 position = main->simulation().camera().position;
     const QString file = dir.filePath(QStringLiteral("view.ov"));
-    ASSERT_TRUE(SavePosition(main->simulation(), *main, file));
+    ASSERT_TRUE(main->SavePositionTo(file));
     c->lockOn()->setChecked(false);
     c->SelectTargetByName(QStringLiteral("Venus"));
     c->SetSpeedFactor(1);

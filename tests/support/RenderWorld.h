@@ -7,7 +7,6 @@
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
 #include "models/BodyModels.h"
-#include "models/DefaultMeshes.h"
 #include "render/GraphicsSystem.h"
 #include "render/Surface.h"
 #include "render/gl/RenderDevice.h"
@@ -21,7 +20,6 @@ struct RenderWorld {
     Simulation sim{store, [this] { return wall; }};
     GraphicsSystem graphics;
     std::unique_ptr<RenderDevice> device;
-    std::unique_ptr<DefaultMeshes> meshes;
     std::unique_ptr<BodyModels> models;
     CameraControls controls;
     std::unique_ptr<Camera> camera;
@@ -34,11 +32,7 @@ struct RenderWorld {
             store, GraphicsSystem::Probe{[] { return false; }, [] { return true; }});
         device = RenderDevice::Create(graphics, sim.scene(), store).device;
         if (!device) return;
-        meshes = std::make_unique<DefaultMeshes>(sim.scene());
-        models = std::make_unique<BodyModels>(sim, *device, *meshes);
-        sim.createDefaultMeshes = [this] { meshes->Create(); };
-        sim.releaseDefaultMeshes = [this] { meshes->Release(); };
-        sim.setModelManager(models.get());
+        models = std::make_unique<BodyModels>(sim, *device, store);
         camera = std::make_unique<Camera>(sim, controls);
         if (sky) {
             stars = std::make_unique<StarFieldView>(*sky, Services::instance().mediaDirectory());
@@ -59,8 +53,7 @@ struct RenderWorld {
         if (device) device->afterRender = nullptr;
         camera.reset();
         sim.DestroySolarSystem();
-        sim.releaseDefaultMeshes = nullptr;
-        sim.setModelManager(nullptr);
+        models.reset();
         device.reset();
     }
     void MoveTo(const char* body, Where where, const char* radii) {

@@ -3,16 +3,11 @@
 #include "core/Body.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
+#include "support/ExpectVec.h"
 #include "support/TestSupport.h"
 #include "viewer/Camera.h"
 
 namespace {
-
-void ExpectVec(const scene::Vec3& a, const scene::Vec3& b, double tol) {
-    EXPECT_NEAR(a.x, b.x, tol);
-    EXPECT_NEAR(a.y, b.y, tol);
-    EXPECT_NEAR(a.z, b.z, tol);
-}
 
 class CameraTest : public ServicesTest {
   protected:

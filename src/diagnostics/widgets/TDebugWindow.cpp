@@ -63,6 +63,6 @@ bool TDebugWindow::SaveLog(const QString& path) {
 void TDebugWindow::keyReleaseEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F1)
         ShowEncyclopediaTopic(QStringLiteral("SystemLog"));
-    else if (functionKey)
-        functionKey(e->key());
+    else
+        emit functionKeyPressed(e->key());
 }

@@ -17,8 +17,9 @@ class TDebugWindow : public QWidget, public LogSink {
     // Writes every line to the file; false (after an error box) when it cannot be written.
     bool SaveLog(const QString& path);
 
-    std::function<void(int key)> functionKey;
-    std::function<void(bool)> activated;
+  signals:
+    // Keys the window leaves to the program: Esc, F7, F8, F9.
+    void functionKeyPressed(int key);
 
   protected:
     void keyReleaseEvent(QKeyEvent* event) override;

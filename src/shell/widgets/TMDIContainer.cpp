@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -22,14 +21,11 @@
 #include "core/Log.h"
 #include "core/Prompter.h"
 #include "core/Services.h"
-#include "core/SettingsStore.h"
 #include "core/Text.h"
 #include "diagnostics/widgets/TAboutOE.h"
 #include "diagnostics/widgets/TDebugWindow.h"
 #include "render/ObjectDump.h"
 #include "render/gl/GlProbe.h"
-#include "shell/Ephemeris.h"
-#include "shell/StartupPaths.h"
 #include "shell/widgets/HelpBrowser.h"
 #include "shell/widgets/WidgetPlacement.h"
 #include "sky/StarCatalogue.h"
@@ -51,7 +47,7 @@ class StatusSink : public LogSink {
     QLabel* label_;
 };
 
-std::unique_ptr<StatusSink> statusSink;
+constexpr int kResolutionCount = 3;
 
 }  // namespace
 
@@ -67,7 +63,7 @@ auto TMDIContainer::Paused(F&& f) -> decltype(f()) {
     return f();
 }
 
-TMDIContainer::TMDIContainer(const CommandLine& commandLine) : commandLine_(commandLine) {
+TMDIContainer::TMDIContainer(Session& session) : session_(session) {
     setWindowTitle(QStringLiteral("Orbivale"));
     resize(694, 490);
     mdi_ = new QMdiArea(this);
@@ -76,60 +72,37 @@ TMDIContainer::TMDIContainer(const CommandLine& commandLine) : commandLine_(comm
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
-    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        if (viewer_) (w == viewerWindow_ ? viewer_->Activated() : viewer_->Deactivated());
-        if (controls_ && w == controlsWindow_) controls_->Activated();
-        CheckWindowItem(QStringLiteral("Viewer Controls"), w && w == controlsWindow_);
-    });
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &TMDIContainer::SubWindowActivated);
     backgroundTick_.setInterval(1000);
     connect(&backgroundTick_, &QTimer::timeout, this, &TMDIContainer::BackgroundTick);
 }
 
 TMDIContainer::~TMDIContainer() {
-    Shutdown();
-}
-
-SettingsStore& TMDIContainer::settings() {
-    return *settings_;
-}
-
-void TMDIContainer::Shutdown() {
-    if (shutDown_) return;
-    shutDown_ = true;
-    backgroundTick_.stop();
-    if (settings_) {
-        WidgetPlacement main(*this);
-        SaveWindowPlacement(main, *settings_, QStringLiteral("MDIWindow"), true);
-        if (viewerWindow_) {
-            WidgetPlacement p(*viewerWindow_);
-            SaveWindowPlacement(p, *settings_, QStringLiteral("MainViewer"), true);
-        }
-        if (controlsWindow_) {
-            WidgetPlacement p(*controlsWindow_);
-            SaveWindowPlacement(p, *settings_, QStringLiteral("MainViewerControls"), false);
-        }
-    }
-    Services::instance().setLogSink(LogSinkSlot::StatusBar, nullptr);
-    statusSink.reset();
+    SavePlacements();
+    // The child windows go with the frame; nothing of theirs may call back into it meanwhile.
+    qApp->removeEventFilter(this);
+    disconnect(mdi_, nullptr, this, nullptr);
+    Services& services = Services::instance();
+    services.setLogSink(LogSinkSlot::StatusBar, nullptr);
+    services.showHelpTopic = nullptr;
     delete splash_;
-    splash_ = nullptr;
-    // Windows first (they hold the camera and the scene), then the scene and its bodies.
-    if (mdi_) {
-        disconnect(mdi_, nullptr, this, nullptr);
-        viewer_ = nullptr;
-        controls_ = nullptr;
-        for (QMdiSubWindow* w : mdi_->subWindowList()) delete w;
+    session_.settings().sync();
+}
+
+void TMDIContainer::SavePlacements() {
+    if (placementsSaved_) return;
+    placementsSaved_ = true;
+    SettingsStore& store = settings();
+    WidgetPlacement main(*this);
+    SaveWindowPlacement(main, store, QStringLiteral("MDIWindow"), true);
+    if (viewerWindow_) {
+        WidgetPlacement p(*viewerWindow_);
+        SaveWindowPlacement(p, store, QStringLiteral("MainViewer"), true);
     }
-    viewer_ = nullptr;
-    controls_ = nullptr;
-    camera_.reset();
-    if (sim_) sim_->DestroySolarSystem();
-    models_.reset();
-    meshes_.reset();
-    stars_.reset();
-    sim_.reset();
-    device_.reset();
-    if (settings_) settings_->sync();
+    if (controlsWindow_) {
+        WidgetPlacement p(*controlsWindow_);
+        SaveWindowPlacement(p, store, QStringLiteral("MainViewerControls"), false);
+    }
 }
 
 void TMDIContainer::BuildMenus() {
@@ -145,16 +118,7 @@ void TMDIContainer::BuildMenus() {
     recentSeparator_ = fileMenu_->addSeparator();
     for (int i = 0; i < ShellLogic::RecentFiles::kCount; ++i) {
         QAction* a = fileMenu_->addAction(QString());
-        connect(a, &QAction::triggered, this, [this, i] {
-            if (i >= recent_.paths().size()) return;
-            const QString path = recent_.paths()[i];
-            if (!FileExists(path)) {
-                ShowError(FormatText("The file %s could not be found.", qUtf8Printable(path)),
-                          QStringLiteral("Error"));
-                return;
-            }
-            if (LoadPosition(path)) AddRecentFile(path);
-        });
+        connect(a, &QAction::triggered, this, [this, i] { OpenRecent(i); });
         recentActions_ << a;
     }
 
@@ -164,29 +128,35 @@ void TMDIContainer::BuildMenus() {
     });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    const char* resolutions[3] = {"High Resolution", "Medium Resolution", "Low Resolution"};
-    const char* keys[3] = {"F4", "F3", "F2"};
-    for (int i = 0; i < 3; ++i) {
-        resolutionActions_[std::size_t(i)] = view->addAction(
-            QString::fromLatin1(resolutions[i]), QKeySequence(QString::fromLatin1(keys[i])), this,
-            [this, i] { SetDetailLevel(i); });
-        resolutionActions_[std::size_t(i)]->setCheckable(true);
+    const char* resolutions[kResolutionCount] = {"High Resolution", "Medium Resolution",
+                                                 "Low Resolution"};
+    const char* keys[kResolutionCount] = {"F4", "F3", "F2"};
+    for (int i = 0; i < kResolutionCount; ++i) {
+        QAction* a = view->addAction(QString::fromLatin1(resolutions[i]),
+                                     QKeySequence(QString::fromLatin1(keys[i])), this,
+                                     [this, i] { SetDetailLevel(i); });
+        a->setCheckable(true);
+        resolutionActions_[std::size_t(i)] = a;
     }
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    systemLogAction_ =
-        tools->addAction(QStringLiteral("System Log"), QKeySequence(QStringLiteral("F12")), this,
-                         &TMDIContainer::ShowSystemLog);
+    tools->addAction(QStringLiteral("System Log"), QKeySequence(QStringLiteral("F12")), this,
+                     &TMDIContainer::ShowSystemLog);
     QAction* output = tools->addAction(QStringLiteral("Output star data"), this, [] {
         sky::ExportStarData(Services::instance().userDataDirectory());
     });
     output->setVisible(false);
     QAction* test = tools->addAction(QStringLiteral("Test"), this, [this] {
-        if (sim_) DumpObjects(sim_->scene());
+        DumpObjects(simulation().scene());
         QApplication::beep();
     });
     test->setVisible(false);
 
+    BuildWindowMenu();
+    BuildHelpMenu();
+}
+
+void TMDIContainer::BuildWindowMenu() {
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
     window->addAction(QStringLiteral("Tile &Horizontally"), this,
                       [this] { mdi_->tileSubWindows(); });
@@ -224,19 +194,21 @@ void TMDIContainer::BuildMenus() {
         window->addAction(QStringLiteral("System Log"), this, &TMDIContainer::ShowSystemLog);
     windowSystemLog_->setCheckable(true);
     windowSystemLog_->setVisible(false);
+}
 
+void TMDIContainer::BuildHelpMenu() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("Contents"), this,
                     [this] { OpenHelpTopic(QStringLiteral("index")); });
     help->addAction(QStringLiteral("Index"), this,
                     [this] { OpenHelpTopic(QStringLiteral("Intro")); });
-    help->addAction(
-        QStringLiteral("Encyclopedia"), QKeySequence(QStringLiteral("F6")), this, [this] {
-            QString folder = settings_ ? settings_->get(settings::EncyclopediaLocation) : QString();
-            if (folder.isEmpty() || !FileExists(folder))
-                folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
-            OpenDocument(EnsureTrailingSlash(folder) + QStringLiteral("index.htm"));
-        });
+    help->addAction(QStringLiteral("Encyclopedia"), QKeySequence(QStringLiteral("F6")), this,
+                    [this] {
+                        QString folder = settings().get(settings::EncyclopediaLocation);
+                        if (folder.isEmpty() || !FileExists(folder))
+                            folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
+                        OpenDocument(EnsureTrailingSlash(folder) + QStringLiteral("index.htm"));
+                    });
     help->addSeparator();
     help->addAction(QStringLiteral("&About Orbivale..."), this, &TMDIContainer::ShowAbout);
 }
@@ -294,14 +266,23 @@ void TMDIContainer::BuildRecentMenu() {
 
 void TMDIContainer::AddRecentFile(const QString& path) {
     recent_.Add(path);
-    if (settings_) recent_.Write(*settings_);
+    recent_.Write(settings());
     BuildRecentMenu();
 }
 
+void TMDIContainer::OpenRecent(int index) {
+    if (index >= recent_.paths().size()) return;
+    const QString path = recent_.paths()[index];
+    if (!FileExists(path)) {
+        ShowError(FormatText("The file %s could not be found.", qUtf8Printable(path)),
+                  QStringLiteral("Error"));
+        return;
+    }
+    if (LoadPosition(path)) AddRecentFile(path);
+}
+
 bool TMDIContainer::Start() {
-    // The settings store, the folders and this window's placement.
-    settings_ = std::make_unique<IniSettingsStore>(commandLine_.settingsDir);
-    SetUpFolders(*settings_);
+    SettingsStore& store = settings();
     help_ = std::make_unique<HelpBrowser>();
     Services::instance().showHelpTopic = [this](const QString& topic) { OpenHelpTopic(topic); };
     Services::instance().openDocument = [](const QString& path) {
@@ -310,55 +291,39 @@ bool TMDIContainer::Start() {
     };
     const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1280, 1024);
     WidgetPlacement placement(*this);
-    RestoreWindowPlacement(placement, *settings_, QStringLiteral("MDIWindow"), screen.width() / 10,
+    RestoreWindowPlacement(placement, store, QStringLiteral("MDIWindow"), screen.width() / 10,
                            screen.height() / 10, int(0.8 * screen.width()),
                            int(0.8 * screen.height()), 0);
-    if (commandLine_.width > 0) resize(commandLine_.width, commandLine_.height);
+    const CommandLine& cl = session_.commandLine();
+    if (cl.width > 0) resize(cl.width, cl.height);
     show();
-    statusSink = std::make_unique<StatusSink>(status0_);
-    Services::instance().setLogSink(LogSinkSlot::StatusBar, statusSink.get());
+    statusSink_ = std::make_unique<StatusSink>(status0_);
+    Services::instance().setLogSink(LogSinkSlot::StatusBar, statusSink_.get());
 
     Log("System log for: Orbivale version %s", qUtf8Printable(FileVersionText()));
     Log("Started: %s",
         qUtf8Printable(QLocale::system().toString(QDateTime::currentDateTime(),
                                                   QStringLiteral("d MMMM yyyy 'at' hh:mm:ss"))));
-    ShellLogic::OfferSafeMode(*settings_,
+    ShellLogic::OfferSafeMode(store,
                               QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier);
-    if (commandLine_.snapshot.isEmpty()) {
+    if (cl.snapshot.isEmpty()) {
         splash_ = new TAboutOE(true);
         splash_->show();
         QCoreApplication::processEvents();
     }
-    SetDetailLevel(settings_->get(settings::DetailLevel));
+    ShowDetailLevel(store.get(settings::DetailLevel));
 
     // The 3D drivers, then a check that OpenGL can run at all.
-    graphics_.CreateMasterObjects(*settings_, GraphicsSystem::SystemProbe());
-    const int version = OpenGlVersionProbe();
-    if (version == 0) {
-        ShowError(QStringLiteral("You do not have OpenGL installed on this machine.\nOrbivale "
-                                 "requires that OpenGL 2.1 "
-                                 "or above\nis installed. Mesa, which is compatible\nwith "
-                                 "Orbivale, is part of every "
-                                 "Linux\ndistribution."),
-                  QStringLiteral("OpenGL 2.1 or above Required"));
-        exitCode_ = 1;
-        return false;
-    }
-    if (version < 0x201) {
-        ShowError(FormatText("Orbivale requires OpenGL 2.1 or above\nto run correctly. OpenGL "
-                             "%d.%d is installed on\n"
-                             "this PC. Mesa, which is compatible with\nOrbivale, is part of every "
-                             "Linux\ndistribution.",
-                             version / 256, version % 256),
-                  QStringLiteral("Upgrade Required"));
+    session_.graphics().CreateMasterObjects(store, GraphicsSystem::SystemProbe());
+    if (!CheckOpenGl()) {
         exitCode_ = 1;
         return false;
     }
 
     Log("Loading star data");
-    sky::LoadStarData(sky_, *settings_, Services::instance().dataDirectory());
-    updateSpeed_->setCurrentIndex(ShellLogic::StoredUpdateSpeed(*settings_));
-    recent_.Read(*settings_);
+    session_.LoadStars();
+    updateSpeed_->setCurrentIndex(ShellLogic::StoredUpdateSpeed(store));
+    recent_.Read(store);
     BuildRecentMenu();
     qApp->installEventFilter(this);
 
@@ -370,12 +335,33 @@ bool TMDIContainer::Start() {
     BackgroundTick();
     backgroundTick_.start();
 
-    for (const QString& file : commandLine_.files) {
+    for (const QString& file : cl.files) {
         if (!FileExists(file)) {
             ReportError("Could not load %s", qUtf8Printable(file));
             continue;
         }
         if (LoadPosition(file)) AddRecentFile(file);
+    }
+    return true;
+}
+
+bool TMDIContainer::CheckOpenGl() {
+    const int version = OpenGlVersionProbe();
+    if (version == 0) {
+        ShowError(
+            QStringLiteral("You do not have OpenGL installed on this machine.\nOrbivale "
+                           "requires that OpenGL 2.1 or above\nis installed. Mesa, which is "
+                           "compatible\nwith Orbivale, is part of every Linux\ndistribution."),
+            QStringLiteral("OpenGL 2.1 or above Required"));
+        return false;
+    }
+    if (version < 0x201) {
+        ShowError(FormatText("Orbivale requires OpenGL 2.1 or above\nto run correctly. OpenGL "
+                             "%d.%d is installed on\nthis PC. Mesa, which is compatible with\n"
+                             "Orbivale, is part of every Linux\ndistribution.",
+                             version / 256, version % 256),
+                  QStringLiteral("Upgrade Required"));
+        return false;
     }
     return true;
 }
@@ -386,7 +372,7 @@ QMdiSubWindow* TMDIContainer::AddChild(QWidget* widget, const QString& section, 
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     w->resize(defaults.size());
     WidgetPlacement p(*w);
-    RestoreWindowPlacement(p, *settings_, section, defaults.x(), defaults.y(),
+    RestoreWindowPlacement(p, settings(), section, defaults.x(), defaults.y(),
                            withSize ? defaults.width() : 0, withSize ? defaults.height() : 0, 0);
     w->show();
     return w;
@@ -394,30 +380,15 @@ QMdiSubWindow* TMDIContainer::AddChild(QWidget* widget, const QString& section, 
 
 bool TMDIContainer::CreateViewer() {
     Log("Initialising OpenGL Viewport for simulator");
-    const bool useOurTextures = settings_->get(settings::UseOurTextures);
-    const bool drawPrimitives = settings_->get(settings::StarsUseDrawPrim);
-    sim_ = std::make_unique<Simulation>(*settings_);
-    auto result = RenderDevice::Create(graphics_, sim_->scene(), *settings_);
-    if (result.fatal || !result.device) return false;
-    device_ = std::move(result.device);
-    device_->setUseOurTextures(useOurTextures);
-    meshes_ = std::make_unique<DefaultMeshes>(sim_->scene());
-    models_ = std::make_unique<BodyModels>(*sim_, *device_, *meshes_);
-    sim_->createDefaultMeshes = [this] { meshes_->Create(); };
-    sim_->releaseDefaultMeshes = [this] { meshes_->Release(); };
-    sim_->setModelManager(models_.get());
-    camera_ = std::make_unique<Camera>(*sim_, cameraControls_);
-    stars_ = std::make_unique<StarFieldView>(sky_, Services::instance().mediaDirectory());
-    stars_->setUseDrawPrimitives(drawPrimitives);
-    sim_->starFieldCallback = [this](scene::UserVisualContext& context) {
-        return stars_->DevicePath(context, camera_->Forward());
-    };
+    if (!session_.CreateDevice()) return false;
+    session_.models()->detailLevel = modelRes_->currentIndex();
     Log("Loading initial solar system models");
-    sim_->BuildSolarSystem();
-    ApplyCommandLineClock(*sim_, commandLine_);
-    viewer_ =
-        new TViewScreen(*sim_, *camera_, *settings_, *stars_, device_->renderSettings(), *this);
-    sim_->UpdateSimulation();
+    session_.BuildSolarSystem();
+    viewer_ = new TViewScreen(simulation(), session_.camera(), *session_.stars(),
+                              session_.device()->renderSettings());
+    connect(viewer_, &TViewScreen::helpRequested, this, &TMDIContainer::OpenHelpTopic);
+    connect(viewer_, &TViewScreen::functionKeyPressed, this, &TMDIContainer::FunctionKey);
+    simulation().UpdateSimulation();
     delete splash_;
     splash_ = nullptr;
     const QSize client = mdi_->viewport()->size();
@@ -429,16 +400,10 @@ bool TMDIContainer::CreateViewer() {
 }
 
 void TMDIContainer::CreateControls() {
-    controls_ = new TViewScreenControls(*sim_, *camera_, cameraControls_, *settings_, *viewer_,
-                                        *stars_, sky_.catalogue, *this);
-    viewer_->lockOnTicked = [this] { return cameraControls_.lockOn; };
-    viewer_->allowMouseLook = [this] { return controls_ && controls_->allowMouseLook(); };
-    viewer_->invertMouse = [this] { return controls_ && controls_->invertMouse(); };
-    viewer_->invertKeyboard = [this] { return controls_ && controls_->invertKeyboard(); };
-    viewer_->selectedTarget = [this] { return controls_ ? controls_->SelectedTarget() : nullptr; };
-    viewer_->lookAtTarget = [this] { camera_->LookAtTarget(cameraControls_.target); };
-    viewer_->setThrottle = [this](int p) { camera_->SetThrottle(p); };
-    viewer_->throttle = [this] { return cameraControls_.throttle; };
+    controls_ = new TViewScreenControls(simulation(), session_.camera(), settings(), *viewer_,
+                                        *session_.stars(), session_.sky().catalogue);
+    connect(controls_, &TViewScreenControls::helpRequested, this, &TMDIContainer::OpenHelpTopic);
+    connect(controls_, &TViewScreenControls::functionKeyPressed, this, &TMDIContainer::FunctionKey);
     const QSize size = controls_->sizeHint().expandedTo(QSize(372, 414));
     const int client = mdi_->viewport()->width();
     controlsWindow_ = AddChild(controls_, QStringLiteral("MainViewerControls"), false,
@@ -447,6 +412,14 @@ void TMDIContainer::CreateControls() {
                                     Qt::WindowSystemMenuHint | Qt::WindowTitleHint);
     controls_->PlaceInitialTarget();
     mdi_->setActiveSubWindow(viewerWindow_);
+}
+
+void TMDIContainer::SubWindowActivated(QMdiSubWindow* w) {
+    if (viewer_) (w == viewerWindow_ ? viewer_->Activated() : viewer_->Deactivated());
+    if (controls_ && w == controlsWindow_) controls_->Activated();
+    windowViewer_->setChecked(w && w == viewerWindow_);
+    windowControls_->setChecked(w && w == controlsWindow_);
+    windowSystemLog_->setChecked(w && w == systemLogWindow_);
 }
 
 void TMDIContainer::ShowChild(QMdiSubWindow* window) {
@@ -476,7 +449,7 @@ bool TMDIContainer::FunctionKey(int key) {
 }
 
 bool TMDIContainer::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !shutDown_) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_F7 || key == Qt::Key_F8 || key == Qt::Key_F9) &&
             QApplication::activeModalWidget() == nullptr)
@@ -497,31 +470,28 @@ void TMDIContainer::OpenHelpTopic(const QString& topic) {
     help_->raise();
 }
 
-void TMDIContainer::CheckWindowItem(const QString& window, bool on) {
-    if (window == QLatin1String("Viewer") && windowViewer_) windowViewer_->setChecked(on);
-    if (window == QLatin1String("Viewer Controls") && windowControls_)
-        windowControls_->setChecked(on);
-    if (window == QLatin1String("System Log") && windowSystemLog_) windowSystemLog_->setChecked(on);
-}
-
 void TMDIContainer::SetStatusText(int panel, const QString& text) {
     QLabel* label = panel == 0 ? status0_ : status1_;
     label->setText(text);
     label->repaint();
 }
 
-void TMDIContainer::SetDetailLevel(int level) {
-    level = std::clamp(level, 0, 2);
-    if (models_) models_->detailLevel = level;
-    if (settings_) settings_->set(settings::DetailLevel, level);
-    for (int i = 0; i < 3; ++i) resolutionActions_[std::size_t(i)]->setChecked(i == level);
+void TMDIContainer::ShowDetailLevel(int level) {
+    level = std::clamp(level, 0, kResolutionCount - 1);
+    if (BodyModels* models = session_.models()) models->detailLevel = level;
+    for (int i = 0; i < kResolutionCount; ++i)
+        resolutionActions_[std::size_t(i)]->setChecked(i == level);
     if (modelRes_->currentIndex() != level) modelRes_->setCurrentIndex(level);
 }
 
+void TMDIContainer::SetDetailLevel(int level) {
+    ShowDetailLevel(level);
+    settings().set(settings::DetailLevel, modelRes_->currentIndex());
+}
+
 void TMDIContainer::BackgroundTick() {
-    if (!sim_) return;
-    SetStatusText(1, sim_->ClockDisplayText());
-    const CalendarRecord r = ToCalendarRecord(sim_->LocalNow());
+    SetStatusText(1, simulation().ClockDisplayText());
+    const CalendarRecord r = ToCalendarRecord(simulation().LocalNow());
     const int key = r.year * 366 + r.month * 31 + r.day;
     if (key != lastDateKey_ && controls_) {
         lastDateKey_ = key;
@@ -532,7 +502,7 @@ void TMDIContainer::BackgroundTick() {
 void TMDIContainer::ShowSystemLog() {
     if (!systemLog_) {
         systemLog_ = new TDebugWindow;
-        systemLog_->functionKey = [this](int key) { FunctionKey(key); };
+        connect(systemLog_, &TDebugWindow::functionKeyPressed, this, &TMDIContainer::FunctionKey);
         systemLogWindow_ = mdi_->addSubWindow(systemLog_);
         systemLogWindow_->resize(480, 300);
         windowSystemLog_->setVisible(true);
@@ -553,8 +523,12 @@ void TMDIContainer::ShowAbout() {
     });
 }
 
+QString TMDIContainer::PositionFolder() const {
+    return session_.settings().get(settings::SaveLocation);
+}
+
 void TMDIContainer::OpenPosition() {
-    const QString folder = settings_->get(settings::SaveLocation);
+    const QString folder = PositionFolder();
     const QString path = Paused([&] {
         return QFileDialog::getOpenFileName(this, QString(), folder,
                                             QStringLiteral("Orbivale Files (*.ov)"));
@@ -563,14 +537,14 @@ void TMDIContainer::OpenPosition() {
 }
 
 void TMDIContainer::SavePositionAs() {
-    const QString folder = settings_->get(settings::SaveLocation);
+    const QString folder = PositionFolder();
     QString path = Paused([&] {
         return QFileDialog::getSaveFileName(this, QString(), folder,
                                             QStringLiteral("Orbivale Files (*.ov)"));
     });
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".ov"), Qt::CaseInsensitive)) path += QStringLiteral(".ov");
-    if (SavePosition(*sim_, *this, path)) AddRecentFile(path);
+    if (SavePositionTo(path)) AddRecentFile(path);
 }
 
 void TMDIContainer::TakePicture() {
@@ -584,41 +558,52 @@ void TMDIContainer::TakePicture() {
                              : path + QStringLiteral(".bmp"));
 }
 
+ViewState TMDIContainer::CurrentViewState() const {
+    ViewState state;
+    session_.FillViewState(state);
+    const CameraControls& controls = session_.cameraControls();
+    state.selected = controls.target ? controls.target->name() : QString();
+    state.lockOn = controls.lockOn;
+    state.updateSpeedIndex = UpdateSpeedIndex();
+    state.resolutionIndex = ResolutionIndex();
+    state.map = mapView_;
+    return state;
+}
+
+void TMDIContainer::ApplyViewState(const ViewState& state) {
+    if (controls_) {
+        controls_->lockOn()->setChecked(false);
+        controls_->SetSpeedFactor(state.simSpeed);
+        if (!state.selected.isEmpty()) controls_->SelectTargetByName(state.selected);
+        controls_->lockOn()->setChecked(state.lockOn);
+    } else {
+        simulation().SetClockSpeed(state.simSpeed);
+    }
+    session_.cameraControls().lockOn = state.lockOn;
+    ChooseUpdateSpeed(state.updateSpeedIndex);
+    SetDetailLevel(state.resolutionIndex);
+    session_.ApplyViewState(state);
+    if (viewer_) viewer_->RefreshCaption();
+    mapView_ = state.map;
+    const SplitTime day = SplitSimTime(state.ut);
+    if (controls_) controls_->SetCalendarDate(QDate(day.year, day.month, day.day));
+}
+
 bool TMDIContainer::LoadPosition(const QString& path) {
-    if (!sim_) return false;
-    return RestorePosition(*sim_, *this, path);
+    ViewState state = CurrentViewState();
+    const PositionContext context =
+        session_.positionContext(updateSpeed_->count(), kResolutionCount);
+    if (!RestorePosition(path, context, state)) return false;
+    ApplyViewState(state);
+    return true;
 }
 
-QString TMDIContainer::SelectedName() const {
-    Body* b = controls_ ? controls_->SelectedTarget() : nullptr;
-    return b ? b->name() : QString();
-}
-
-bool TMDIContainer::LockOn() const {
-    return cameraControls_.lockOn;
-}
-
-void TMDIContainer::SetLockOn(bool on) {
-    if (controls_) controls_->lockOn()->setChecked(on);
-    cameraControls_.lockOn = on;
-}
-
-void TMDIContainer::SelectTargetByName(const QString& name) {
-    if (controls_) controls_->SelectTargetByName(name);
-}
-
-void TMDIContainer::SetSpeedFactor(int factor) {
-    if (controls_)
-        controls_->SetSpeedFactor(factor);
-    else if (sim_)
-        sim_->SetClockSpeed(factor);
+bool TMDIContainer::SavePositionTo(const QString& path) {
+    return SavePosition(CurrentViewState(), path);
 }
 
 int TMDIContainer::UpdateSpeedIndex() const {
     return updateSpeed_->currentIndex();
-}
-int TMDIContainer::UpdateSpeedCount() const {
-    return updateSpeed_->count();
 }
 
 void TMDIContainer::ChooseUpdateSpeed(int index) {
@@ -626,27 +611,11 @@ void TMDIContainer::ChooseUpdateSpeed(int index) {
     updateSpeed_->setCurrentIndex(index);
     if (viewer_)
         viewer_->SetBaseInterval(ShellLogic::UpdateSpeeds()[std::size_t(index)].intervalMs);
-    if (settings_) settings_->set(settings::FPS, index);
+    settings().set(settings::FPS, index);
 }
 
 int TMDIContainer::ResolutionIndex() const {
     return modelRes_->currentIndex();
-}
-
-void TMDIContainer::ChooseResolution(int index) {
-    SetDetailLevel(index);
-}
-
-void TMDIContainer::RefreshCaption() {
-    if (viewer_) viewer_->RefreshCaption();
-}
-
-void TMDIContainer::SetCalendarDate(int year, int month, int day) {
-    if (controls_) controls_->SetCalendarDate(QDate(year, month, day));
-}
-
-bool TMDIContainer::LoadBodyModel(Body& body, const QString& file) {
-    return models_ && models_->LoadUserModel(body, 0, file);
 }
 
 QImage TMDIContainer::Snapshot(const QString& view) {
@@ -654,9 +623,4 @@ QImage TMDIContainer::Snapshot(const QString& view) {
     QCoreApplication::processEvents();
     if (view == QLatin1String("viewer") && viewer_) return viewer_->Picture();
     return grab().toImage();
-}
-
-void TMDIContainer::closeEvent(QCloseEvent* event) {
-    Shutdown();
-    event->accept();
 }

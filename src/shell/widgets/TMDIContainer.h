@@ -3,21 +3,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <array>
 #include <memory>
 
 #include "core/SavedPosition.h"
-#include "core/Simulation.h"
 #include "diagnostics/widgets/TDebugWindow.h"
-#include "models/BodyModels.h"
-#include "models/DefaultMeshes.h"
-#include "render/GraphicsSystem.h"
-#include "render/gl/RenderDevice.h"
-#include "shell/CommandLine.h"
+#include "shell/Session.h"
 #include "shell/ShellLogic.h"
-#include "sky/SkyData.h"
-#include "sky/StarFieldView.h"
-#include "viewer/Camera.h"
-#include "viewer/widgets/ViewerHost.h"
 
 class QAction;
 class QComboBox;
@@ -26,60 +18,43 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class HelpBrowser;
-class IniSettingsStore;
+class LogSink;
 class TAboutOE;
 class TViewScreen;
 class TViewScreenControls;
 
 // The main window: the frame round every other window, with the menus, the tool bar, the
-// status clock and the recent files; it starts the program and owns what it is made of.
-class TMDIContainer : public QMainWindow, public ViewerHost, public PositionWindows {
+// status clock and the recent files. It runs the start-up over the session it is given and
+// wires the windows together; the session outlives it.
+class TMDIContainer : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TMDIContainer(const CommandLine& commandLine);
+    explicit TMDIContainer(Session& session);
     ~TMDIContainer() override;
 
     // Runs the start-up; false when the program must end (exitCode() says how).
     bool Start();
     int exitCode() const { return exitCode_; }
 
-    // ViewerHost
-    bool FunctionKey(int key) override;
-    void OpenHelpTopic(const QString& topic) override;
-    void CheckWindowItem(const QString& window, bool on) override;
-    void SetStatusText(int panel, const QString& text) override;
-
-    // PositionWindows
-    QString SelectedName() const override;
-    bool LockOn() const override;
-    void SetLockOn(bool on) override;
-    void SelectTargetByName(const QString& name) override;
-    void SetSpeedFactor(int factor) override;
-    int UpdateSpeedIndex() const override;
-    int UpdateSpeedCount() const override;
-    void ChooseUpdateSpeed(int index) override;
-    int ResolutionIndex() const override;
-    int ResolutionCount() const override { return 3; }
-    void ChooseResolution(int index) override;
-    std::array<double, 3> MapView() const override { return mapView_; }
-    void SetMapView(double x, double y, double width) override { mapView_ = {x, y, width}; }
-    void SetCameraSpeed(double v) override { camera_->SetCameraSpeed(v); }
-    void SetZoom(double z) override { camera_->SetZoom(z); }
-    void SetSceneOrigin(const scene::Vec3& p) override { camera_->SetSceneOrigin(p.x, p.y, p.z); }
-    void RefreshCaption() override;
-    void SetCalendarDate(int year, int month, int day) override;
-    bool LoadBodyModel(Body& body, const QString& file) override;
-
+    // The shared function keys: Esc, F7, F8, F9. True when the key was acted on.
+    bool FunctionKey(int key);
+    void OpenHelpTopic(const QString& topic);
     void SetDetailLevel(int level);
+    void ChooseUpdateSpeed(int index);
     void AddRecentFile(const QString& path);
     bool LoadPosition(const QString& path);
+    bool SavePositionTo(const QString& path);
+    // The viewing state a saved position records, and applying a restored one.
+    ViewState CurrentViewState() const;
+    void ApplyViewState(const ViewState& state);
     // The picture --snapshot takes: the whole window or the viewer.
     QImage Snapshot(const QString& view);
 
+    Session& session() { return session_; }
+    Simulation& simulation() { return session_.simulation(); }
+    SettingsStore& settings() { return session_.settings(); }
     TViewScreen* viewer() const { return viewer_; }
     TViewScreenControls* controls() const { return controls_; }
-    Simulation& simulation() { return *sim_; }
-    SettingsStore& settings();
     const ShellLogic::RecentFiles& recentFiles() const { return recent_; }
     QMenu* fileMenu() const { return fileMenu_; }
     QList<QAction*> recentActions() const { return recentActions_; }
@@ -87,17 +62,21 @@ class TMDIContainer : public QMainWindow, public ViewerHost, public PositionWind
     int tutorialStopRequests() const { return tutorialStops_; }
     QLabel* statusPanel(int panel) const { return panel == 0 ? status0_ : status1_; }
     QComboBox* updateSpeedBox() const { return updateSpeed_; }
+    int UpdateSpeedIndex() const;
+    int ResolutionIndex() const;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildMenus();
+    void BuildWindowMenu();
+    void BuildHelpMenu();
     void BuildToolBar();
     void BuildStatusBar();
     void BuildRecentMenu();
+    bool CheckOpenGl();
     bool CreateViewer();
     void CreateControls();
     void ShowSystemLog();
@@ -105,28 +84,25 @@ class TMDIContainer : public QMainWindow, public ViewerHost, public PositionWind
     void OpenPosition();
     void SavePositionAs();
     void TakePicture();
+    void OpenRecent(int index);
     void BackgroundTick();
+    void SubWindowActivated(QMdiSubWindow* window);
     void ShowChild(QMdiSubWindow* window);
+    // Shows the level in the menu and the tool bar and hands it to the models.
+    void ShowDetailLevel(int level);
+    void SetStatusText(int panel, const QString& text);
+    void SavePlacements();
     QMdiSubWindow* AddChild(QWidget* widget, const QString& section, bool withSize, QRect defaults);
-    void Shutdown();
+    // The folder the open and save dialogs start in.
+    QString PositionFolder() const;
     // Runs a modal dialog with the viewer's timer off.
     template <typename F>
     auto Paused(F&& f) -> decltype(f());
 
-    CommandLine commandLine_;
+    Session& session_;
     int exitCode_ = 0;
-    std::unique_ptr<IniSettingsStore> settings_;
-    GraphicsSystem graphics_;
-    sky::SkyData sky_;
-    std::unique_ptr<Simulation> sim_;
-    std::unique_ptr<RenderDevice> device_;
-    std::unique_ptr<DefaultMeshes> meshes_;
-    std::unique_ptr<BodyModels> models_;
-    CameraControls cameraControls_;
-    std::unique_ptr<Camera> camera_;
-    std::unique_ptr<StarFieldView> stars_;
     ShellLogic::RecentFiles recent_;
-    std::array<double, 3> mapView_{0, 0, 500000000.0};
+    MapView mapView_;
 
     QMdiArea* mdi_ = nullptr;
     TViewScreen* viewer_ = nullptr;
@@ -136,6 +112,7 @@ class TMDIContainer : public QMainWindow, public ViewerHost, public PositionWind
     QMdiSubWindow* systemLogWindow_ = nullptr;
     QPointer<TDebugWindow> systemLog_;
     std::unique_ptr<HelpBrowser> help_;
+    std::unique_ptr<LogSink> statusSink_;
     TAboutOE* splash_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
@@ -144,7 +121,6 @@ class TMDIContainer : public QMainWindow, public ViewerHost, public PositionWind
     QAction* windowViewer_ = nullptr;
     QAction* windowControls_ = nullptr;
     QAction* windowSystemLog_ = nullptr;
-    QAction* systemLogAction_ = nullptr;
     QComboBox* modelRes_ = nullptr;
     QComboBox* updateSpeed_ = nullptr;
     QLabel* status0_ = nullptr;
@@ -152,5 +128,5 @@ class TMDIContainer : public QMainWindow, public ViewerHost, public PositionWind
     QTimer backgroundTick_;
     int lastDateKey_ = -1;
     int tutorialStops_ = 0;
-    bool shutDown_ = false;
+    bool placementsSaved_ = false;
 };

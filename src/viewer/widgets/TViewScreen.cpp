@@ -9,11 +9,9 @@
 
 #include "core/Body.h"
 #include "core/Prompter.h"
-#include "core/SettingsStore.h"
 #include "render/ErrorTexts.h"
 #include "render/Surface.h"
 #include "sky/StarFieldView.h"
-#include "viewer/widgets/ViewerHost.h"
 
 namespace {
 
@@ -58,10 +56,9 @@ std::shared_ptr<scene::Mesh> MakeArrow(scene::Scene& scene) {
 
 }  // namespace
 
-TViewScreen::TViewScreen(Simulation& sim, Camera& camera, SettingsStore& settings,
-                         StarFieldView& stars, const RenderSettings& renderSettings,
-                         ViewerHost& host, QWidget* parent)
-    : QWidget(parent), sim_(sim), camera_(camera), settings_(settings), stars_(stars), host_(host) {
+TViewScreen::TViewScreen(Simulation& sim, Camera& camera, StarFieldView& stars,
+                         const RenderSettings& renderSettings, QWidget* parent)
+    : QWidget(parent), sim_(sim), camera_(camera), stars_(stars) {
     setWindowTitle(QStringLiteral("View Screen"));
     setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QVBoxLayout(this);
@@ -140,10 +137,10 @@ void TViewScreen::UseSlowestInterval() {
 
 void TViewScreen::RefreshCaption() {
     const CameraState& cam = sim_.camera();
-    Body* target = selectedTarget ? selectedTarget() : nullptr;
+    Body* target = camera_.controls().target;
     const bool holding = cam.mode == CameraMode::Holding && cam.modeBody;
     const auto c = ViewerInput::BuildCaption(
-        holding ? cam.modeBody->name() : QString(), lockOnTicked && lockOnTicked() && target,
+        holding ? cam.modeBody->name() : QString(), camera_.controls().lockOn && target,
         target ? target->name() : QString(),
         cam.mode == CameraMode::Holding && target && target == cam.modeBody, sim_.ClockSpeed());
     viewport_->setToolTip(c.hint);
@@ -192,7 +189,7 @@ void TViewScreen::SetPointer(bool shown) {
 }
 
 void TViewScreen::UpdatePointer() {
-    Body* target = selectedTarget ? selectedTarget() : nullptr;
+    Body* target = camera_.controls().target;
     if (!pointerFrame_) return;
     if (!target) {
         pointerFrame_->deleteVisual(pointer_.get());
@@ -206,7 +203,7 @@ void TViewScreen::UpdatePointer() {
     const double distance = view.front() * 3;
     pointerFrame_->setPosition(sim_.scene().root().get(),
                                cam.applyPoint({0, -view.field() * 2, distance}));
-    pointerFrame_->lookAt(*target->frame(), nullptr, scene::LookAtConstraint::NoRoll);
+    pointerFrame_->lookAt(*target->frame(), scene::LookAtConstraint::NoRoll);
     const scene::Box box = pointer_->boundingBox();
     const double length = box.max.z - box.min.z, wanted = distance * 0.15;
     if (length > 0 && std::fabs(length - wanted) > 1e-6 * wanted)
@@ -234,27 +231,27 @@ void TViewScreen::ReadJoystick() {
         std::abs(lastStickY_) >= 100) {
         lastStickX_ = ax;
         lastStickY_ = ay;
-        sim_.camera().padRates = {0, 0, 0};
+        camera_.StopPadRotation();
         camera_.Roll(ax * 0.1 / 900);
         const double pitch = ay * 0.1 / 900;
-        camera_.Pitch(invertKeyboard && invertKeyboard() ? -pitch : pitch);
+        camera_.Pitch(options_.invertKeyboard ? -pitch : pitch);
     }
-    if (setThrottle) setThrottle(ViewerInput::JoystickThrottle(s.z, invertThrottle_));
+    camera_.SetThrottle(ViewerInput::JoystickThrottle(s.z, invertThrottle_));
 }
 
 void TViewScreen::CharacterKey(QChar c) {
     const QChar k = c.toUpper();
     if (c.isDigit()) {
-        if (setThrottle && throttle)
-            setThrottle(ViewerInput::ThrottleAfterDigit(throttle(), c.digitValue(), false));
+        camera_.SetThrottle(
+            ViewerInput::ThrottleAfterDigit(camera_.controls().throttle, c.digitValue(), false));
     } else if (c == QLatin1Char('+')) {
         camera_.SetCameraSpeed(sim_.camera().speed * 1.1);
     } else if (c == QLatin1Char('-')) {
         camera_.SetCameraSpeed(sim_.camera().speed * 0.9);
     } else if (k == QLatin1Char('L')) {
-        if (lookAtTarget) lookAtTarget();
+        camera_.LookAtTarget(camera_.controls().target);
     } else if (k == QLatin1Char('M')) {
-        if (!(lockOnTicked && lockOnTicked()))
+        if (!camera_.controls().lockOn)
             SetMouseLook(!mouseLook_, viewport_->mapFromGlobal(QCursor::pos()));
     } else if (k == QLatin1Char('N')) {
         camera_.LookAtNearest();
@@ -273,7 +270,7 @@ void TViewScreen::CharacterKey(QChar c) {
 void TViewScreen::SetMouseLook(bool on, const QPoint& at) {
     mouseLook_ = on;
     if (on) {
-        sim_.camera().padRates = {0, 0, 0};
+        camera_.StopPadRotation();
         lastMouse_ = at;
         viewport_->setCursor(Qt::OpenHandCursor);
     } else {
@@ -282,9 +279,9 @@ void TViewScreen::SetMouseLook(bool on, const QPoint& at) {
 }
 
 void TViewScreen::RotationKey(int key, ViewerInput::Axis axis, int sign) {
-    const ViewerInput::Turn t = keys_.press(key, axis, sign, invertKeyboard && invertKeyboard());
+    const ViewerInput::Turn t = keys_.press(key, axis, sign, options_.invertKeyboard);
     if (!t.any()) return;
-    sim_.camera().padRates = {0, 0, 0};
+    camera_.StopPadRotation();
     if (t.yaw != 0) camera_.Yaw(t.yaw);
     if (t.pitch != 0) camera_.Pitch(t.pitch);
     if (t.roll != 0) camera_.Roll(t.roll);
@@ -296,8 +293,8 @@ void TViewScreen::keyPressEvent(QKeyEvent* e) {
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const int digit = DigitOf(e);
     if (shift && digit >= 0 && !(e->modifiers() & Qt::KeypadModifier)) {
-        if (setThrottle && throttle)
-            setThrottle(ViewerInput::ThrottleAfterDigit(throttle(), digit, true));
+        camera_.SetThrottle(
+            ViewerInput::ThrottleAfterDigit(camera_.controls().throttle, digit, true));
         RenderNow();
         return;
     }
@@ -334,30 +331,30 @@ void TViewScreen::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;  // a held key's repeats are not releases
     keys_.release();
     if (e->key() == Qt::Key_F1) {
-        host_.OpenHelpTopic(QStringLiteral("Viewer"));
+        emit helpRequested(QStringLiteral("Viewer"));
     } else if (e->key() == Qt::Key_F5 && (e->modifiers() & Qt::ControlModifier)) {
         stopped_ = false;
         Resized();
     } else {
-        host_.FunctionKey(e->key());
+        emit functionKeyPressed(e->key());
     }
 }
 
 void TViewScreen::MouseReleased(QMouseEvent* e) {
     alarm_.setInterval(base_);
     if (e->button() != Qt::LeftButton) return;
-    if (lockOnTicked && lockOnTicked()) return;
+    if (camera_.controls().lockOn) return;
     if (mouseLook_)
         SetMouseLook(false, {});
-    else if (allowMouseLook && allowMouseLook())
+    else if (options_.allowMouseLook)
         SetMouseLook(true, e->position().toPoint());
 }
 
 void TViewScreen::MouseMoved(QMouseEvent* e) {
     if (!mouseLook_) return;
     const QPoint p = e->position().toPoint();
-    const ViewerInput::Turn t = ViewerInput::MouseLook(lastMouse_.x(), lastMouse_.y(), p.x(), p.y(),
-                                                       invertMouse && invertMouse());
+    const ViewerInput::Turn t =
+        ViewerInput::MouseLook(lastMouse_.x(), lastMouse_.y(), p.x(), p.y(), options_.invertMouse);
     camera_.Yaw(t.yaw);
     camera_.Pitch(t.pitch);
     lastMouse_ = p;
@@ -374,11 +371,9 @@ void TViewScreen::Activated() {
     if (!alarm_.isActive()) alarm_.start(base_);
     SetMouseLook(false, {});
     UseBaseInterval();
-    host_.CheckWindowItem(QStringLiteral("Viewer"), true);
 }
 
 void TViewScreen::Deactivated() {
     mouseLook_ = false;
-    if (!(lockOnTicked && lockOnTicked())) viewport_->unsetCursor();
-    host_.CheckWindowItem(QStringLiteral("Viewer"), false);
+    if (!camera_.controls().lockOn) viewport_->unsetCursor();
 }

@@ -10,17 +10,22 @@
 #include "viewer/widgets/ViewportWidget.h"
 
 class QMouseEvent;
-class SettingsStore;
 class StarFieldView;
-class ViewerHost;
 
 // The 3D viewer: the scene seen from the camera, redrawn on a timer, flown with the keys,
 // the mouse and a joystick.
 class TViewScreen : public QWidget {
     Q_OBJECT
   public:
-    TViewScreen(Simulation& sim, Camera& camera, SettingsStore& settings, StarFieldView& stars,
-                const RenderSettings& renderSettings, ViewerHost& host, QWidget* parent = nullptr);
+    // What the Viewer Controls' option boxes say; they keep it up to date.
+    struct Options {
+        bool allowMouseLook = true;
+        bool invertMouse = false;
+        bool invertKeyboard = false;
+    };
+
+    TViewScreen(Simulation& sim, Camera& camera, StarFieldView& stars,
+                const RenderSettings& renderSettings, QWidget* parent = nullptr);
     ~TViewScreen() override;
 
     // One pass of the render cycle, unless one is running. False when the frame failed.
@@ -49,15 +54,13 @@ class TViewScreen : public QWidget {
     void Activated();
     void Deactivated();
 
-    // Handlers for the Viewer Controls' options.
-    std::function<bool()> lockOnTicked;
-    std::function<bool()> allowMouseLook;
-    std::function<bool()> invertMouse;
-    std::function<bool()> invertKeyboard;
-    std::function<Body*()> selectedTarget;
-    std::function<void()> lookAtTarget;
-    std::function<void(int)> setThrottle;  // moves the throttle slider
-    std::function<int()> throttle;
+    Options& options() { return options_; }
+
+  signals:
+    // F1 in the window.
+    void helpRequested(const QString& topic);
+    // Keys the window leaves to the program: Esc, F7, F8, F9.
+    void functionKeyPressed(int key);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -75,9 +78,8 @@ class TViewScreen : public QWidget {
 
     Simulation& sim_;
     Camera& camera_;
-    SettingsStore& settings_;
     StarFieldView& stars_;
-    ViewerHost& host_;
+    Options options_;
     ViewportWidget* viewport_;
     QTimer alarm_;
     int base_ = 125, slow_ = 1000, slowest_ = 25000;

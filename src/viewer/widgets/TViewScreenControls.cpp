@@ -34,7 +34,6 @@
 #include "viewer/ControlsLogic.h"
 #include "viewer/widgets/PadPictures.h"
 #include "viewer/widgets/TViewScreen.h"
-#include "viewer/widgets/ViewerHost.h"
 
 namespace {
 
@@ -57,21 +56,19 @@ QLabel* PadLabel(const QImage& picture, QWidget* parent) {
 
 }  // namespace
 
-TViewScreenControls::TViewScreenControls(Simulation& sim, Camera& camera, CameraControls& controls,
-                                         SettingsStore& settings, TViewScreen& viewer,
-                                         StarFieldView& stars, const sky::StarCatalogue& catalogue,
-                                         ViewerHost& host, QWidget* parent)
+TViewScreenControls::TViewScreenControls(Simulation& sim, Camera& camera, SettingsStore& settings,
+                                         TViewScreen& viewer, StarFieldView& stars,
+                                         const sky::StarCatalogue& catalogue, QWidget* parent)
     : QWidget(parent),
       sim_(sim),
       camera_(camera),
-      controls_(controls),
+      controls_(camera.controls()),
       settings_(settings),
       viewer_(viewer),
-      stars_(stars),
-      host_(host) {
+      stars_(stars) {
     setWindowTitle(QStringLiteral("Viewer Controls"));
     setFocusPolicy(Qt::StrongFocus);
-    sim_.camera().padRates = {0, 0, 0};
+    camera_.StopPadRotation();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
     pages_ = new QTabWidget(this);
@@ -138,6 +135,7 @@ TViewScreenControls::TViewScreenControls(Simulation& sim, Camera& camera, Camera
     allowMouseLook_->setChecked(settings_.get(settings::AllowMouseLook));
     invertMouse_->setChecked(settings_.get(settings::InvertMouse));
     invertKeyboard_->setChecked(settings_.get(settings::InvertKeyboard));
+    SyncViewerOptions();
     controls_.windowOpen = true;
     camera_.SetCameraSpeed(0);
     pages_->setCurrentIndex(0);
@@ -283,7 +281,7 @@ QWidget* TViewScreenControls::BuildTargeting() {
             [this](const QString& t) { controls_.kmText = t; });
     connect(lockOn_, &QCheckBox::toggled, this, [this](bool on) {
         controls_.lockOn = on;
-        sim_.camera().padRates = {0, 0, 0};
+        camera_.StopPadRotation();
         viewer_.RefreshCaption();
         const QCursor cursor = on ? QCursor(Qt::CrossCursor) : QCursor(Qt::ArrowCursor);
         viewer_.viewport().setCursor(cursor);
@@ -457,9 +455,11 @@ QWidget* TViewScreenControls::BuildControls() {
         });
         return c;
     };
-    allowMouseLook_ = box("Allow mouse-look by clicking", settings::AllowMouseLook);
-    invertMouse_ = box("Invert mouse in Y direction", settings::InvertMouse);
-    invertKeyboard_ = box("Invert keyboard/joystick in Y direction", settings::InvertKeyboard);
+    auto sync = [this](bool) { SyncViewerOptions(); };
+    allowMouseLook_ = box("Allow mouse-look by clicking", settings::AllowMouseLook, sync);
+    invertMouse_ = box("Invert mouse in Y direction", settings::InvertMouse, sync);
+    invertKeyboard_ =
+        box("Invert keyboard/joystick in Y direction", settings::InvertKeyboard, sync);
     enableJoystick_ = box("Enable joystick", settings::JoystickEnabled,
                           [this](bool on) { viewer_.EnableJoystick(on); });
     invertThrottle_ = box("Invert joystick throttle", settings::InvertJoystickThrottle,
@@ -633,8 +633,7 @@ void TViewScreenControls::OpenEncyclopedia() {
 
 void TViewScreenControls::PressStick(int x, int y) {
     const auto rates = ControlsLogic::StickPad(x, y, stick_->width(), stick_->height());
-    sim_.camera().padRates[0] = rates.yaw;
-    sim_.camera().padRates[1] = rates.pitch;
+    camera_.SetPadRates(rates.yaw, rates.pitch, sim_.camera().padRates[2]);
     viewer_.RenderNow();
 }
 
@@ -643,7 +642,7 @@ void TViewScreenControls::PressRoll(int x, int y) {
     if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) return;
     if (const auto rate = ControlsLogic::RollPad(x, y, stickRoll_->width(), stickRoll_->height(),
                                                  picture.pixel(x, y)))
-        sim_.camera().padRates[2] = *rate;
+        camera_.SetRollRate(*rate);
 }
 
 void TViewScreenControls::UpdateStats() {
@@ -665,6 +664,13 @@ QString TViewScreenControls::lookAtHint() const {
 QString TViewScreenControls::lockOnCaption() const {
     return lockOn_->text();
 }
+void TViewScreenControls::SyncViewerOptions() {
+    TViewScreen::Options& o = viewer_.options();
+    o.allowMouseLook = allowMouseLook_->isChecked();
+    o.invertMouse = invertMouse_->isChecked();
+    o.invertKeyboard = invertKeyboard_->isChecked();
+}
+
 bool TViewScreenControls::allowMouseLook() const {
     return allowMouseLook_->isChecked();
 }
@@ -676,15 +682,14 @@ bool TViewScreenControls::invertKeyboard() const {
 }
 
 void TViewScreenControls::Activated() {
-    host_.CheckWindowItem(QStringLiteral("Viewer Controls"), true);
     viewer_.UseBaseInterval();
 }
 
 void TViewScreenControls::keyReleaseEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F1)
-        host_.OpenHelpTopic(QStringLiteral("ViewerControls"));
+        emit helpRequested(QStringLiteral("ViewerControls"));
     else
-        host_.FunctionKey(e->key());
+        emit functionKeyPressed(e->key());
 }
 
 bool TViewScreenControls::eventFilter(QObject* watched, QEvent* event) {

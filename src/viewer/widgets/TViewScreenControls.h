@@ -22,7 +22,6 @@ class QTreeWidgetItem;
 class SettingsStore;
 class StarFieldView;
 class TViewScreen;
-class ViewerHost;
 namespace sky {
 class StarCatalogue;
 }
@@ -33,10 +32,9 @@ class StarCatalogue;
 class TViewScreenControls : public QWidget {
     Q_OBJECT
   public:
-    TViewScreenControls(Simulation& sim, Camera& camera, CameraControls& controls,
-                        SettingsStore& settings, TViewScreen& viewer, StarFieldView& stars,
-                        const sky::StarCatalogue& catalogue, ViewerHost& host,
-                        QWidget* parent = nullptr);
+    TViewScreenControls(Simulation& sim, Camera& camera, SettingsStore& settings,
+                        TViewScreen& viewer, StarFieldView& stars,
+                        const sky::StarCatalogue& catalogue, QWidget* parent = nullptr);
     ~TViewScreenControls() override;
 
     Body* SelectedTarget() const;
@@ -72,6 +70,12 @@ class TViewScreenControls : public QWidget {
     bool invertMouse() const;
     bool invertKeyboard() const;
 
+  signals:
+    // F1 in the window.
+    void helpRequested(const QString& topic);
+    // Keys the window leaves to the program: Esc, F7, F8, F9.
+    void functionKeyPressed(int key);
+
   protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -91,6 +95,8 @@ class TViewScreenControls : public QWidget {
     void ApplyCustomSpeed();
     void DayChosen(const QDate& date);
     void ReadDistanceBoxes();
+    // The viewer follows the input option boxes.
+    void SyncViewerOptions();
 
     Simulation& sim_;
     Camera& camera_;
@@ -98,7 +104,6 @@ class TViewScreenControls : public QWidget {
     SettingsStore& settings_;
     TViewScreen& viewer_;
     StarFieldView& stars_;
-    ViewerHost& host_;
     QTabWidget* pages_ = nullptr;
     QTreeWidget* tree_ = nullptr;
     QListWidget* list_ = nullptr;
