@@ -1,0 +1,139 @@
+#include <QFile>
+
+#include "core/SavedPosition.h"
+#include "support/ExpectVec.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+class SavedPositionTest : public ServicesTest {
+  protected:
+    PositionContext context{[](const QString& name) {
+                                return name == QLatin1String("Earth") ||
+                                       name == QLatin1String("Saturn") ||
+                                       name == QLatin1String("Mars");
+                            },
+                            10, 3};
+
+    QString Write(const char* name, const QByteArray& text) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+        return path;
+    }
+    QByteArray Read(const QString& path) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+};
+
+ViewState Sample() {
+    ViewState s;
+    s.ut = MakeSimTime(2011, 4, 5, 6, 7, 8.25);
+    s.cameraPosition = {1.25e8, -3.5e6, 7.75e7};
+    s.simSpeed = -3600;
+    s.selected = QStringLiteral("Saturn");
+    s.lockOn = true;
+    s.mode = CameraMode::Holding;
+    s.modeBody = QStringLiteral("Earth");
+    s.modeOffset = {10, 20, 30};
+    s.cameraSpeed = 1.8;
+    s.direction = {0.6, 0, 0.8};
+    s.up = {0, 1, 0};
+    s.updateSpeedIndex = 7;
+    s.resolutionIndex = 2;
+    s.map = {1e6, -2e6, 8e8};
+    s.zoom = 2.5;
+    s.userModels = {{QStringLiteral("Earth"), QString(), QStringLiteral("2")},
+                    {QStringLiteral("Mars"), QString(), QStringLiteral("\"/maps/m.bmp\"")}};
+    return s;
+}
+
+}  // namespace
+
+TEST_F(SavedPositionTest, RoundTripRestoresTheStateAndSavesTheSameFileAgain) {
+    const QString first = dir.filePath(QStringLiteral("a.ov"));
+    ASSERT_TRUE(SavePosition(Sample(), first));
+    ViewState restored;
+    ASSERT_TRUE(RestorePosition(first, context, restored));
+    const ViewState s = Sample();
+    EXPECT_NEAR(restored.ut, s.ut, 0.05);
+    ExpectVec(restored.cameraPosition, s.cameraPosition, 0.05);
+    EXPECT_EQ(restored.simSpeed, s.simSpeed);
+    EXPECT_EQ(restored.selected, s.selected);
+    EXPECT_TRUE(restored.lockOn);
+    EXPECT_EQ(restored.mode, CameraMode::Holding);
+    EXPECT_EQ(restored.modeBody, s.modeBody);
+    ExpectVec(restored.modeOffset, s.modeOffset);
+    EXPECT_NEAR(restored.cameraSpeed, 1.8, 1e-9);
+    ExpectVec(restored.direction, s.direction, 1e-7);
+    EXPECT_EQ(restored.updateSpeedIndex, 7);
+    EXPECT_EQ(restored.resolutionIndex, 2);
+    EXPECT_EQ(restored.map, s.map);
+    EXPECT_NEAR(restored.zoom, 2.5, 1e-7);
+    ASSERT_EQ(restored.userModels.size(), 2u);
+    EXPECT_EQ(restored.userModels[0].file, QStringLiteral("Earth2.bmp"));
+    EXPECT_EQ(restored.userModels[1].file, QStringLiteral("/maps/m.bmp"));
+    EXPECT_EQ(restored.userModels[1].text, QStringLiteral("\"/maps/m.bmp\""));
+
+    // Saved again, only the save time differs.
+    const QString second = dir.filePath(QStringLiteral("b.ov"));
+    ASSERT_TRUE(SavePosition(restored, second));
+    auto withoutSaveTime = [&](const QString& path) {
+        QList<QByteArray> lines = Read(path).split('\n');
+        lines.removeIf([](const QByteArray& l) { return l.startsWith("SaveTime="); });
+        return lines;
+    };
+    EXPECT_EQ(withoutSaveTime(first), withoutSaveTime(second));
+}
+
+TEST_F(SavedPositionTest, AbsentKeysKeepTheStateAndBadValuesAreHeldIn) {
+    ViewState state = Sample();
+    const QString comments = Write("c.ov", "# one\n# two\n# three\n");
+    ASSERT_TRUE(RestorePosition(comments, context, state));
+    EXPECT_FALSE(state.lockOn);  // always cleared
+    EXPECT_TRUE(state.userModels.empty());
+    EXPECT_EQ(state.selected, QStringLiteral("Saturn"));
+    EXPECT_EQ(state.simSpeed, -3600);
+
+    const QString odd = Write("d.ov",
+                              "SimSpeed=100000\nselect=Mars\nSelect=Pluto\nFPS=3000000000\n"
+                              "Res=-3\nUT=\nMode=3\nModeBody=Nowhere\nCx=abc\n=5\nZoom=1e400\n");
+    state = Sample();
+    ASSERT_TRUE(RestorePosition(odd, context, state));
+    EXPECT_EQ(state.simSpeed, 86400);
+    EXPECT_EQ(state.selected, QStringLiteral("Saturn"));  // wrong case, unknown body: ignored
+    EXPECT_EQ(state.updateSpeedIndex, 9);
+    EXPECT_EQ(state.resolutionIndex, 0);
+    EXPECT_EQ(state.ut, 0);  // an empty value reads as 0, 1980-01-01 00:00 UT
+    EXPECT_EQ(state.mode, CameraMode::FreeFlight);
+    EXPECT_EQ(state.modeBody, QStringLiteral("Earth"));
+    EXPECT_EQ(state.cameraPosition.x, 0);  // a non-numeric value reads as 0
+    EXPECT_EQ(state.zoom, 0);              // out of double's range: not a number, 0
+}
+
+TEST_F(SavedPositionTest, BodyLinesNameAFileOrADigitAndTheLastLineForABodyWins) {
+    QByteArray text;
+    for (int i = 0; i < 500; ++i) text += "Body=Earth,0\n";
+    text += "Body=Earth,3\nBody=Mars,\"C:/x y/m.bmp\nBody=Nowhere,1\nBody=Mars\n";
+    ViewState state;
+    ASSERT_TRUE(RestorePosition(Write("e.ov", text), context, state));
+    ASSERT_EQ(state.userModels.size(), 2u);
+    EXPECT_EQ(state.userModels[0].file, QStringLiteral("Earth3.bmp"));
+    EXPECT_EQ(state.userModels[0].text, QStringLiteral("3"));
+    EXPECT_EQ(state.userModels[1].file, QStringLiteral("C:/x y/m.bmp"));  // no closing quote
+}
+
+TEST_F(SavedPositionTest, FailuresShowTheirTexts) {
+    ViewState state;
+    EXPECT_FALSE(RestorePosition(dir.filePath(QStringLiteral("missing.ov")), context, state));
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    EXPECT_TRUE(prompter.calls[0].text.startsWith(
+        QStringLiteral("An error has prevented the position being restored.")));
+    EXPECT_FALSE(SavePosition(state, QStringLiteral("/proc/no/such/folder/x.ov")));
+    ASSERT_EQ(prompter.calls.size(), 2u);
+    EXPECT_TRUE(prompter.calls[1].text.startsWith(
+        QStringLiteral("An error has prevented the position being saved.")));
+}
