@@ -12,7 +12,7 @@ class Body;
 enum class CameraMode { FreeFlight = -1, Holding = 7 };
 
 // The observer in the solar system. The camera frame stays at the scene origin and the world
-// is placed around it: every body frame sits at (body position - camera position) x 0.004.
+// is placed around it: every body frame sits at (body position - camera position) x kSceneScale.
 struct CameraState {
     scene::Vec3 position;  // km, scene axis order
     double speed = 0;      // km per simulated second along the camera's forward axis

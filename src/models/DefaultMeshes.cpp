@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "core/BodyPosition.h"
 #include "core/Files.h"
 #include "core/Log.h"
 #include "core/Prompter.h"
@@ -123,7 +124,9 @@ std::optional<SphereMesh> DefaultMeshes::GetTexturedSphere(int quality, const QS
 
 void ScaleMeshTo(scene::Mesh& mesh, double rx, double ry, double rz) {
     const scene::Box box = mesh.boundingBox();
-    auto factor = [](double r, double extent) { return extent > 0 ? 2 * r * 0.004 / extent : 1.0; };
+    auto factor = [](double r, double extent) {
+        return extent > 0 ? 2 * r * kSceneScale / extent : 1.0;
+    };
     mesh.scale(factor(rx, box.max.x - box.min.x), factor(ry, box.max.y - box.min.y),
                factor(rz, box.max.z - box.min.z));
 }

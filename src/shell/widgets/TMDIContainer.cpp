@@ -79,9 +79,13 @@ TMDIContainer::TMDIContainer(Session& session) : session_(session) {
 
 TMDIContainer::~TMDIContainer() {
     SavePlacements();
-    // The child windows go with the frame; nothing of theirs may call back into it meanwhile.
+    // The child windows go while this window is still whole: their last signals (a closing
+    // window's "destroyed") may still reach it.
     qApp->removeEventFilter(this);
     disconnect(mdi_, nullptr, this, nullptr);
+    delete mdi_;
+    viewer_ = nullptr;
+    controls_ = nullptr;
     Services& services = Services::instance();
     services.setLogSink(LogSinkSlot::StatusBar, nullptr);
     services.showHelpTopic = nullptr;
