@@ -10,6 +10,7 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/Services.h"
@@ -71,10 +72,10 @@ TJupiterMoon::TJupiterMoon(Simulation& sim, SettingsStore& settings, QWidget* pa
     earthView_->setFixedHeight(kEarthViewHeight);
     layout->addWidget(earthView_);
 
-    auto* split = new QSplitter(Qt::Vertical, this);
-    split->setChildrenCollapsible(false);
-    planView_ = new PictureBox(plan_, split);
-    auto* eventsPanel = new QWidget(split);
+    split_ = new QSplitter(Qt::Vertical, this);
+    split_->setChildrenCollapsible(false);
+    planView_ = new PictureBox(plan_, split_);
+    auto* eventsPanel = new QWidget(split_);
     auto* eventsLayout = new QVBoxLayout(eventsPanel);
     eventsLayout->setContentsMargins(0, 2, 0, 0);
     eventsLayout->setSpacing(2);
@@ -91,11 +92,13 @@ TJupiterMoon::TJupiterMoon(Simulation& sim, SettingsStore& settings, QWidget* pa
     events_->header()->setStretchLastSection(true);
     eventsLayout->addWidget(eventsTitle_);
     eventsLayout->addWidget(events_);
-    split->addWidget(planView_);
-    split->addWidget(eventsPanel);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 1);
-    layout->addWidget(split, 1);
+    events_->setMinimumHeight(3 * events_->fontMetrics().height());
+    split_->addWidget(planView_);
+    split_->addWidget(eventsPanel);
+    // Growing the window grows the plan view; the list keeps its height.
+    split_->setStretchFactor(0, 1);
+    split_->setStretchFactor(1, 0);
+    layout->addWidget(split_, 1);
 
     showMoonOrbit_->setChecked(settings_.get(settings::DrawMoonOrbits));
     showLabels_->setChecked(settings_.get(settings::JupiterShowLabels));
@@ -172,6 +175,20 @@ void TJupiterMoon::UpdateTimerTick() {
     updateTimer_.stop();
     DrawJupiterMoons();
     updateTimer_.start();
+}
+
+void TJupiterMoon::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (splitPlaced_) return;
+    splitPlaced_ = true;
+    // The plan view comes first: the list starts with room for about six events, and never
+    // more than a third of the space.
+    const int total = split_->height();
+    const int rows = 6;
+    const int list = std::min(total / 3, eventsTitle_->sizeHint().height() +
+                                             events_->header()->sizeHint().height() +
+                                             rows * events_->fontMetrics().height() * 5 / 4 + 8);
+    split_->setSizes({total - list, list});
 }
 
 void TJupiterMoon::keyReleaseEvent(QKeyEvent* event) {

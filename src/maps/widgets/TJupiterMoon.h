@@ -49,6 +49,7 @@ class TJupiterMoon : public QWidget {
 
   protected:
     void keyReleaseEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -65,6 +66,8 @@ class TJupiterMoon : public QWidget {
     QCheckBox* showLabels_ = nullptr;
     QWidget* earthView_ = nullptr;
     QWidget* planView_ = nullptr;
+    QSplitter* split_ = nullptr;
+    bool splitPlaced_ = false;
     QLabel* eventsTitle_ = nullptr;
     QTreeWidget* events_ = nullptr;
     QImage plan_;
