@@ -277,6 +277,10 @@ TEST_F(MainWindowTest, JupiterMoonsWindowIsMadeOnDemandAndKeepsItsPlace) {
     EXPECT_EQ(jupiter->updateTimer().interval(), TJupiterMoon::kInactiveIntervalMs);
     EXPECT_FALSE(window->isChecked());
 
+    // The picture --snapshot --view jupiter takes is the window's.
+    const QImage picture = main->Snapshot(QStringLiteral("jupiter"));
+    EXPECT_EQ(picture.size(), jupiter->size() * jupiter->devicePixelRatio());
+
     // Closing frees it, hides its Window item and keeps its placement for next time.
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(jupiter->parentWidget());
     ASSERT_TRUE(sub);

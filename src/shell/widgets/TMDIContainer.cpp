@@ -670,5 +670,11 @@ QImage TMDIContainer::Snapshot(const QString& view) {
     if (viewer_) viewer_->RenderNow();
     QCoreApplication::processEvents();
     if (view == QLatin1String("viewer") && viewer_) return viewer_->Picture();
+    if (view == QLatin1String("jupiter")) {
+        ShowJupiterMoons();
+        QCoreApplication::processEvents();
+        jupiter_->DrawJupiterMoons();
+        return jupiter_->grab().toImage();
+    }
     return grab().toImage();
 }
