@@ -82,8 +82,15 @@ inline constexpr Bool UseOurTextures{"DirectX", "UseOurTextures", false};
 inline constexpr Bool StarsUseDrawPrim{"DirectX", "StarsUseDrawPrim", true};
 inline constexpr Int MaxTextureSize{"DirectX", "MaxTextureSize", 0, 0, 1 << 16};  // 0: no cap
 
+// --- MapView (the solar system map) -----------------------------------------------------
+inline constexpr Bool DrawPlanetOrbits{"MapView", "DrawPlanetOrbits", true};
+inline constexpr Bool DrawMoonOrbits{"MapView", "DrawMoonOrbits", true};
+
 // --- General and Encyclopedia -----------------------------------------------------------
 inline constexpr Text SaveLocation{"General", "SaveLocation", ""};  // empty: per-user folder
 inline constexpr Text EncyclopediaLocation{"Encyclopedia", "Location", ""};  // empty: installed
+
+// --- MapView (the Jupiter's moons window; its moon orbits box shares DrawMoonOrbits) -----
+inline constexpr Bool JupiterShowLabels{"MapView", "ShowLabels", false};
 
 }  // namespace settings

@@ -7,6 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTreeWidget>
@@ -233,4 +237,62 @@ TEST_F(MainWindowTest, SavedPositionRoundTrip) {
     EXPECT_TRUE(prompter.calls.back().text.startsWith(
         QStringLiteral("An error has prevented the position being restored.\nThe error returned to "
                        "Orbivale was: ")));
+}
+
+TEST_F(MainWindowTest, JupiterMoonsWindowIsMadeOnDemandAndKeepsItsPlace) {
+    ASSERT_TRUE(Start());
+    auto action = [this](const QString& menu, const QString& text) -> QAction* {
+        for (QAction* m : main->menuBar()->actions())
+            if (m->text().remove(QLatin1Char('&')) == menu)
+                for (QAction* a : m->menu()->actions())
+                    if (a->text() == text) return a;
+        return nullptr;
+    };
+    QAction* view = action(QStringLiteral("View"), QStringLiteral("Jupiter's Moons"));
+    QAction* window = action(QStringLiteral("Window"), QStringLiteral("Jupiter's Moons"));
+    ASSERT_TRUE(view && window);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(main->jupiterMoons());
+
+    view->trigger();
+    QCoreApplication::processEvents();
+    TJupiterMoon* jupiter = main->jupiterMoons();
+    ASSERT_TRUE(jupiter);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isChecked());
+    EXPECT_EQ(jupiter->updateTimer().interval(), TJupiterMoon::kActiveIntervalMs);
+    EXPECT_FALSE(jupiter->events().empty());
+    // A second time shows the same window.
+    view->trigger();
+    EXPECT_EQ(main->jupiterMoons(), jupiter);
+    // Keys it does not handle reach the shared function keys: F7 freezes time.
+    main->simulation().SetClockSpeed(1);
+    QKeyEvent f7(QEvent::KeyRelease, Qt::Key_F7, Qt::NoModifier);
+    QCoreApplication::sendEvent(jupiter, &f7);
+    EXPECT_EQ(main->simulation().ClockSpeed(), 0);
+    // Another window active: the window slows down and its item is unchecked.
+    main->findChild<QMdiArea*>()->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(main->viewer()->parentWidget()));
+    EXPECT_EQ(jupiter->updateTimer().interval(), TJupiterMoon::kInactiveIntervalMs);
+    EXPECT_FALSE(window->isChecked());
+
+    // The picture --snapshot --view jupiter takes is the window's.
+    const QImage picture = main->Snapshot(QStringLiteral("jupiter"));
+    EXPECT_EQ(picture.size(), jupiter->size() * jupiter->devicePixelRatio());
+
+    // Closing frees it, hides its Window item and keeps its placement for next time.
+    QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(jupiter->parentWidget());
+    ASSERT_TRUE(sub);
+    sub->setGeometry(30, 40, 350, 420);
+    sub->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(main->jupiterMoons());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(main->settings().readInt(QStringLiteral("JupiterView"), QStringLiteral("Width"), 0),
+              350);
+    view->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(main->jupiterMoons());
+    EXPECT_EQ(main->jupiterMoons()->parentWidget()->geometry(), QRect(30, 40, 350, 420));
 }

@@ -24,6 +24,7 @@
 #include "core/Text.h"
 #include "diagnostics/widgets/TAboutOE.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "maps/JupiterViewGeometry.h"
 #include "render/ObjectDump.h"
 #include "render/gl/GlProbe.h"
 #include "shell/widgets/HelpBrowser.h"
@@ -107,6 +108,7 @@ void TMDIContainer::SavePlacements() {
         WidgetPlacement p(*controlsWindow_);
         SaveWindowPlacement(p, store, QStringLiteral("MainViewerControls"), false);
     }
+    SaveJupiterPlacement();
 }
 
 void TMDIContainer::BuildMenus() {
@@ -142,6 +144,8 @@ void TMDIContainer::BuildMenus() {
         a->setCheckable(true);
         resolutionActions_[std::size_t(i)] = a;
     }
+    view->addSeparator();
+    view->addAction(QStringLiteral("Jupiter's Moons"), this, &TMDIContainer::ShowJupiterMoons);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(QStringLiteral("System Log"), QKeySequence(QStringLiteral("F12")), this,
@@ -194,6 +198,10 @@ void TMDIContainer::BuildWindowMenu() {
     windowControls_ = window->addAction(QStringLiteral("Viewer Controls"), this,
                                         [this] { ShowChild(controlsWindow_); });
     windowControls_->setCheckable(true);
+    windowJupiter_ = window->addAction(QStringLiteral("Jupiter's Moons"), this,
+                                       [this] { ShowChild(jupiterWindow_); });
+    windowJupiter_->setCheckable(true);
+    windowJupiter_->setVisible(false);
     windowSystemLog_ =
         window->addAction(QStringLiteral("System Log"), this, &TMDIContainer::ShowSystemLog);
     windowSystemLog_->setCheckable(true);
@@ -424,6 +432,13 @@ void TMDIContainer::SubWindowActivated(QMdiSubWindow* w) {
     windowViewer_->setChecked(w && w == viewerWindow_);
     windowControls_->setChecked(w && w == controlsWindow_);
     windowSystemLog_->setChecked(w && w == systemLogWindow_);
+    JupiterActivation(w);
+}
+
+void TMDIContainer::JupiterActivation(QMdiSubWindow* active) {
+    const bool on = active && active == jupiterWindow_;
+    if (jupiter_) jupiter_->SetActive(on);
+    windowJupiter_->setChecked(on);
 }
 
 void TMDIContainer::ShowChild(QMdiSubWindow* window) {
@@ -453,6 +468,8 @@ bool TMDIContainer::FunctionKey(int key) {
 }
 
 bool TMDIContainer::eventFilter(QObject* watched, QEvent* event) {
+    // The Jupiter's moons window is freed when closed: its placement is kept first.
+    if (event->type() == QEvent::Close && watched == jupiterWindow_) SaveJupiterPlacement();
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_F7 || key == Qt::Key_F8 || key == Qt::Key_F9) &&
@@ -518,6 +535,33 @@ void TMDIContainer::ShowSystemLog() {
         systemLogWindow_->setAttribute(Qt::WA_DeleteOnClose, true);
     }
     ShowChild(systemLogWindow_);
+}
+
+void TMDIContainer::ShowJupiterMoons() {
+    if (!jupiter_) {
+        jupiter_ = new TJupiterMoon(simulation(), settings());
+        connect(jupiter_, &TJupiterMoon::helpRequested, this, &TMDIContainer::OpenHelpTopic);
+        connect(jupiter_, &TJupiterMoon::functionKeyPressed, this, &TMDIContainer::FunctionKey);
+        jupiterWindow_ = AddChild(jupiter_, QStringLiteral("JupiterView"), true,
+                                  DefaultJupiterWindowPlacement(mdi_->viewport()->size()));
+        jupiterWindow_->setAttribute(Qt::WA_DeleteOnClose, true);
+        windowJupiter_->setVisible(true);
+        connect(jupiter_, &QObject::destroyed, this, [this] {
+            windowJupiter_->setChecked(false);
+            windowJupiter_->setVisible(false);
+            jupiterWindow_ = nullptr;
+        });
+    }
+    ShowChild(jupiterWindow_);
+    // It became active while being added, before it was known as this window.
+    JupiterActivation(mdi_->activeSubWindow());
+    jupiter_->DrawJupiterMoons();
+}
+
+void TMDIContainer::SaveJupiterPlacement() {
+    if (!jupiterWindow_) return;
+    WidgetPlacement p(*jupiterWindow_);
+    SaveWindowPlacement(p, settings(), QStringLiteral("JupiterView"), true);
 }
 
 void TMDIContainer::ShowAbout() {
@@ -626,5 +670,11 @@ QImage TMDIContainer::Snapshot(const QString& view) {
     if (viewer_) viewer_->RenderNow();
     QCoreApplication::processEvents();
     if (view == QLatin1String("viewer") && viewer_) return viewer_->Picture();
+    if (view == QLatin1String("jupiter")) {
+        ShowJupiterMoons();
+        QCoreApplication::processEvents();
+        jupiter_->DrawJupiterMoons();
+        return jupiter_->grab().toImage();
+    }
     return grab().toImage();
 }

@@ -8,6 +8,7 @@
 
 #include "core/SavedPosition.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "maps/widgets/TJupiterMoon.h"
 #include "shell/Session.h"
 #include "shell/ShellLogic.h"
 
@@ -47,7 +48,8 @@ class TMDIContainer : public QMainWindow {
     // The viewing state a saved position records, and applying a restored one.
     ViewState CurrentViewState() const;
     void ApplyViewState(const ViewState& state);
-    // The picture --snapshot takes: the whole window or the viewer.
+    // The picture --snapshot takes: the whole window, the viewer or the Jupiter's moons
+    // window (opened for it).
     QImage Snapshot(const QString& view);
 
     Session& session() { return session_; }
@@ -59,6 +61,9 @@ class TMDIContainer : public QMainWindow {
     QMenu* fileMenu() const { return fileMenu_; }
     QList<QAction*> recentActions() const { return recentActions_; }
     TDebugWindow* systemLogWindow() const { return systemLog_; }
+    TJupiterMoon* jupiterMoons() const { return jupiter_; }
+    // Shows the Jupiter's moons window, creating it the first time.
+    void ShowJupiterMoons();
     int tutorialStopRequests() const { return tutorialStops_; }
     QLabel* statusPanel(int panel) const { return panel == 0 ? status0_ : status1_; }
     QComboBox* updateSpeedBox() const { return updateSpeed_; }
@@ -80,6 +85,8 @@ class TMDIContainer : public QMainWindow {
     bool CreateViewer();
     void CreateControls();
     void ShowSystemLog();
+    void JupiterActivation(QMdiSubWindow* active);
+    void SaveJupiterPlacement();
     void ShowAbout();
     void OpenPosition();
     void SavePositionAs();
@@ -111,6 +118,8 @@ class TMDIContainer : public QMainWindow {
     QMdiSubWindow* controlsWindow_ = nullptr;
     QMdiSubWindow* systemLogWindow_ = nullptr;
     QPointer<TDebugWindow> systemLog_;
+    QMdiSubWindow* jupiterWindow_ = nullptr;
+    QPointer<TJupiterMoon> jupiter_;
     std::unique_ptr<HelpBrowser> help_;
     std::unique_ptr<LogSink> statusSink_;
     TAboutOE* splash_ = nullptr;
@@ -121,6 +130,7 @@ class TMDIContainer : public QMainWindow {
     QAction* windowViewer_ = nullptr;
     QAction* windowControls_ = nullptr;
     QAction* windowSystemLog_ = nullptr;
+    QAction* windowJupiter_ = nullptr;
     QComboBox* modelRes_ = nullptr;
     QComboBox* updateSpeed_ = nullptr;
     QLabel* status0_ = nullptr;

@@ -1,0 +1,16 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "support/TestSupport.h"
+
+// For tests of windows and pictures that need no OpenGL: a widget application on Qt's
+// offscreen platform, so no display is needed.
+int main(int argc, char** argv) {
+    QTemporaryDir home;
+    PrepareTestEnvironment(home.path());
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
