@@ -183,7 +183,8 @@ TEST_F(MapWindowTest, ArrowsButtonsAndMenuItemsPan) {
     int shared = 0;
     QObject::connect(map.get(), &TSolarSystemMap::helpRequested,
                      [&](const QString& t) { topic = t; });
-    QObject::connect(map.get(), &TSolarSystemMap::functionKey, [&](int key) { shared = key; });
+    QObject::connect(map.get(), &TSolarSystemMap::functionKeyPressed,
+                     [&](int key) { shared = key; });
     Send(map.get(), new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
     EXPECT_EQ(topic, QStringLiteral("SolarSystemMap"));
     Send(map.get(), new QKeyEvent(QEvent::KeyRelease, Qt::Key_F7, Qt::NoModifier));
@@ -305,6 +306,14 @@ TEST_F(MapWindowTest, ActivationSetsTheRedrawIntervalAndTellsTheMainWindow) {
     EXPECT_TRUE(map->updateTimer().isActive());
     EXPECT_FALSE(map->hintShowing());
     EXPECT_EQ(told, (std::vector<bool>{true, false}));
+    map->Deactivated();  // another window's turn: the map was not active
+    EXPECT_EQ(told.size(), 2u);
+
+    // Setting the clock redraws the map: Mars moves on a year.
+    const MapHit before = *HitOf(Find("Mars"));
+    sim->SetSimTime(MakeSimTime(2027, 12, 8, 0, 0, 0));
+    ASSERT_TRUE(HitOf(Find("Mars")));
+    EXPECT_NE(QPoint(HitOf(Find("Mars"))->x, HitOf(Find("Mars"))->y), QPoint(before.x, before.y));
     EXPECT_EQ(TSolarSystemMap::DefaultPlacement({1200, 900}), QRect(216, 166, 792, 594));
 }
 

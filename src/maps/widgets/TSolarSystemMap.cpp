@@ -90,9 +90,13 @@ TSolarSystemMap::TSolarSystemMap(Simulation& sim, Camera& camera, SettingsStore&
     connect(&hintTimer_, &QTimer::timeout, this, &TSolarSystemMap::HintTimerFired);
     connect(&updateTimer_, &QTimer::timeout, this, &TSolarSystemMap::DrawMap);
     updateTimer_.start(kInactiveInterval);
+    // Setting the clock redraws the map at once.
+    sim_.hooks().redrawMap = [this] { DrawMap(); };
 }
 
-TSolarSystemMap::~TSolarSystemMap() = default;
+TSolarSystemMap::~TSolarSystemMap() {
+    sim_.hooks().redrawMap = nullptr;
+}
 
 QRect TSolarSystemMap::DefaultPlacement(QSize client) {
     return {client.width() / 6 + kPlacementMargin, client.height() / 6 + kPlacementMargin,
@@ -282,11 +286,14 @@ void TSolarSystemMap::RestoreView(const MapView& view) {
 }
 
 void TSolarSystemMap::Activated() {
+    active_ = true;
     updateTimer_.start(kActiveInterval);
     emit activeChanged(true);
 }
 
 void TSolarSystemMap::Deactivated() {
+    if (!active_) return;
+    active_ = false;
     HideHint();
     updateTimer_.start(kInactiveInterval);
     emit activeChanged(false);
@@ -341,7 +348,7 @@ void TSolarSystemMap::keyReleaseEvent(QKeyEvent* event) {
             emit helpRequested(QStringLiteral("SolarSystemMap"));
             break;
         default:
-            emit functionKey(event->key());
+            emit functionKeyPressed(event->key());
     }
 }
 

@@ -54,9 +54,10 @@ class TSolarSystemMap : public QWidget {
     // The view saved positions keep, and restoring it (an unusable one is ignored).
     MapView SavedView() const { return geometry_.View(); }
     void RestoreView(const MapView& view);
-    // The window gained or lost activation.
+    // The window gained or lost activation (losing it when it was not active does nothing).
     void Activated();
     void Deactivated();
+    bool isActive() const { return active_; }
     // The map drawn at another size, for pictures of it.
     QImage Picture(QSize size);
 
@@ -90,7 +91,7 @@ class TSolarSystemMap : public QWidget {
     void activeChanged(bool active);
     void helpRequested(const QString& topic);
     // A key the map does not use, for the keys every window shares.
-    void functionKey(int key);
+    void functionKeyPressed(int key);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -147,4 +148,5 @@ class TSolarSystemMap : public QWidget {
     bool dragging_ = false;
     QPoint dragFrom_;
     int wheelTurn_ = 0;
+    bool active_ = false;
 };
