@@ -323,7 +323,6 @@ void TSolarSystemMap::keyPressEvent(QKeyEvent* event) {
             Pan(PanDirection::Down);
             break;
         case Qt::Key_Plus:
-        case Qt::Key_Equal:
             if (PointerInPicture(&at)) Zoom(true, at);
             break;
         case Qt::Key_Minus:
@@ -341,7 +340,6 @@ void TSolarSystemMap::keyReleaseEvent(QKeyEvent* event) {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_Plus:
-        case Qt::Key_Equal:
         case Qt::Key_Minus:
             break;
         case Qt::Key_F1:
