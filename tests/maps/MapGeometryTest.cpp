@@ -171,20 +171,6 @@ TEST(MapGeometryTest, ZoomAtKeepsThePointUnderThePointer) {
     EXPECT_NEAR(after.y(), before.y(), 1e-3);
 }
 
-TEST(MapGeometryTest, PanMovesAFifthOfTheView) {
-    MapGeometry g = Sized(1000, 500);
-    g.SetExtent({0, 1000, 250, -250});
-    g.Pan(PanDirection::Left);
-    EXPECT_DOUBLE_EQ(g.extent().left, -200);
-    EXPECT_DOUBLE_EQ(g.extent().right, 800);
-    g.Pan(PanDirection::Up);
-    EXPECT_DOUBLE_EQ(g.extent().top, 350);
-    EXPECT_DOUBLE_EQ(g.extent().bottom, -150);
-    g.Pan(PanDirection::Down);
-    g.Pan(PanDirection::Right);
-    EXPECT_EQ(g.extent(), (MapExtent{0, 1000, 250, -250}));
-}
-
 TEST(MapGeometryTest, ViewStateRoundTripAndUnusableStates) {
     MapGeometry g = Sized(900, 600);
     g.SetMapView(7.5e8, -3.25e8, 2.5e7);
