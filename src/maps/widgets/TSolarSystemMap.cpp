@@ -104,8 +104,7 @@ QRect TSolarSystemMap::DefaultPlacement(QSize client) {
             static_cast<int>(kPlacementFraction * client.height())};
 }
 
-void TSolarSystemMap::BuildToolBar(QWidget* parent) {
-    auto* bar = static_cast<QToolBar*>(parent);
+void TSolarSystemMap::BuildToolBar(QToolBar* bar) {
     bar->setFocusPolicy(Qt::NoFocus);
     bSetView_ = new QToolButton(bar);
     bSetView_->setText(QStringLiteral("Set Map to View..."));
@@ -207,15 +206,19 @@ void TSolarSystemMap::FormResize() {
 void TSolarSystemMap::DrawMap() {
     if (parentWidget() && parentWidget()->isMinimized()) return;
     updateTimer_.stop();
+    hitList_ =
+        renderer_.Draw(picture_, geometry_, Options(), sim_.camera().position, ticks_.elapsed());
+    viewPort_->update();
+    statusPanel_->setText(FormatText("Map width = %.0f km", geometry_.Width()));
+    updateTimer_.start();
+}
+
+MapDrawOptions TSolarSystemMap::Options() const {
     MapDrawOptions options;
     options.planetOrbits = showPlanetOrbit_->isChecked();
     options.moonOrbits = showMoonOrbit_->isChecked();
     options.labels = showLabels_->isChecked();
-    hitList_ =
-        renderer_.Draw(picture_, geometry_, options, sim_.camera().position, ticks_.elapsed());
-    viewPort_->update();
-    statusPanel_->setText(FormatText("Map width = %.0f km", geometry_.Width()));
-    updateTimer_.start();
+    return options;
 }
 
 QString TSolarSystemMap::statusText() const {
@@ -225,12 +228,8 @@ QString TSolarSystemMap::statusText() const {
 QImage TSolarSystemMap::Picture(QSize size) {
     MapGeometry sized = geometry_;
     sized.Resize(size.width(), size.height());
-    MapDrawOptions options;
-    options.planetOrbits = showPlanetOrbit_->isChecked();
-    options.moonOrbits = showMoonOrbit_->isChecked();
-    options.labels = showLabels_->isChecked();
     QImage picture;
-    renderer_.Draw(picture, sized, options, sim_.camera().position, ticks_.elapsed());
+    renderer_.Draw(picture, sized, Options(), sim_.camera().position, ticks_.elapsed());
     return picture;
 }
 

@@ -19,6 +19,7 @@ class QCheckBox;
 class QLabel;
 class QMenu;
 class QStatusBar;
+class QToolBar;
 class QToolButton;
 class Simulation;
 class SettingsStore;
@@ -99,9 +100,10 @@ class TSolarSystemMap : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildToolBar(QWidget* bar);
+    void BuildToolBar(QToolBar* bar);
     void BuildMenus();
     void FormResize();
+    MapDrawOptions Options() const;
     void MouseMoved(QMouseEvent* event);
     void MouseReleased(QMouseEvent* event);
     void HintTimerFired();
