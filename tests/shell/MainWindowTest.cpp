@@ -19,6 +19,7 @@
 #include "core/Log.h"
 #include "core/SettingsStore.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "maps/widgets/TSolarSystemMap.h"
 #include "shell/widgets/TMDIContainer.h"
 #include "support/TestSupport.h"
 #include "viewer/widgets/TViewScreen.h"
@@ -295,4 +296,40 @@ TEST_F(MainWindowTest, JupiterMoonsWindowIsMadeOnDemandAndKeepsItsPlace) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(main->jupiterMoons());
     EXPECT_EQ(main->jupiterMoons()->parentWidget()->geometry(), QRect(30, 40, 350, 420));
+}
+
+TEST_F(MainWindowTest, SolarSystemMapWindow) {
+    ASSERT_TRUE(Start());
+    TSolarSystemMap* map = main->map();
+    ASSERT_TRUE(map);
+    EXPECT_TRUE(main->mapWindow()->isVisible());
+    EXPECT_EQ(main->viewMapAction()->text(), QStringLiteral("Solar System Map"));
+    EXPECT_EQ(main->windowMapAction()->text(), QStringLiteral("Solar System Map"));
+    EXPECT_EQ(map->statusText(), QStringLiteral("Map width = 800000000 km"));
+    EXPECT_FALSE(main->viewMapAction()->isChecked());  // the viewer is active at start
+
+    // Choosing the map from the menu makes it active: the menu item is checked and the 3D
+    // view runs at a fifth of its rate.
+    main->ChooseUpdateSpeed(4);
+    const int base = main->viewer()->baseInterval();
+    main->windowMapAction()->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(map->isActive());
+    EXPECT_TRUE(main->viewMapAction()->isChecked());
+    EXPECT_EQ(main->viewer()->currentInterval(), 5 * base);
+    EXPECT_EQ(map->updateTimer().interval(), 1000);
+    main->windowViewer()->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(main->viewMapAction()->isChecked());
+    EXPECT_EQ(main->viewer()->currentInterval(), base);
+    EXPECT_EQ(map->updateTimer().interval(), 10000);
+
+    // Its placement is kept.
+    main->mapWindow()->setGeometry(40, 50, 500, 400);
+    const QRect placed = main->mapWindow()->geometry();
+    main.reset();
+    EXPECT_EQ(session->settings().read(QStringLiteral("MapView"), QStringLiteral("Left")),
+              QString::number(placed.left()));
+    EXPECT_EQ(session->settings().read(QStringLiteral("MapView"), QStringLiteral("Width")),
+              QString::number(placed.width()));
 }
