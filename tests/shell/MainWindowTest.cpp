@@ -324,6 +324,17 @@ TEST_F(MainWindowTest, SolarSystemMapWindow) {
     EXPECT_EQ(main->viewer()->currentInterval(), base);
     EXPECT_EQ(map->updateTimer().interval(), 10000);
 
+    // A saved position carries the map's view.
+    map->ShowPreset(MapPreset::JupiterSystem);
+    const MapView jupiter = map->SavedView();
+    const QString file = dir.filePath(QStringLiteral("map.ov"));
+    ASSERT_TRUE(main->SavePositionTo(file));
+    map->ShowPreset(MapPreset::Pluto);
+    ASSERT_TRUE(main->LoadPosition(file));
+    EXPECT_NEAR(map->SavedView().x, jupiter.x, 0.1);
+    EXPECT_NEAR(map->SavedView().y, jupiter.y, 0.1);
+    EXPECT_NEAR(map->SavedView().width, jupiter.width, 0.1);
+
     // Its placement is kept.
     main->mapWindow()->setGeometry(40, 50, 500, 400);
     const QRect placed = main->mapWindow()->geometry();

@@ -641,7 +641,7 @@ ViewState TMDIContainer::CurrentViewState() const {
     state.lockOn = controls.lockOn;
     state.updateSpeedIndex = UpdateSpeedIndex();
     state.resolutionIndex = ResolutionIndex();
-    state.map = mapView_;
+    state.map = map_ ? map_->SavedView() : mapView_;
     return state;
 }
 
@@ -660,6 +660,7 @@ void TMDIContainer::ApplyViewState(const ViewState& state) {
     session_.ApplyViewState(state);
     if (viewer_) viewer_->RefreshCaption();
     mapView_ = state.map;
+    if (map_) map_->RestoreView(state.map);
     const SplitTime day = SplitSimTime(state.ut);
     if (controls_) controls_->SetCalendarDate(QDate(day.year, day.month, day.day));
 }
