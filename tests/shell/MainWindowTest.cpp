@@ -307,6 +307,10 @@ TEST_F(MainWindowTest, SolarSystemMapWindow) {
     EXPECT_EQ(main->windowMapAction()->text(), QStringLiteral("Solar System Map"));
     EXPECT_EQ(map->statusText(), QStringLiteral("Map width = 800000000 km"));
     EXPECT_FALSE(main->viewMapAction()->isChecked());  // the viewer is active at start
+    // --snapshot --view map: the map alone at the size asked for, the Sun in the middle.
+    const QImage picture = main->Snapshot(QStringLiteral("map"));
+    ASSERT_EQ(picture.size(), QSize(1280, 900));
+    EXPECT_EQ(picture.pixel(639, 449) & 0xFFFFFF, 0xFDFDAFu);
 
     // Choosing the map from the menu makes it active: the menu item is checked and the 3D
     // view runs at a fifth of its rate.

@@ -698,6 +698,11 @@ QImage TMDIContainer::Snapshot(const QString& view) {
     if (viewer_) viewer_->RenderNow();
     QCoreApplication::processEvents();
     if (view == QLatin1String("viewer") && viewer_) return viewer_->Picture();
+    if (view == QLatin1String("map") && map_) {
+        // The map's picture alone, at the size asked for.
+        const CommandLine& cl = session_.commandLine();
+        return map_->Picture(cl.width > 0 ? QSize(cl.width, cl.height) : map_->picture().size());
+    }
     if (view == QLatin1String("jupiter")) {
         ShowJupiterMoons();
         QCoreApplication::processEvents();
