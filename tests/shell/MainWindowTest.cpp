@@ -19,6 +19,7 @@
 #include "core/Log.h"
 #include "core/SettingsStore.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "maps/widgets/TSolarSystemMap.h"
 #include "shell/widgets/TMDIContainer.h"
 #include "support/TestSupport.h"
 #include "viewer/widgets/TViewScreen.h"
@@ -295,4 +296,55 @@ TEST_F(MainWindowTest, JupiterMoonsWindowIsMadeOnDemandAndKeepsItsPlace) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(main->jupiterMoons());
     EXPECT_EQ(main->jupiterMoons()->parentWidget()->geometry(), QRect(30, 40, 350, 420));
+}
+
+TEST_F(MainWindowTest, SolarSystemMapWindow) {
+    ASSERT_TRUE(Start());
+    TSolarSystemMap* map = main->map();
+    ASSERT_TRUE(map);
+    EXPECT_TRUE(main->mapWindow()->isVisible());
+    EXPECT_EQ(main->viewMapAction()->text(), QStringLiteral("Solar System Map"));
+    EXPECT_EQ(main->windowMapAction()->text(), QStringLiteral("Solar System Map"));
+    EXPECT_EQ(map->statusText(), QStringLiteral("Map width = 800000000 km"));
+    EXPECT_FALSE(main->viewMapAction()->isChecked());  // the viewer is active at start
+    // --snapshot --view map: the map alone at the size asked for, the Sun in the middle.
+    const QImage picture = main->Snapshot(QStringLiteral("map"));
+    ASSERT_EQ(picture.size(), QSize(1280, 900));
+    EXPECT_EQ(picture.pixel(639, 449) & 0xFFFFFF, 0xFDFDAFu);
+
+    // Choosing the map from the menu makes it active: the menu item is checked and the 3D
+    // view runs at a fifth of its rate.
+    main->ChooseUpdateSpeed(4);
+    const int base = main->viewer()->baseInterval();
+    main->windowMapAction()->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(map->isActive());
+    EXPECT_TRUE(main->viewMapAction()->isChecked());
+    EXPECT_EQ(main->viewer()->currentInterval(), 5 * base);
+    EXPECT_EQ(map->updateTimer().interval(), 1000);
+    main->windowViewer()->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(main->viewMapAction()->isChecked());
+    EXPECT_EQ(main->viewer()->currentInterval(), base);
+    EXPECT_EQ(map->updateTimer().interval(), 10000);
+
+    // A saved position carries the map's view.
+    map->ShowPreset(MapPreset::JupiterSystem);
+    const MapView jupiter = map->SavedView();
+    const QString file = dir.filePath(QStringLiteral("map.ov"));
+    ASSERT_TRUE(main->SavePositionTo(file));
+    map->ShowPreset(MapPreset::Pluto);
+    ASSERT_TRUE(main->LoadPosition(file));
+    EXPECT_NEAR(map->SavedView().x, jupiter.x, 0.1);
+    EXPECT_NEAR(map->SavedView().y, jupiter.y, 0.1);
+    EXPECT_NEAR(map->SavedView().width, jupiter.width, 0.1);
+
+    // Its placement is kept.
+    main->mapWindow()->setGeometry(40, 50, 500, 400);
+    const QRect placed = main->mapWindow()->geometry();
+    main.reset();
+    EXPECT_EQ(session->settings().read(QStringLiteral("MapView"), QStringLiteral("Left")),
+              QString::number(placed.left()));
+    EXPECT_EQ(session->settings().read(QStringLiteral("MapView"), QStringLiteral("Width")),
+              QString::number(placed.width()));
 }

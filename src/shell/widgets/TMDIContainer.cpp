@@ -25,6 +25,7 @@
 #include "diagnostics/widgets/TAboutOE.h"
 #include "diagnostics/widgets/TDebugWindow.h"
 #include "maps/JupiterViewGeometry.h"
+#include "maps/widgets/TSolarSystemMap.h"
 #include "render/ObjectDump.h"
 #include "render/gl/GlProbe.h"
 #include "shell/widgets/HelpBrowser.h"
@@ -108,6 +109,10 @@ void TMDIContainer::SavePlacements() {
         WidgetPlacement p(*controlsWindow_);
         SaveWindowPlacement(p, store, QStringLiteral("MainViewerControls"), false);
     }
+    if (mapWindow_) {
+        WidgetPlacement p(*mapWindow_);
+        SaveWindowPlacement(p, store, QStringLiteral("MapView"), true);
+    }
     SaveJupiterPlacement();
 }
 
@@ -145,6 +150,10 @@ void TMDIContainer::BuildMenus() {
         resolutionActions_[std::size_t(i)] = a;
     }
     view->addSeparator();
+    // Checked while the map is the active window.
+    viewMap_ = view->addAction(QStringLiteral("Solar System Map"), this,
+                               [this] { ShowChild(mapWindow_); });
+    viewMap_->setCheckable(true);
     view->addAction(QStringLiteral("Jupiter's Moons"), this, &TMDIContainer::ShowJupiterMoons);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
@@ -198,6 +207,8 @@ void TMDIContainer::BuildWindowMenu() {
     windowControls_ = window->addAction(QStringLiteral("Viewer Controls"), this,
                                         [this] { ShowChild(controlsWindow_); });
     windowControls_->setCheckable(true);
+    windowMap_ = window->addAction(QStringLiteral("Solar System Map"), this,
+                                   [this] { ShowChild(mapWindow_); });
     windowJupiter_ = window->addAction(QStringLiteral("Jupiter's Moons"), this,
                                        [this] { ShowChild(jupiterWindow_); });
     windowJupiter_->setCheckable(true);
@@ -344,6 +355,8 @@ bool TMDIContainer::Start() {
         return false;
     }
     CreateControls();
+    CreateMap();
+    mdi_->setActiveSubWindow(viewerWindow_);
     BackgroundTick();
     backgroundTick_.start();
 
@@ -426,9 +439,23 @@ void TMDIContainer::CreateControls() {
     mdi_->setActiveSubWindow(viewerWindow_);
 }
 
+void TMDIContainer::CreateMap() {
+    map_ = new TSolarSystemMap(simulation(), session_.camera(), settings());
+    connect(map_, &TSolarSystemMap::helpRequested, this, &TMDIContainer::OpenHelpTopic);
+    connect(map_, &TSolarSystemMap::functionKeyPressed, this, &TMDIContainer::FunctionKey);
+    connect(map_, &TSolarSystemMap::activeChanged, this, [this](bool active) {
+        viewMap_->setChecked(active);
+        // The 3D view slows down while the map is in use.
+        if (active && viewer_) viewer_->UseSlowInterval();
+    });
+    mapWindow_ = AddChild(map_, QStringLiteral("MapView"), true,
+                          TSolarSystemMap::DefaultPlacement(mdi_->viewport()->size()));
+}
+
 void TMDIContainer::SubWindowActivated(QMdiSubWindow* w) {
     if (viewer_) (w == viewerWindow_ ? viewer_->Activated() : viewer_->Deactivated());
     if (controls_ && w == controlsWindow_) controls_->Activated();
+    if (map_) (w && w == mapWindow_ ? map_->Activated() : map_->Deactivated());
     windowViewer_->setChecked(w && w == viewerWindow_);
     windowControls_->setChecked(w && w == controlsWindow_);
     windowSystemLog_->setChecked(w && w == systemLogWindow_);
@@ -614,7 +641,7 @@ ViewState TMDIContainer::CurrentViewState() const {
     state.lockOn = controls.lockOn;
     state.updateSpeedIndex = UpdateSpeedIndex();
     state.resolutionIndex = ResolutionIndex();
-    state.map = mapView_;
+    state.map = map_ ? map_->SavedView() : mapView_;
     return state;
 }
 
@@ -633,6 +660,7 @@ void TMDIContainer::ApplyViewState(const ViewState& state) {
     session_.ApplyViewState(state);
     if (viewer_) viewer_->RefreshCaption();
     mapView_ = state.map;
+    if (map_) map_->RestoreView(state.map);
     const SplitTime day = SplitSimTime(state.ut);
     if (controls_) controls_->SetCalendarDate(QDate(day.year, day.month, day.day));
 }
@@ -670,6 +698,11 @@ QImage TMDIContainer::Snapshot(const QString& view) {
     if (viewer_) viewer_->RenderNow();
     QCoreApplication::processEvents();
     if (view == QLatin1String("viewer") && viewer_) return viewer_->Picture();
+    if (view == QLatin1String("map") && map_) {
+        // The map's picture alone, at the size asked for.
+        const CommandLine& cl = session_.commandLine();
+        return map_->Picture(cl.width > 0 ? QSize(cl.width, cl.height) : map_->picture().size());
+    }
     if (view == QLatin1String("jupiter")) {
         ShowJupiterMoons();
         QCoreApplication::processEvents();

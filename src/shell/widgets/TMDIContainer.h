@@ -21,6 +21,7 @@ class QMenu;
 class HelpBrowser;
 class LogSink;
 class TAboutOE;
+class TSolarSystemMap;
 class TViewScreen;
 class TViewScreenControls;
 
@@ -48,8 +49,8 @@ class TMDIContainer : public QMainWindow {
     // The viewing state a saved position records, and applying a restored one.
     ViewState CurrentViewState() const;
     void ApplyViewState(const ViewState& state);
-    // The picture --snapshot takes: the whole window, the viewer or the Jupiter's moons
-    // window (opened for it).
+    // The picture --snapshot takes: the whole window, the viewer, the map or the Jupiter's
+    // moons window (opened for it).
     QImage Snapshot(const QString& view);
 
     Session& session() { return session_; }
@@ -57,6 +58,11 @@ class TMDIContainer : public QMainWindow {
     SettingsStore& settings() { return session_.settings(); }
     TViewScreen* viewer() const { return viewer_; }
     TViewScreenControls* controls() const { return controls_; }
+    TSolarSystemMap* map() const { return map_; }
+    QMdiSubWindow* mapWindow() const { return mapWindow_; }
+    QAction* viewMapAction() const { return viewMap_; }
+    QAction* windowViewer() const { return windowViewer_; }
+    QAction* windowMapAction() const { return windowMap_; }
     const ShellLogic::RecentFiles& recentFiles() const { return recent_; }
     QMenu* fileMenu() const { return fileMenu_; }
     QList<QAction*> recentActions() const { return recentActions_; }
@@ -84,6 +90,7 @@ class TMDIContainer : public QMainWindow {
     bool CheckOpenGl();
     bool CreateViewer();
     void CreateControls();
+    void CreateMap();
     void ShowSystemLog();
     void JupiterActivation(QMdiSubWindow* active);
     void SaveJupiterPlacement();
@@ -116,6 +123,8 @@ class TMDIContainer : public QMainWindow {
     TViewScreenControls* controls_ = nullptr;
     QMdiSubWindow* viewerWindow_ = nullptr;
     QMdiSubWindow* controlsWindow_ = nullptr;
+    TSolarSystemMap* map_ = nullptr;
+    QMdiSubWindow* mapWindow_ = nullptr;
     QMdiSubWindow* systemLogWindow_ = nullptr;
     QPointer<TDebugWindow> systemLog_;
     QMdiSubWindow* jupiterWindow_ = nullptr;
@@ -129,6 +138,8 @@ class TMDIContainer : public QMainWindow {
     std::array<QAction*, 3> resolutionActions_{};
     QAction* windowViewer_ = nullptr;
     QAction* windowControls_ = nullptr;
+    QAction* viewMap_ = nullptr;
+    QAction* windowMap_ = nullptr;
     QAction* windowSystemLog_ = nullptr;
     QAction* windowJupiter_ = nullptr;
     QComboBox* modelRes_ = nullptr;
