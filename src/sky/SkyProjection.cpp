@@ -77,7 +77,8 @@ ViewBasis BuildViewBasis(double lst, double latitude, double azimuth, double alt
 
 Horizontal ObserverHorizontal(const Ecliptic& fromEarth, SimTime t, double latitude,
                               double longitude) {
-    if (fromEarth.length() == 0) return {-90.0, 0.0};
+    // Straight down, with the azimuth that reads as north (0) on a compass.
+    if (fromEarth.length() == 0) return {-90.0, 180.0};
     const ViewBasis basis = BuildViewBasis(LocalSiderealTime(t, longitude), latitude, 0, 0);
     const RaDecPosition p = EclipticToRaDec(fromEarth);
     return basis.HorizontalOf(RaDecToUnitVector(p.raHours, p.decDegrees));

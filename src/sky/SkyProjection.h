@@ -55,7 +55,7 @@ scene::Vec3 RotateAbout(const scene::Vec3& axis, double thetaDegrees, const scen
 
 // Altitude and azimuth of a body seen from the Earth's centre (the vector from the Earth to
 // the body, km), for an observer at the latitude and longitude at time t. The Earth's own
-// centre (a zero vector) is straight below: altitude -90.
+// centre (a zero vector) is straight below: altitude -90, bearing 0.
 Horizontal ObserverHorizontal(const Ecliptic& fromEarth, SimTime t, double latitude,
                               double longitude);
 
