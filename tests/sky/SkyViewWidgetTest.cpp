@@ -174,9 +174,10 @@ TEST_F(SkyViewWindow, ToolBarButtonsTurnTheView) {
 TEST_F(SkyViewWindow, KeysAndTypedCharacters) {
     Open();
     QString helpTopic;
-    Services::instance().showHelpTopic = [&](const QString& t) { helpTopic = t; };
+    QObject::connect(view.get(), &TSkyView::helpRequested,
+                     [&](const QString& t) { helpTopic = t; });
     int functionKey = 0;
-    QObject::connect(view.get(), &TSkyView::functionKeyReleased, [&](int k) { functionKey = k; });
+    QObject::connect(view.get(), &TSkyView::functionKeyPressed, [&](int k) { functionKey = k; });
 
     Type(QStringLiteral("e"));
     EXPECT_EQ(view->state().azimuth, 90);
@@ -323,6 +324,12 @@ TEST_F(SkyViewWindow, OptionsDialog) {
         options.findChild<QPushButton*>(QStringLiteral("SetTimeDate"))->click();
         EXPECT_EQ(location, 1);
         EXPECT_EQ(date, 1);
+        QString topic;
+        QObject::connect(&options, &TSkyViewOptions::helpRequested,
+                         [&](const QString& t) { topic = t; });
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(&options, &f1);
+        EXPECT_EQ(topic, QStringLiteral("SkyViewOptions"));
         options.WriteSettings();
     }
     for (const char* key :

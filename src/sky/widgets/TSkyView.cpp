@@ -10,7 +10,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/Services.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
 #include "sky/SkyData.h"
@@ -381,6 +380,7 @@ void TSkyView::OpenOptions() {
             &TSkyView::setLocationRequested);
     connect(&options, &TSkyViewOptions::setDateTimeRequested, this,
             &TSkyView::setDateTimeRequested);
+    connect(&options, &TSkyViewOptions::helpRequested, this, &TSkyView::helpRequested);
     const int result = options.exec();
     emit modalDialogClosed();
     if (result != QDialog::Accepted) return;
@@ -483,11 +483,10 @@ void TSkyView::keyReleaseEvent(QKeyEvent* e) {
             Turn(0, -SkyViewState::kButtonStep);
             break;
         case Qt::Key_F1:
-            if (Services::instance().showHelpTopic)
-                Services::instance().showHelpTopic(QStringLiteral("SkyView"));
+            emit helpRequested(QStringLiteral("SkyView"));
             break;
         default:
-            emit functionKeyReleased(e->key());
+            emit functionKeyPressed(e->key());
     }
 }
 

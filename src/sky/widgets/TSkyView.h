@@ -74,8 +74,10 @@ class TSkyView : public QWidget {
     void setLocationRequested();
     // The options dialog's "Set Date and Time...".
     void setDateTimeRequested();
-    // A key this window does not use, for the keys every window shares (F7, F8, F9, Esc).
-    void functionKeyReleased(int key);
+    // F1 in the window or its options dialog.
+    void helpRequested(const QString& topic);
+    // Keys the window leaves to the program: Esc, F7, F8, F9.
+    void functionKeyPressed(int key);
     // A modal dialog of this window opens or closes (the viewer's timer pauses meanwhile).
     void modalDialogOpened();
     void modalDialogClosed();

@@ -12,7 +12,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/Services.h"
 #include "core/SettingsStore.h"
 #include "sky/widgets/SkyViewIcons.h"
 
@@ -256,8 +255,8 @@ void TSkyViewOptions::WriteSettings() {
 }
 
 void TSkyViewOptions::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && Services::instance().showHelpTopic) {
-        Services::instance().showHelpTopic(QStringLiteral("SkyViewOptions"));
+    if (event->key() == Qt::Key_F1) {
+        emit helpRequested(QStringLiteral("SkyViewOptions"));
         return;
     }
     QDialog::keyPressEvent(event);

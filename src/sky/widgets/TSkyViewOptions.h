@@ -32,6 +32,8 @@ class TSkyViewOptions : public QDialog {
   signals:
     void setLocationRequested();
     void setDateTimeRequested();
+    // F1: this dialog's help page.
+    void helpRequested(const QString& topic);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
