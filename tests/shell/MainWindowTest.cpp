@@ -389,4 +389,9 @@ TEST_F(MainWindowTest, SkyViewWindowAndMenus) {
     EXPECT_FALSE(sky->isActive());
     EXPECT_FALSE(main->skyViewMenuItem()->isChecked());
     EXPECT_EQ(main->viewer()->currentInterval(), base);
+
+    // --snapshot --view sky: the sky view's window at the size asked for, in front again.
+    const QImage shot = main->Snapshot(QStringLiteral("sky"));
+    EXPECT_EQ(shot.size(), QSize(1280, 900));
+    EXPECT_TRUE(sky->isActive());
 }

@@ -753,5 +753,15 @@ QImage TMDIContainer::Snapshot(const QString& view) {
         jupiter_->DrawJupiterMoons();
         return jupiter_->grab().toImage();
     }
+    if (view == QLatin1String("sky") && skyView_) {
+        // The sky view in front, its window the size asked for (frame aside).
+        ShowChild(skyWindow_);
+        const CommandLine& cl = session_.commandLine();
+        if (cl.width > 0)
+            skyWindow_->resize(skyWindow_->size() - skyView_->size() + QSize(cl.width, cl.height));
+        QCoreApplication::processEvents();
+        skyView_->DrawSky(true);
+        return skyView_->Picture();
+    }
     return grab().toImage();
 }

@@ -52,8 +52,8 @@ class TMDIContainer : public QMainWindow {
     // The viewing state a saved position records, and applying a restored one.
     ViewState CurrentViewState() const;
     void ApplyViewState(const ViewState& state);
-    // The picture --snapshot takes: the whole window, the viewer, the map or the Jupiter's
-    // moons window (opened for it).
+    // The picture --snapshot takes: the whole window, the viewer, the map, the sky view or the
+    // Jupiter's moons window (opened for it).
     QImage Snapshot(const QString& view);
 
     Session& session() { return session_; }
