@@ -86,13 +86,15 @@ TMDIContainer::~TMDIContainer() {
     // window's "destroyed") may still reach it.
     qApp->removeEventFilter(this);
     disconnect(mdi_, nullptr, this, nullptr);
+    simulation().hooks().redrawSkyView = nullptr;
     delete mdi_;
     viewer_ = nullptr;
     controls_ = nullptr;
+    skyView_ = nullptr;
+    skyWindow_ = nullptr;
     Services& services = Services::instance();
     services.setLogSink(LogSinkSlot::StatusBar, nullptr);
     services.showHelpTopic = nullptr;
-    simulation().hooks().redrawSkyView = nullptr;
     delete splash_;
     session_.settings().sync();
 }
