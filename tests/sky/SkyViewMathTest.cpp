@@ -247,14 +247,25 @@ TEST(ZoneMask, MarksTheZonesNearThePicture) {
     // Each marked grid point adds one to a block of four hours by four bands: the zone of a
     // grid point near the centre is counted by several of its neighbours.
     EXPECT_GE(mask.count(SkyZoneOf(int(centreHours), 0)), 2);
-    // Every star that shows on the picture lies in a marked zone.
-    for (int h = 0; h < 24 * 4; ++h)
-        for (int d = -89; d <= 89; ++d) {
-            const Projected p = picture.ProjectRaDec(h / 4.0, d);
-            if (p.onPicture()) {
-                EXPECT_TRUE(mask.markedAt(h / 4.0, d)) << h / 4.0 << " " << d;
+    // Every star that shows on the picture lies in a marked zone, whatever the zoom and
+    // wherever the view looks.
+    const auto everyStarMarked = [](const SkyProjection& view) {
+        SkyZoneMask m;
+        m.Build(view);
+        int missed = 0;
+        for (int h = 0; h < 24 * 8; ++h)
+            for (int d = -179; d <= 179; ++d)
+                missed += view.ProjectRaDec(h / 8.0, d / 2.0).onPicture() &&
+                          !m.markedAt(h / 8.0, d / 2.0);
+        return missed;
+    };
+    for (double fov : {45.0, 120.0, 20.0, 5.0})
+        for (double altitude : {10.0, 50.0, 85.0})
+            for (double azimuth : {0.0, 100.0, 200.0}) {
+                const SkyProjection view(BuildViewBasis(lst, 53, azimuth, altitude), 1024, 768,
+                                         fov);
+                EXPECT_EQ(everyStarMarked(view), 0) << fov << " " << altitude << " " << azimuth;
             }
-        }
 
     // A pole on the picture marks the whole cap around it.
     const SkyProjection north(BuildViewBasis(lst, 53, 180, 53), 1024, 768, 45);
