@@ -86,6 +86,24 @@ inline constexpr Int MaxTextureSize{"DirectX", "MaxTextureSize", 0, 0, 1 << 16};
 inline constexpr Bool DrawPlanetOrbits{"MapView", "DrawPlanetOrbits", true};
 inline constexpr Bool DrawMoonOrbits{"MapView", "DrawMoonOrbits", true};
 
+// --- SkyView (the sky view and its options dialog) ---------------------------------------
+inline constexpr Bool SkyDrawGrid{"SkyView", "DrawGrid", true};
+inline constexpr Bool SkyDrawConstellations{"SkyView", "DrawConstellations", true};
+inline constexpr Bool SkyDrawBoundaries{"SkyView", "DrawBoundaries", true};
+inline constexpr Bool SkyDrawEcliptic{"SkyView", "DrawEcliptic", true};
+inline constexpr Bool SkyDrawStarNames{"SkyView", "DrawStarNames", true};
+inline constexpr Bool SkyDrawGreekNames{"SkyView", "DrawGreekNames", true};
+inline constexpr Bool SkyDrawFlamsteedNames{"SkyView", "DrawFlamsteedNames", false};
+inline constexpr Bool SkyDrawConstellationNames{"SkyView", "DrawConstellationNames", true};
+inline constexpr Bool SkyDrawPlanetNames{"SkyView", "DrawPlanetNames", true};
+inline constexpr Bool SkyDrawHorizon{"SkyView", "DrawHorizon", true};
+// Tenths of a magnitude: the options dialog's track bars run 0..70 and 0..110.
+inline constexpr Int SkyFaintestStarName{"SkyView", "FaintestStarName", 30, 0, 70};
+inline constexpr Int SkyFaintestStarShow{"SkyView", "FaintestStarShow", 65, 0, 110};
+// Hundredths of a second (0 stops the timer); the update speed menu's longest is a minute.
+inline constexpr Int SkyRedrawInterval{"SkyView", "RedrawInterval", 3000, 0, 6000};
+inline constexpr Bool SkyAllowMouseLook{"SkyView", "AllowMouseLook", true};
+
 // --- General and Encyclopedia -----------------------------------------------------------
 inline constexpr Text SaveLocation{"General", "SaveLocation", ""};  // empty: per-user folder
 inline constexpr Text EncyclopediaLocation{"Encyclopedia", "Location", ""};  // empty: installed

@@ -117,6 +117,7 @@ bool StarCatalogue::ParseStarLine(const QByteArray& raw, StarRecord& r, float& m
     r.equatorial = ToFloats(RaDecToUnitVector(ra, dec));
     r.zone = static_cast<std::uint16_t>(SkyZoneOf(int(std::trunc(ra)), int(std::trunc(dec))));
     r.magIndex = MagIndex(magnitude);
+    r.magnitude = magnitude;
     r.spectral = SpectralCode(spectral) & 0x0F;
     return true;
 }

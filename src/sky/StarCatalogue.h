@@ -31,7 +31,11 @@ struct StarRecord {
     std::array<float, 3> equatorial{};  // equatorial unit vector
     std::uint16_t zone = 0;
     std::uint8_t magIndex = 0;
-    std::int16_t viewerX = 0, viewerY = 0, skyX = 0, skyY = 0;
+    float magnitude = 0;  // visual magnitude as read, for the sky view's identify
+    std::int16_t viewerX = 0, viewerY = 0;
+    // The sky view's screen position; zoomed in, stars in front of the viewer but far off the
+    // picture lie beyond 16 bits, and the figures still draw lines towards them.
+    std::int32_t skyX = 0, skyY = 0;
     std::uint8_t flags = 0;
     std::uint8_t spectral = 0;  // class code 0 (W) .. 8 (N, R, S)
 };

@@ -70,8 +70,8 @@ TEST(Program, EphemerisAgreesWithTheWorkedExamples) {
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 74);
-    EXPECT_EQ(lines[0], QStringLiteral("name,kind,x_km,y_km,z_km"));
-    EXPECT_EQ(lines[1], QStringLiteral("Sun,0,0.000,0.000,0.000"));
+    EXPECT_EQ(lines[0], QStringLiteral("name,kind,x_km,y_km,z_km,alt_deg,az_deg"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Sun,0,0.000,0.000,0.000,")));
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Mercury,1,")));
     EXPECT_TRUE(lines[11].startsWith(QStringLiteral("Moon,2,")));
     EXPECT_TRUE(lines[72].startsWith(QStringLiteral("SaturnRings,3,")));
@@ -95,6 +95,31 @@ TEST(Program, EphemerisAgreesWithTheWorkedExamples) {
     EXPECT_NEAR(atEpoch[2].toDouble(), 127034747, 60);
     EXPECT_NEAR(atEpoch[3].toDouble(), -82316300, 60);
     EXPECT_NEAR(atEpoch[4].toDouble(), -408, 5);
+}
+
+TEST(Program, EphemerisAltitudeAndAzimuth) {
+    // From the default place (latitude 53 north, longitude 0) at noon on the June solstice
+    // the Sun stands due south, 90 - 53 + 23.44 degrees high.
+    QTemporaryDir settings;
+    const RunResult r = RunProgram({QStringLiteral("--ephemeris"), QStringLiteral("--utc"),
+                                    QStringLiteral("2026-06-21T12:00:00"),
+                                    QStringLiteral("--settings-dir"), settings.path()});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QStringList sun = Row(r.out, QStringLiteral("Sun"));
+    ASSERT_EQ(sun.size(), 7);
+    EXPECT_NEAR(sun[5].toDouble(), 60.4, 0.5);
+    EXPECT_NEAR(sun[6].toDouble(), 180, 1.5);
+    // The Earth's own centre lies straight down; every azimuth is within 0..360.
+    EXPECT_EQ(Row(r.out, QStringLiteral("Earth")).mid(5), QStringList({"-90.000", "0.000"}));
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (int i = 1; i < lines.size(); ++i) {
+        const QStringList row = lines[i].split(QLatin1Char(','));
+        ASSERT_EQ(row.size(), 7) << lines[i].toStdString();
+        EXPECT_GE(row[5].toDouble(), -90);
+        EXPECT_LE(row[5].toDouble(), 90);
+        EXPECT_GE(row[6].toDouble(), 0);
+        EXPECT_LT(row[6].toDouble(), 360);
+    }
 }
 
 TEST(Program, HelpVersionAndErrors) {

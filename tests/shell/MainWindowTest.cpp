@@ -21,6 +21,7 @@
 #include "diagnostics/widgets/TDebugWindow.h"
 #include "maps/widgets/TSolarSystemMap.h"
 #include "shell/widgets/TMDIContainer.h"
+#include "sky/widgets/TSkyView.h"
 #include "support/TestSupport.h"
 #include "viewer/widgets/TViewScreen.h"
 #include "viewer/widgets/TViewScreenControls.h"
@@ -347,4 +348,50 @@ TEST_F(MainWindowTest, SolarSystemMapWindow) {
               QString::number(placed.left()));
     EXPECT_EQ(session->settings().read(QStringLiteral("MapView"), QStringLiteral("Width")),
               QString::number(placed.width()));
+}
+
+TEST_F(MainWindowTest, SkyViewWindowAndMenus) {
+    ASSERT_TRUE(Start());
+    sky::TSkyView* sky = main->skyView();
+    ASSERT_TRUE(sky);
+    EXPECT_EQ(sky->windowTitle(), QStringLiteral("Sky View"));
+    // Placed at a tenth of the client width and a sixth of its height, 0.8 x 0.66 of it.
+    QMdiSubWindow* window = main->skyViewWindow();
+    const QSize client = window->mdiArea()->viewport()->size();
+    EXPECT_EQ(window->pos(), QPoint(client.width() / 10, client.height() / 6));
+    EXPECT_EQ(window->width(), int(0.8 * client.width()));
+    EXPECT_FALSE(main->skyViewMenuItem()->isChecked());
+
+    // View > Sky View brings it forward: the viewer slows to a hundred times its interval.
+    const int base = main->viewer()->baseInterval();
+    main->skyViewMenuItem()->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sky->isActive());
+    EXPECT_TRUE(main->skyViewMenuItem()->isChecked());
+    EXPECT_EQ(main->viewer()->currentInterval(), 100 * base);
+    // The sky shows the stars of the frozen instant.
+    EXPECT_EQ(sky->state().skyTime, MakeSimTime(2026, 12, 8, 0, 0, 0));
+    int lit = 0;
+    const QImage& picture = sky->skyPicture();
+    for (int y = 0; y < picture.height(); y += 2)
+        for (int x = 0; x < picture.width(); x += 2) lit += (picture.pixel(x, y) & 0xFFFFFF) != 0;
+    EXPECT_GT(lit, 200);
+
+    // Setting the time redraws it at once.
+    main->simulation().SetSimTime(MakeSimTime(2026, 12, 8, 6, 0, 0));
+    EXPECT_EQ(sky->state().skyTime, MakeSimTime(2026, 12, 8, 6, 0, 0));
+
+    // Back to the Viewer Controls: the sky view is no longer active, the viewer at its pace.
+    main->controls()->parentWidget()->setFocus();
+    window->mdiArea()->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(main->controls()->parentWidget()));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(sky->isActive());
+    EXPECT_FALSE(main->skyViewMenuItem()->isChecked());
+    EXPECT_EQ(main->viewer()->currentInterval(), base);
+
+    // --snapshot --view sky: the sky view's window at the size asked for, in front again.
+    const QImage shot = main->Snapshot(QStringLiteral("sky"));
+    EXPECT_EQ(shot.size(), QSize(1280, 900));
+    EXPECT_TRUE(sky->isActive());
 }

@@ -31,6 +31,7 @@
 #include "shell/widgets/HelpBrowser.h"
 #include "shell/widgets/WidgetPlacement.h"
 #include "sky/StarCatalogue.h"
+#include "sky/widgets/TSkyView.h"
 #include "viewer/widgets/TViewScreen.h"
 #include "viewer/widgets/TViewScreenControls.h"
 
@@ -85,9 +86,12 @@ TMDIContainer::~TMDIContainer() {
     // window's "destroyed") may still reach it.
     qApp->removeEventFilter(this);
     disconnect(mdi_, nullptr, this, nullptr);
+    simulation().hooks().redrawSkyView = nullptr;
     delete mdi_;
     viewer_ = nullptr;
     controls_ = nullptr;
+    skyView_ = nullptr;
+    skyWindow_ = nullptr;
     Services& services = Services::instance();
     services.setLogSink(LogSinkSlot::StatusBar, nullptr);
     services.showHelpTopic = nullptr;
@@ -114,6 +118,10 @@ void TMDIContainer::SavePlacements() {
         SaveWindowPlacement(p, store, QStringLiteral("MapView"), true);
     }
     SaveJupiterPlacement();
+    if (skyWindow_) {
+        WidgetPlacement p(*skyWindow_);
+        SaveWindowPlacement(p, store, QStringLiteral("SkyView"), true);
+    }
 }
 
 void TMDIContainer::BuildMenus() {
@@ -154,6 +162,9 @@ void TMDIContainer::BuildMenus() {
     viewMap_ = view->addAction(QStringLiteral("Solar System Map"), this,
                                [this] { ShowChild(mapWindow_); });
     viewMap_->setCheckable(true);
+    // Checked while the sky view is the active window.
+    viewSky_ = view->addAction(QStringLiteral("Sky View"), this, [this] { ShowChild(skyWindow_); });
+    viewSky_->setCheckable(true);
     view->addAction(QStringLiteral("Jupiter's Moons"), this, &TMDIContainer::ShowJupiterMoons);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
@@ -209,6 +220,7 @@ void TMDIContainer::BuildWindowMenu() {
     windowControls_->setCheckable(true);
     windowMap_ = window->addAction(QStringLiteral("Solar System Map"), this,
                                    [this] { ShowChild(mapWindow_); });
+    window->addAction(QStringLiteral("Sky View"), this, [this] { ShowChild(skyWindow_); });
     windowJupiter_ = window->addAction(QStringLiteral("Jupiter's Moons"), this,
                                        [this] { ShowChild(jupiterWindow_); });
     windowJupiter_->setCheckable(true);
@@ -356,6 +368,7 @@ bool TMDIContainer::Start() {
     }
     CreateControls();
     CreateMap();
+    CreateSkyView();
     mdi_->setActiveSubWindow(viewerWindow_);
     BackgroundTick();
     backgroundTick_.start();
@@ -452,9 +465,42 @@ void TMDIContainer::CreateMap() {
                           TSolarSystemMap::DefaultPlacement(mdi_->viewport()->size()));
 }
 
+void TMDIContainer::CreateSkyView() {
+    skyView_ = new sky::TSkyView(simulation(), session_.sky(), settings());
+    connect(skyView_, &sky::TSkyView::helpRequested, this, &TMDIContainer::OpenHelpTopic);
+    connect(skyView_, &sky::TSkyView::functionKeyPressed, this, &TMDIContainer::FunctionKey);
+    // Its options dialog is modal: the viewer's timer rests meanwhile.
+    connect(skyView_, &sky::TSkyView::modalDialogOpened, this, [this] {
+        if (viewer_) viewer_->PauseTimer();
+    });
+    connect(skyView_, &sky::TSkyView::modalDialogClosed, this, [this] {
+        if (viewer_) viewer_->ResumeTimer();
+    });
+    simulation().hooks().redrawSkyView = [this] {
+        if (skyView_) skyView_->DrawSky(true);
+    };
+    const QSize client = mdi_->viewport()->size();
+    skyWindow_ = AddChild(skyView_, QStringLiteral("SkyView"), true,
+                          QRect(client.width() / 10, client.height() / 6, int(0.8 * client.width()),
+                                int(0.66 * client.height())));
+}
+
 void TMDIContainer::SubWindowActivated(QMdiSubWindow* w) {
     if (viewer_) (w == viewerWindow_ ? viewer_->Activated() : viewer_->Deactivated());
     if (controls_ && w == controlsWindow_) controls_->Activated();
+    if (skyView_) {
+        if (w && w == skyWindow_) {
+            skyView_->Activated();
+            // The sky view is drawn in two dimensions; the 3D view can rest meanwhile.
+            if (viewer_) viewer_->UseSlowestInterval();
+        } else if (skyView_->isActive()) {
+            skyView_->Deactivated();
+            // Leaving the sky view, the viewer's pace returns to its base interval; a window
+            // that wants it slower (the map) says so after this.
+            if (viewer_ && w != viewerWindow_) viewer_->UseBaseInterval();
+        }
+    }
+    viewSky_->setChecked(w && w == skyWindow_);
     if (map_) (w && w == mapWindow_ ? map_->Activated() : map_->Deactivated());
     windowViewer_->setChecked(w && w == viewerWindow_);
     windowControls_->setChecked(w && w == controlsWindow_);
@@ -708,6 +754,16 @@ QImage TMDIContainer::Snapshot(const QString& view) {
         QCoreApplication::processEvents();
         jupiter_->DrawJupiterMoons();
         return jupiter_->grab().toImage();
+    }
+    if (view == QLatin1String("sky") && skyView_) {
+        // The sky view in front, its window the size asked for (frame aside).
+        ShowChild(skyWindow_);
+        const CommandLine& cl = session_.commandLine();
+        if (cl.width > 0)
+            skyWindow_->resize(skyWindow_->size() - skyView_->size() + QSize(cl.width, cl.height));
+        QCoreApplication::processEvents();
+        skyView_->DrawSky(true);
+        return skyView_->Picture();
     }
     return grab().toImage();
 }

@@ -24,6 +24,9 @@ class TAboutOE;
 class TSolarSystemMap;
 class TViewScreen;
 class TViewScreenControls;
+namespace sky {
+class TSkyView;
+}
 
 // The main window: the frame round every other window, with the menus, the tool bar, the
 // status clock and the recent files. It runs the start-up over the session it is given and
@@ -49,8 +52,8 @@ class TMDIContainer : public QMainWindow {
     // The viewing state a saved position records, and applying a restored one.
     ViewState CurrentViewState() const;
     void ApplyViewState(const ViewState& state);
-    // The picture --snapshot takes: the whole window, the viewer, the map or the Jupiter's
-    // moons window (opened for it).
+    // The picture --snapshot takes: the whole window, the viewer, the map, the sky view or the
+    // Jupiter's moons window (opened for it).
     QImage Snapshot(const QString& view);
 
     Session& session() { return session_; }
@@ -63,6 +66,9 @@ class TMDIContainer : public QMainWindow {
     QAction* viewMapAction() const { return viewMap_; }
     QAction* windowViewer() const { return windowViewer_; }
     QAction* windowMapAction() const { return windowMap_; }
+    sky::TSkyView* skyView() const { return skyView_; }
+    QMdiSubWindow* skyViewWindow() const { return skyWindow_; }
+    QAction* skyViewMenuItem() const { return viewSky_; }
     const ShellLogic::RecentFiles& recentFiles() const { return recent_; }
     QMenu* fileMenu() const { return fileMenu_; }
     QList<QAction*> recentActions() const { return recentActions_; }
@@ -91,6 +97,7 @@ class TMDIContainer : public QMainWindow {
     bool CreateViewer();
     void CreateControls();
     void CreateMap();
+    void CreateSkyView();
     void ShowSystemLog();
     void JupiterActivation(QMdiSubWindow* active);
     void SaveJupiterPlacement();
@@ -125,6 +132,8 @@ class TMDIContainer : public QMainWindow {
     QMdiSubWindow* controlsWindow_ = nullptr;
     TSolarSystemMap* map_ = nullptr;
     QMdiSubWindow* mapWindow_ = nullptr;
+    sky::TSkyView* skyView_ = nullptr;
+    QMdiSubWindow* skyWindow_ = nullptr;
     QMdiSubWindow* systemLogWindow_ = nullptr;
     QPointer<TDebugWindow> systemLog_;
     QMdiSubWindow* jupiterWindow_ = nullptr;
@@ -142,6 +151,7 @@ class TMDIContainer : public QMainWindow {
     QAction* windowMap_ = nullptr;
     QAction* windowSystemLog_ = nullptr;
     QAction* windowJupiter_ = nullptr;
+    QAction* viewSky_ = nullptr;
     QComboBox* modelRes_ = nullptr;
     QComboBox* updateSpeed_ = nullptr;
     QLabel* status0_ = nullptr;

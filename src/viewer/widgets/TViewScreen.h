@@ -82,7 +82,8 @@ class TViewScreen : public QWidget {
     Options options_;
     ViewportWidget* viewport_;
     QTimer alarm_;
-    int base_ = 125, slow_ = 1000, slowest_ = 25000;
+    // Until an update speed is chosen: 125 ms, five and a hundred times that.
+    int base_ = 125, slow_ = 5 * 125, slowest_ = 100 * 125;
     bool rendering_ = false;
     bool stopped_ = false;
     bool mouseLook_ = false;
