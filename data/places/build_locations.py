@@ -17,8 +17,9 @@ daylight saving. The zone is left off when none fits.
 
 Names are unique, ignoring case: where several cities share a name, each
 gets its country added, or its province when it shares the country too
-("Paris, France", "Springfield, Illinois"). The United Kingdom's Manchester
-stays plain: it is the program's default location.
+("Paris, USA", "Springfield, Illinois"), except the city a time zone is named
+after, which keeps its plain name ("Paris" for Europe/Paris). The United
+Kingdom's Manchester stays plain too: it is the program's default location.
 
 How the zone is found: the database names only a daylight-saving rule
 family per city ("EU", "US", ...), which cannot tell the zones of a country
@@ -194,8 +195,15 @@ def read_cities(db_path):
     return cities
 
 
+def names_its_zone(city):
+    """The city tzdata names a zone after (Paris for Europe/Paris)."""
+    zone_city = city.get("zone", "").rsplit("/", 1)[-1].replace("_", " ")
+    return bool(zone_city) and zone_city.casefold() == city["name"].casefold()
+
+
 def unique_names(cities):
-    """Adds the country, or the province, to names that several cities share."""
+    """Adds the country, or the province, to names that several cities share. The
+    city a time zone is named after (Paris, London, Sydney) keeps its name plain."""
     groups = collections.defaultdict(list)
     for c in cities:
         groups[c["name"].casefold()].append(c)
@@ -206,7 +214,7 @@ def unique_names(cities):
         countries = collections.Counter(c["country"] for c in members)
         provinces = collections.Counter((c["country"], c["province"]) for c in members)
         for c in members:
-            if (c["name"], c["country"]) == PLAIN_NAME:
+            if (c["name"], c["country"]) == PLAIN_NAME or names_its_zone(c):
                 c["label"] = c["name"]
             elif countries[c["country"]] == 1 or not c["province"]:
                 c["label"] = f'{c["name"]}, {c["country"]}'
@@ -458,8 +466,8 @@ def main():
 
     root = unpack(args.cache, find_or_download(args.cache, PACKAGE))
     cities = read_cities(os.path.join(root, CITY_DB))
-    unique_names(cities)
     assign_zones(cities, args.zoneinfo)
+    unique_names(cities)
     cities.sort(key=lambda c: (c["label"].casefold(), c["label"]))
 
     text = "".join(line_of(c) for c in cities)
