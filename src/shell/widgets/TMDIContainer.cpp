@@ -317,6 +317,10 @@ void TMDIContainer::OpenRecent(int index) {
 }
 
 bool TMDIContainer::Start() {
+    if (!session_.FindCommandLineLocation()) {
+        exitCode_ = 2;
+        return false;
+    }
     SettingsStore& store = settings();
     help_ = std::make_unique<HelpBrowser>();
     Services::instance().showHelpTopic = [this](const QString& topic) { OpenHelpTopic(topic); };
