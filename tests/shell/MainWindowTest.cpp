@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,8 +12,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "core/Body.h"
@@ -33,6 +36,7 @@ class MainWindowTest : public ServicesTest {
     QTemporaryDir settingsDir;
     std::unique_ptr<Session> session;
     std::unique_ptr<TMDIContainer> main;
+    QString location;  // --location
 
     bool Start(const QByteArray& ini = QByteArray()) {
         if (!ini.isEmpty()) {
@@ -46,6 +50,7 @@ class MainWindowTest : public ServicesTest {
         cl.utc = MakeSimTime(2026, 12, 8, 0, 0, 0);
         cl.width = 1280;
         cl.height = 900;
+        cl.location = location;
         session = std::make_unique<Session>(cl);
         main = std::make_unique<TMDIContainer>(*session);
         const bool ok = main->Start();
@@ -394,4 +399,58 @@ TEST_F(MainWindowTest, SkyViewWindowAndMenus) {
     const QImage shot = main->Snapshot(QStringLiteral("sky"));
     EXPECT_EQ(shot.size(), QSize(1280, 900));
     EXPECT_TRUE(sky->isActive());
+}
+
+namespace {
+
+// Triggers something that opens a modal dialog, closes the dialog from the event loop and
+// returns its caption.
+template <typename F>
+QString ModalCaption(F&& open) {
+    QString caption;
+    QTimer::singleShot(0, [&caption] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            caption = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    open();
+    return caption;
+}
+
+QAction* Action(QWidget& window, const QString& text) {
+    for (QAction* a : window.findChildren<QAction*>())
+        if (a->text() == text) return a;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, LocationAndDateDialogsOpenFromTheMenuAndTheControls) {
+    ASSERT_TRUE(Start());
+    QAction* choose = Action(*main, QStringLiteral("Choose &Location..."));
+    QAction* date = Action(*main, QStringLiteral("Set &Date and Time..."));
+    ASSERT_TRUE(choose && date);
+    EXPECT_EQ(ModalCaption([&] { choose->trigger(); }), QStringLiteral("Choose Location"));
+    EXPECT_EQ(ModalCaption([&] { date->trigger(); }), QStringLiteral("Set Date and Time"));
+    QPushButton* button = main->controls()->setDateTimeButton();
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->text(), QStringLiteral("Set Date and Time..."));
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Set simulator date and time via separate window"));
+    EXPECT_EQ(ModalCaption([&] { button->click(); }), QStringLiteral("Set Date and Time"));
+    EXPECT_TRUE(prompter.calls.empty());
+}
+
+TEST_F(MainWindowTest, LocationOnTheCommandLineHoldsForThisRunOnly) {
+    location = QStringLiteral("paris");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(main->statusPanel(1)->text().startsWith(
+        QStringLiteral("Paris   8 Dec 2026,   01:00:00    GMT+01:00")))
+        << main->statusPanel(1)->text().toStdString();
+    EXPECT_FALSE(main->settings().read(QStringLiteral("Simulation"), QStringLiteral("Location")));
+    main.reset();
+
+    location = QStringLiteral("Nowhere");
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(main->exitCode(), 2);
 }

@@ -24,6 +24,8 @@
 #include "core/Text.h"
 #include "diagnostics/widgets/TAboutOE.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "location/widgets/TChooseLocation.h"
+#include "location/widgets/TSetDateTime.h"
 #include "maps/JupiterViewGeometry.h"
 #include "maps/widgets/TSolarSystemMap.h"
 #include "render/ObjectDump.h"
@@ -168,6 +170,9 @@ void TMDIContainer::BuildMenus() {
     view->addAction(QStringLiteral("Jupiter's Moons"), this, &TMDIContainer::ShowJupiterMoons);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->addAction(QStringLiteral("Choose &Location..."), this, &TMDIContainer::ChooseLocation);
+    tools->addAction(QStringLiteral("Set &Date and Time..."), this, &TMDIContainer::SetDateAndTime);
+    tools->addSeparator();
     tools->addAction(QStringLiteral("System Log"), QKeySequence(QStringLiteral("F12")), this,
                      &TMDIContainer::ShowSystemLog);
     QAction* output = tools->addAction(QStringLiteral("Output star data"), this, [] {
@@ -639,6 +644,27 @@ void TMDIContainer::SaveJupiterPlacement() {
     if (!jupiterWindow_) return;
     WidgetPlacement p(*jupiterWindow_);
     SaveWindowPlacement(p, settings(), QStringLiteral("JupiterView"), true);
+}
+
+void TMDIContainer::ChooseLocation() {
+    Paused([this] {
+        TChooseLocation dialog(simulation(), settings(), this);
+        connect(&dialog, &TChooseLocation::locationApplied, this, &TMDIContainer::LocationApplied);
+        return dialog.exec();
+    });
+}
+
+void TMDIContainer::LocationApplied() {
+    // The status clock shows the new place at once; the sky view redraws for it.
+    BackgroundTick();
+    if (simulation().hooks().redrawSkyView) simulation().hooks().redrawSkyView();
+}
+
+void TMDIContainer::SetDateAndTime() {
+    Paused([this] {
+        TSetDateTime dialog(simulation(), this);
+        return dialog.exec();
+    });
 }
 
 void TMDIContainer::ShowAbout() {
