@@ -95,6 +95,7 @@ TAddEditLocation::TAddEditLocation(const LocationList& list, const QString& sele
         latitude_->setText(LatitudeLabel(entry_.latitude));
         longitude_->setText(LongitudeLabel(entry_.longitude));
         timeZones_->setCurrentRow(LocationForm::ItemOfHalfHours(entry_.timeZone));
+        if (QListWidgetItem* item = timeZones_->currentItem()) timeZones_->scrollToItem(item);
     } else {
         timeZones_->setCurrentRow(-1);
     }
