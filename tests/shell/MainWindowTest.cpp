@@ -16,12 +16,15 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "core/Body.h"
 #include "core/Log.h"
 #include "core/SettingsStore.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "location/LocationList.h"
+#include "location/widgets/TChooseLocation.h"
 #include "maps/widgets/TSolarSystemMap.h"
 #include "shell/widgets/TMDIContainer.h"
 #include "sky/widgets/TSkyView.h"
@@ -439,6 +442,35 @@ TEST_F(MainWindowTest, LocationAndDateDialogsOpenFromTheMenuAndTheControls) {
     EXPECT_EQ(button->toolTip(), QStringLiteral("Set simulator date and time via separate window"));
     EXPECT_EQ(ModalCaption([&] { button->click(); }), QStringLiteral("Set Date and Time"));
     EXPECT_TRUE(prompter.calls.empty());
+}
+
+// The sky view's "Set location" opens the chooser; a location applied there turns the view to
+// face the equator: north from the southern hemisphere, south from the northern.
+TEST_F(MainWindowTest, SkyViewSetsTheLocationAndFacesTheEquator) {
+    ASSERT_TRUE(Start());
+    sky::TSkyView* sky = main->skyView();
+    ASSERT_TRUE(sky);
+    auto* earth = sky->findChild<QToolButton*>(QStringLiteral("bEarth"));
+    ASSERT_TRUE(earth);
+    auto choose = [&](const QString& place) {
+        QTimer::singleShot(0, [place] {
+            auto* dialog = qobject_cast<TChooseLocation*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->list()->setCurrentRow(dialog->chooser().list().FindExact(place));
+            dialog->SetClick();
+            dialog->OkClick();
+        });
+        earth->click();
+    };
+    choose(QStringLiteral("Sydney"));
+    EXPECT_EQ(main->simulation().observer().locationName, QStringLiteral("Sydney"));
+    EXPECT_EQ(sky->state().azimuth, double(sky::Compass::North));
+    EXPECT_TRUE(
+        main->statusPanel(1)->text().startsWith(QStringLiteral("Sydney   8 Dec 2026,   11:00:00")))
+        << main->statusPanel(1)->text().toStdString();
+    choose(QStringLiteral("Paris"));
+    EXPECT_EQ(sky->state().azimuth, double(sky::Compass::South));
+    EXPECT_EQ(main->settings().get(settings::Location), QStringLiteral("Paris"));
 }
 
 TEST_F(MainWindowTest, LocationOnTheCommandLineHoldsForThisRunOnly) {

@@ -61,7 +61,9 @@ auto TMDIContainer::Paused(F&& f) -> decltype(f()) {
     struct Resume {
         TViewScreen* v;
         ~Resume() {
-            if (v) v->ResumeTimer();
+            // Opened from another modal dialog (the sky view's options), the timer rests until
+            // that one closes too.
+            if (v && !QApplication::activeModalWidget()) v->ResumeTimer();
         }
     } resume{viewer_};
     if (viewer_) viewer_->PauseTimer();
@@ -478,6 +480,8 @@ void TMDIContainer::CreateSkyView() {
     skyView_ = new sky::TSkyView(simulation(), session_.sky(), settings());
     connect(skyView_, &sky::TSkyView::helpRequested, this, &TMDIContainer::OpenHelpTopic);
     connect(skyView_, &sky::TSkyView::functionKeyPressed, this, &TMDIContainer::FunctionKey);
+    connect(skyView_, &sky::TSkyView::setLocationRequested, this, &TMDIContainer::ChooseLocation);
+    connect(skyView_, &sky::TSkyView::setDateTimeRequested, this, &TMDIContainer::SetDateAndTime);
     // Its options dialog is modal: the viewer's timer rests meanwhile.
     connect(skyView_, &sky::TSkyView::modalDialogOpened, this, [this] {
         if (viewer_) viewer_->PauseTimer();
@@ -655,9 +659,9 @@ void TMDIContainer::ChooseLocation() {
 }
 
 void TMDIContainer::LocationApplied() {
-    // The status clock shows the new place at once; the sky view redraws for it.
+    // The status clock shows the new place at once; the sky view turns to face the equator.
     BackgroundTick();
-    if (simulation().hooks().redrawSkyView) simulation().hooks().redrawSkyView();
+    if (skyView_) skyView_->LocationApplied();
 }
 
 void TMDIContainer::SetDateAndTime() {
