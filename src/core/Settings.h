@@ -67,6 +67,11 @@ inline constexpr Int VisualCutOff{"Simulation", "VisualCutOff", 100, 0, 100};  /
 inline constexpr Bool DrawConstellations{"Simulation", "DrawConstellations", false};
 inline constexpr Text InitialObject{"Simulation", "InitialObject", "Mars"};
 
+// --- Observer location (besides Location, Latitude, Longitude, Timezone and DST above) ----
+// The current location's IANA time zone, whose rules then set the daylight-saving shift;
+// empty: the shift stays as "DST" says.
+inline constexpr Text TimezoneName{"Simulation", "TimezoneName", ""};
+
 // --- Control (the Viewer Controls' options) -----------------------------------------------
 inline constexpr Bool AllowMouseLook{"Control", "AllowMouseLook", true};
 inline constexpr Bool InvertMouse{"Control", "InvertMouse", false};

@@ -195,11 +195,13 @@ void Simulation::ReadObserverAndClock() {
     const int zone = settings_.get(settings::Timezone);
     const int dst = settings_.get(settings::DST);
     observer_.locationName = settings_.get(settings::Location);
+    observer_.zone = ZoneRules(settings_.get(settings::TimezoneName));
     SetTimeZone(zone, dst);
     const double offset = settings_.get(settings::TimeOffset);
     const int speed = settings_.get(settings::Speed);
     // Offsets beyond the calendar the program covers (1901-2099) are ignored.
     clock_.start(std::abs(offset) < 4.0e9 ? offset : 0.0, speed);
+    observer_.FollowZone(SimNow());
 }
 
 void Simulation::DestroySolarSystem() {
@@ -234,16 +236,23 @@ void Simulation::SetClockSpeed(int speed) {
     if (hooks_.refreshCaption) hooks_.refreshCaption();
 }
 
+SimTime Simulation::LocalNow() const {
+    const SimTime t = SimNow();
+    return t + observer_.ZoneOffsetAt(t);
+}
+
 QString Simulation::ClockDisplayText() const {
-    const CalendarRecord r = ToCalendarRecord(LocalNow());
+    const SimTime t = SimNow();
+    const CalendarRecord r = ToCalendarRecord(t + observer_.ZoneOffsetAt(t));
     const Locale& locale = Services::instance().locale();
     return observer_.locationName + QStringLiteral("   ") + locale.FormatDate(r) +
            QStringLiteral(",   ") + locale.FormatTime(r, true) + QStringLiteral("    ") +
-           observer_.zoneText;
+           observer_.ZoneTextAt(t);
 }
 
 void Simulation::UpdateSimulation() {
     const SimTime t = SimNow();
+    observer_.FollowZone(t);
     if (cameraTicker_) {
         cameraTicker_->CameraTick(t);
         return;

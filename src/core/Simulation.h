@@ -76,9 +76,11 @@ class Simulation {
     // The clock.
     Clock& clock() { return clock_; }
     SimTime SimNow() const { return clock_.SimNow(); }
-    SimTime LocalNow() const { return clock_.SimNow() + observer_.zoneOffset; }
+    // Local time keeps the zone's daylight saving for the simulated date when the observer
+    // has a zone, so it is worked out for the instant rather than taken from zoneOffset.
+    SimTime LocalNow() const;
     void SetSimTime(SimTime t);
-    void SetLocalTime(SimTime t) { SetSimTime(t - observer_.zoneOffset); }
+    void SetLocalTime(SimTime t) { SetSimTime(observer_.LocalToUniversal(t)); }
     void SetClockSpeed(int speed);
     int ClockSpeed() const { return clock_.speed(); }
     Observer& observer() { return observer_; }

@@ -84,6 +84,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 if (!ParseSize(*v, cl.width, cl.height))
                     cl.error =
                         QStringLiteral("--size wants WIDTHxHEIGHT (64 to 16384 each), not ") + *v;
+        } else if (a == QLatin1String("--location")) {
+            if (auto v = value(i, a)) cl.location = *v;
         } else if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
             cl.version = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -112,6 +114,8 @@ QString CommandLineHelp() {
         "  --snapshot FILE.png    start, render, save a picture and exit\n"
         "  --view main|viewer|sky|map|jupiter   what --snapshot captures (default main)\n"
         "  --size WxH             size of the main window (or of the captured view)\n"
+        "  --location NAME        observe from this entry of the locations list (this run\n"
+        "                         only; the name's case does not matter)\n"
         "  --version              print the version and exit\n"
         "  --help                 print this help and exit\n"
         "\n"

@@ -42,6 +42,7 @@ void WriteEphemeris(const Simulation& sim, QTextStream& out) {
 
 int RunEphemeris(const CommandLine& cl, QTextStream& out) {
     Session session(cl);
+    if (!session.FindCommandLineLocation()) return 2;
     session.BuildSolarSystem();
     session.simulation().UpdateSimulation();
     WriteEphemeris(session.simulation(), out);

@@ -1,8 +1,11 @@
 #include "shell/Session.h"
 
+#include <QTextStream>
+
 #include "core/Body.h"
 #include "core/Log.h"
 #include "core/Services.h"
+#include "location/CurrentLocation.h"
 #include "shell/StartupPaths.h"
 
 namespace {
@@ -18,6 +21,18 @@ Session::Session(const CommandLine& commandLine)
       settings_(OpenSettings(commandLine)),
       simulation_(*settings_),
       camera_(simulation_, cameraControls_) {}
+
+bool Session::FindCommandLineLocation() {
+    place_.reset();
+    if (commandLine_.location.isEmpty()) return true;
+    const std::optional<NamedLocation> found = FindLocation(commandLine_.location);
+    if (!found) {
+        QTextStream(stderr) << "Unknown location: " << commandLine_.location << "\n";
+        return false;
+    }
+    place_ = CurrentLocation::FromPlace(*found, 0);
+    return true;
+}
 
 void Session::LoadStars() {
     sky::LoadStarData(sky_, *settings_, Services::instance().dataDirectory());
@@ -40,6 +55,7 @@ bool Session::CreateDevice() {
 void Session::BuildSolarSystem() {
     simulation_.BuildSolarSystem();
     ApplyCommandLineClock(simulation_, commandLine_);
+    if (place_) SetCurrentLocation(simulation_, *place_, nullptr);
 }
 
 void Session::FillViewState(ViewState& state) const {

@@ -5,6 +5,7 @@
 #include "core/SavedPosition.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
+#include "location/CurrentLocation.h"
 #include "models/BodyModels.h"
 #include "render/GraphicsSystem.h"
 #include "render/gl/RenderDevice.h"
@@ -39,11 +40,15 @@ class Session {
     StarFieldView* stars() const { return stars_.get(); }
 
     // Start-up, in this order (each step optional for the text-only modes).
+    // The place --location names, from the locations list ignoring case; false, after
+    // "Unknown location: NAME" on standard error, when the list has none.
+    bool FindCommandLineLocation();
     void LoadStars();
     // The render device on the selected driver, then the body models and the 3D star field;
     // false when the program must end (the message has been shown).
     bool CreateDevice();
-    // Assembles the solar system and applies the command line's clock.
+    // Assembles the solar system and applies the command line's clock and place (the place
+    // for this run only: nothing of it is written to the settings).
     void BuildSolarSystem();
 
     // The camera's share of a saved position: time, clock speed, camera place, mode,
@@ -55,6 +60,7 @@ class Session {
 
   private:
     CommandLine commandLine_;
+    std::optional<CurrentLocation> place_;  // --location
     std::unique_ptr<SettingsStore> settings_;
     GraphicsSystem graphics_;
     sky::SkyData sky_;

@@ -1,7 +1,9 @@
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "shell/CommandLine.h"
+#include "shell/Session.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -131,4 +133,60 @@ TEST(Program, HelpVersionAndErrors) {
     r = RunProgram({QStringLiteral("--speed"), QStringLiteral("x")});
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains(QStringLiteral("--speed")));
+}
+
+// --location: the observer for this run only, chosen by name ignoring case.
+TEST(Program, LocationForThisRunOnly) {
+    EXPECT_EQ(Parse({"--location", "Paris"}).location, QStringLiteral("Paris"));
+    EXPECT_FALSE(Parse({"--location"}).error.isEmpty());
+
+    QTemporaryDir settings;
+    RunResult r = RunProgram({QStringLiteral("--location"), QStringLiteral("Paris"),
+                              QStringLiteral("--ephemeris"), QStringLiteral("--utc"),
+                              QStringLiteral("2026-12-08T00:00:00"),
+                              QStringLiteral("--settings-dir"), settings.path()});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("name,kind,")));
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    EXPECT_TRUE(QDir(settings.path()).isEmpty(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot));
+    // At 00:00 UT in December the Sun is far below the horizon at Paris (near its lowest, in
+    // the north), and high in the north-east at Sydney, where it is 11:00 summer time.
+    const QStringList parisSun = Row(r.out, QStringLiteral("Sun"));
+    ASSERT_EQ(parisSun.size(), 7);
+    EXPECT_NEAR(parisSun[5].toDouble(), -63.5, 1.0);
+    const RunResult sydney = RunProgram({QStringLiteral("--location"), QStringLiteral("sydney"),
+                                         QStringLiteral("--ephemeris"), QStringLiteral("--utc"),
+                                         QStringLiteral("2026-12-08T00:00:00"),
+                                         QStringLiteral("--settings-dir"), settings.path()});
+    const QStringList sydneySun = Row(sydney.out, QStringLiteral("Sun"));
+    ASSERT_EQ(sydneySun.size(), 7);
+    EXPECT_GT(sydneySun[5].toDouble(), 55.0);
+    EXPECT_GT(sydneySun[6].toDouble(), 45.0);
+    EXPECT_LT(sydneySun[6].toDouble(), 90.0);
+
+    r = RunProgram({QStringLiteral("--location"), QStringLiteral("Nowhere"),
+                    QStringLiteral("--ephemeris"), QStringLiteral("--settings-dir"),
+                    settings.path()});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, QStringLiteral("Unknown location: Nowhere\n"));
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
+TEST(CommandLineLocation, PutsTheObserverThereWithoutTouchingTheSettings) {
+    QTemporaryDir settingsDir;
+    const QByteArray dir = settingsDir.path().toUtf8();
+    Session session(Parse({"--location", "pARIS", "--utc", "2026-07-01T12:00:00", "--settings-dir",
+                           dir.constData()}));
+    ASSERT_TRUE(session.FindCommandLineLocation());
+    session.BuildSolarSystem();
+    const Observer& o = session.simulation().observer();
+    EXPECT_EQ(o.locationName, QStringLiteral("Paris"));
+    EXPECT_NEAR(o.latitude, 48.85, 0.01);
+    EXPECT_EQ(o.zoneText, QStringLiteral("GMT+01:00 +60 minutes DST"));
+    EXPECT_TRUE(session.settings().keys(QStringLiteral("Simulation")).isEmpty());
+
+    Session unknown(Parse({"--location", "Nowhere", "--settings-dir", dir.constData()}));
+    EXPECT_FALSE(unknown.FindCommandLineLocation());
+    Session none(Parse({"--settings-dir", dir.constData()}));
+    EXPECT_TRUE(none.FindCommandLineLocation());
 }

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,14 +12,19 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "core/Body.h"
 #include "core/Log.h"
 #include "core/SettingsStore.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "location/LocationList.h"
+#include "location/widgets/TChooseLocation.h"
 #include "maps/widgets/TSolarSystemMap.h"
 #include "shell/widgets/TMDIContainer.h"
 #include "sky/widgets/TSkyView.h"
@@ -33,6 +39,7 @@ class MainWindowTest : public ServicesTest {
     QTemporaryDir settingsDir;
     std::unique_ptr<Session> session;
     std::unique_ptr<TMDIContainer> main;
+    QString location;  // --location
 
     bool Start(const QByteArray& ini = QByteArray()) {
         if (!ini.isEmpty()) {
@@ -46,6 +53,7 @@ class MainWindowTest : public ServicesTest {
         cl.utc = MakeSimTime(2026, 12, 8, 0, 0, 0);
         cl.width = 1280;
         cl.height = 900;
+        cl.location = location;
         session = std::make_unique<Session>(cl);
         main = std::make_unique<TMDIContainer>(*session);
         const bool ok = main->Start();
@@ -394,4 +402,87 @@ TEST_F(MainWindowTest, SkyViewWindowAndMenus) {
     const QImage shot = main->Snapshot(QStringLiteral("sky"));
     EXPECT_EQ(shot.size(), QSize(1280, 900));
     EXPECT_TRUE(sky->isActive());
+}
+
+namespace {
+
+// Triggers something that opens a modal dialog, closes the dialog from the event loop and
+// returns its caption.
+template <typename F>
+QString ModalCaption(F&& open) {
+    QString caption;
+    QTimer::singleShot(0, [&caption] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            caption = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    open();
+    return caption;
+}
+
+QAction* Action(QWidget& window, const QString& text) {
+    for (QAction* a : window.findChildren<QAction*>())
+        if (a->text() == text) return a;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, LocationAndDateDialogsOpenFromTheMenuAndTheControls) {
+    ASSERT_TRUE(Start());
+    QAction* choose = Action(*main, QStringLiteral("Choose &Location..."));
+    QAction* date = Action(*main, QStringLiteral("Set &Date and Time..."));
+    ASSERT_TRUE(choose && date);
+    EXPECT_EQ(ModalCaption([&] { choose->trigger(); }), QStringLiteral("Choose Location"));
+    EXPECT_EQ(ModalCaption([&] { date->trigger(); }), QStringLiteral("Set Date and Time"));
+    QPushButton* button = main->controls()->setDateTimeButton();
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->text(), QStringLiteral("Set Date and Time..."));
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Set simulator date and time via separate window"));
+    EXPECT_EQ(ModalCaption([&] { button->click(); }), QStringLiteral("Set Date and Time"));
+    EXPECT_TRUE(prompter.calls.empty());
+}
+
+// The sky view's "Set location" opens the chooser; a location applied there turns the view to
+// face the equator: north from the southern hemisphere, south from the northern.
+TEST_F(MainWindowTest, SkyViewSetsTheLocationAndFacesTheEquator) {
+    ASSERT_TRUE(Start());
+    sky::TSkyView* sky = main->skyView();
+    ASSERT_TRUE(sky);
+    auto* earth = sky->findChild<QToolButton*>(QStringLiteral("bEarth"));
+    ASSERT_TRUE(earth);
+    auto choose = [&](const QString& place) {
+        QTimer::singleShot(0, [place] {
+            auto* dialog = qobject_cast<TChooseLocation*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->list()->setCurrentRow(dialog->chooser().list().FindExact(place));
+            dialog->SetClick();
+            dialog->OkClick();
+        });
+        earth->click();
+    };
+    choose(QStringLiteral("Sydney"));
+    EXPECT_EQ(main->simulation().observer().locationName, QStringLiteral("Sydney"));
+    EXPECT_EQ(sky->state().azimuth, double(sky::Compass::North));
+    EXPECT_TRUE(
+        main->statusPanel(1)->text().startsWith(QStringLiteral("Sydney   8 Dec 2026,   11:00:00")))
+        << main->statusPanel(1)->text().toStdString();
+    choose(QStringLiteral("Paris"));
+    EXPECT_EQ(sky->state().azimuth, double(sky::Compass::South));
+    EXPECT_EQ(main->settings().get(settings::Location), QStringLiteral("Paris"));
+}
+
+TEST_F(MainWindowTest, LocationOnTheCommandLineHoldsForThisRunOnly) {
+    location = QStringLiteral("paris");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(main->statusPanel(1)->text().startsWith(
+        QStringLiteral("Paris   8 Dec 2026,   01:00:00    GMT+01:00")))
+        << main->statusPanel(1)->text().toStdString();
+    EXPECT_FALSE(main->settings().read(QStringLiteral("Simulation"), QStringLiteral("Location")));
+    main.reset();
+
+    location = QStringLiteral("Nowhere");
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(main->exitCode(), 2);
 }

@@ -24,6 +24,8 @@
 #include "core/Text.h"
 #include "diagnostics/widgets/TAboutOE.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "location/widgets/TChooseLocation.h"
+#include "location/widgets/TSetDateTime.h"
 #include "maps/JupiterViewGeometry.h"
 #include "maps/widgets/TSolarSystemMap.h"
 #include "render/ObjectDump.h"
@@ -59,7 +61,9 @@ auto TMDIContainer::Paused(F&& f) -> decltype(f()) {
     struct Resume {
         TViewScreen* v;
         ~Resume() {
-            if (v) v->ResumeTimer();
+            // Opened from another modal dialog (the sky view's options), the timer rests until
+            // that one closes too.
+            if (v && !QApplication::activeModalWidget()) v->ResumeTimer();
         }
     } resume{viewer_};
     if (viewer_) viewer_->PauseTimer();
@@ -168,6 +172,9 @@ void TMDIContainer::BuildMenus() {
     view->addAction(QStringLiteral("Jupiter's Moons"), this, &TMDIContainer::ShowJupiterMoons);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->addAction(QStringLiteral("Choose &Location..."), this, &TMDIContainer::ChooseLocation);
+    tools->addAction(QStringLiteral("Set &Date and Time..."), this, &TMDIContainer::SetDateAndTime);
+    tools->addSeparator();
     tools->addAction(QStringLiteral("System Log"), QKeySequence(QStringLiteral("F12")), this,
                      &TMDIContainer::ShowSystemLog);
     QAction* output = tools->addAction(QStringLiteral("Output star data"), this, [] {
@@ -317,6 +324,10 @@ void TMDIContainer::OpenRecent(int index) {
 }
 
 bool TMDIContainer::Start() {
+    if (!session_.FindCommandLineLocation()) {
+        exitCode_ = 2;
+        return false;
+    }
     SettingsStore& store = settings();
     help_ = std::make_unique<HelpBrowser>();
     Services::instance().showHelpTopic = [this](const QString& topic) { OpenHelpTopic(topic); };
@@ -469,6 +480,8 @@ void TMDIContainer::CreateSkyView() {
     skyView_ = new sky::TSkyView(simulation(), session_.sky(), settings());
     connect(skyView_, &sky::TSkyView::helpRequested, this, &TMDIContainer::OpenHelpTopic);
     connect(skyView_, &sky::TSkyView::functionKeyPressed, this, &TMDIContainer::FunctionKey);
+    connect(skyView_, &sky::TSkyView::setLocationRequested, this, &TMDIContainer::ChooseLocation);
+    connect(skyView_, &sky::TSkyView::setDateTimeRequested, this, &TMDIContainer::SetDateAndTime);
     // Its options dialog is modal: the viewer's timer rests meanwhile.
     connect(skyView_, &sky::TSkyView::modalDialogOpened, this, [this] {
         if (viewer_) viewer_->PauseTimer();
@@ -635,6 +648,27 @@ void TMDIContainer::SaveJupiterPlacement() {
     if (!jupiterWindow_) return;
     WidgetPlacement p(*jupiterWindow_);
     SaveWindowPlacement(p, settings(), QStringLiteral("JupiterView"), true);
+}
+
+void TMDIContainer::ChooseLocation() {
+    Paused([this] {
+        TChooseLocation dialog(simulation(), settings(), this);
+        connect(&dialog, &TChooseLocation::locationApplied, this, &TMDIContainer::LocationApplied);
+        return dialog.exec();
+    });
+}
+
+void TMDIContainer::LocationApplied() {
+    // The status clock shows the new place at once; the sky view turns to face the equator.
+    BackgroundTick();
+    if (skyView_) skyView_->LocationApplied();
+}
+
+void TMDIContainer::SetDateAndTime() {
+    Paused([this] {
+        TSetDateTime dialog(simulation(), this);
+        return dialog.exec();
+    });
 }
 
 void TMDIContainer::ShowAbout() {

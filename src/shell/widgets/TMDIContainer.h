@@ -102,6 +102,10 @@ class TMDIContainer : public QMainWindow {
     void JupiterActivation(QMdiSubWindow* active);
     void SaveJupiterPlacement();
     void ShowAbout();
+    // The location chooser and the date and time dialog, modal.
+    void ChooseLocation();
+    void LocationApplied();
+    void SetDateAndTime();
     void OpenPosition();
     void SavePositionAs();
     void TakePicture();

@@ -29,6 +29,7 @@
 #include "core/Services.h"
 #include "core/SettingsStore.h"
 #include "core/Text.h"
+#include "location/widgets/TSetDateTime.h"
 #include "sky/StarCatalogue.h"
 #include "sky/StarFieldView.h"
 #include "viewer/ControlsLogic.h"
@@ -371,6 +372,15 @@ QWidget* TViewScreenControls::BuildGodLike() {
     yearRow->addWidget(now);
     yearRow->addWidget(forwardYear);
     dates->addLayout(yearRow);
+    setDateTime_ = new QPushButton(QStringLiteral("Set Date and Time..."));
+    setDateTime_->setToolTip(QStringLiteral("Set simulator date and time via separate window"));
+    dates->addWidget(setDateTime_);
+    connect(setDateTime_, &QPushButton::clicked, this, [this] {
+        viewer_.PauseTimer();
+        TSetDateTime dialog(sim_, this);
+        dialog.exec();
+        viewer_.ResumeTimer();
+    });
     row->addLayout(dates, 1);
     connect(selectDay_, &QCalendarWidget::clicked, this, &TViewScreenControls::DayChosen);
     connect(backYear, &QPushButton::clicked, this, [this] {

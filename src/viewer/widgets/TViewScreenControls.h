@@ -9,6 +9,7 @@ class QCalendarWidget;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QListWidget;
 class QRadioButton;
 class QSlider;
@@ -58,6 +59,7 @@ class TViewScreenControls : public QWidget {
     QRadioButton* speedButton(int index) const { return speedButtons_[std::size_t(index)]; }
     QRadioButton* customButton() const { return custom_; }
     QCheckBox* lockOn() const { return lockOn_; }
+    QPushButton* setDateTimeButton() const { return setDateTime_; }
     QString statusText(int panel) const;
     QString lookAtHint() const;
     QString lockOnCaption() const;
@@ -122,6 +124,7 @@ class TViewScreenControls : public QWidget {
     QRadioButton* custom_ = nullptr;
     QLineEdit* customSpeed_ = nullptr;
     QCalendarWidget* selectDay_ = nullptr;
+    QPushButton* setDateTime_ = nullptr;
     QSlider* starMagnitude_ = nullptr;
     QLabel *maxMagLabel_ = nullptr, *starMagnitudeLabel_ = nullptr;
     QCheckBox* drawFigures_ = nullptr;
