@@ -8,6 +8,7 @@
 
 #include "core/Files.h"
 #include "core/Services.h"
+#include "core/Text.h"
 #include "render/gl/RenderDevice.h"
 #include "shell/CommandLine.h"
 #include "shell/Ephemeris.h"
@@ -35,6 +36,7 @@ int ProbeRenderer(int argc, char** argv) {
 int RunWindows(int argc, char** argv, const CommandLine& cl) {
     QSurfaceFormat::setDefaultFormat(ProgramSurfaceFormat());
     OrbivaleApplication app(argc, argv);
+    UseDotDecimalsInCLibrary();
     QtPrompter prompter;
     Services::instance().setPrompter(&prompter);
     int code = 0;
@@ -77,6 +79,7 @@ int main(int argc, char** argv) {
     }
     if (cl.ephemeris) {
         QCoreApplication app(argc, argv);
+        UseDotDecimalsInCLibrary();
         QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
         QCoreApplication::setApplicationName(QStringLiteral("Orbivale"));
         return RunEphemeris(cl, out);
