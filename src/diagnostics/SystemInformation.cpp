@@ -119,7 +119,7 @@ QString TextureFormatLine(int index, const PixelFormat& f, std::uint32_t fourCC)
 QStringList DisplayLines(const DisplayFacts& d) {
     if (!d.display)
         return {
-            QStringLiteral("Display:\tnone (started without a display; the screen and "
+            QStringLiteral("Display:\tnone (no display could be opened, so the screen and "
                            "OpenGL were not asked)")};
     QStringList lines = {
         FormatText("Size:\t%dx%d pixels", d.size.width(), d.size.height()),

@@ -64,7 +64,9 @@ int RunSystemInfo(int argc, char** argv, const CommandLine& cl, QTextStream& out
                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
                              !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (screenNamed && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland;offscreen");
+        qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                       ? "xcb;offscreen"
+                                       : "wayland;xcb;offscreen");
     QSurfaceFormat::setDefaultFormat(ProgramSurfaceFormat());
     std::unique_ptr<QCoreApplication> app;
     if (screenNamed)

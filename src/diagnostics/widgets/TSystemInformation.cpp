@@ -85,7 +85,7 @@ TSystemInformation::TSystemInformation(sysinfo::Dump dump, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
-    setFixedSize(520, 400);
+    setFixedSize(600, 420);
     showPage(MemoryPage);
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 }
