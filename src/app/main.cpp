@@ -13,6 +13,7 @@
 #include "shell/CommandLine.h"
 #include "shell/Ephemeris.h"
 #include "shell/Session.h"
+#include "shell/SystemInfoReport.h"
 #include "shell/widgets/OrbivaleApplication.h"
 #include "shell/widgets/QtPrompter.h"
 #include "shell/widgets/Snapshot.h"
@@ -84,16 +85,15 @@ int main(int argc, char** argv) {
         QCoreApplication::setApplicationName(QStringLiteral("Orbivale"));
         return RunEphemeris(cl, out);
     }
+    if (cl.systemInfo) return RunSystemInfo(argc, argv, cl, out);
     if (!cl.consoleScript.isEmpty()) {
         err << "orbivale: --console-script needs the console, which this version does not have "
                "yet.\n";
         return 2;
     }
-    if (!cl.snapshot.isEmpty() && cl.view != QLatin1String("main") &&
-        cl.view != QLatin1String("viewer") && cl.view != QLatin1String("map") &&
-        cl.view != QLatin1String("jupiter") && cl.view != QLatin1String("sky")) {
-        err << "orbivale: --view " << cl.view
-            << " is not available in this version; use main, viewer, map, sky or jupiter.\n";
+    if (!cl.snapshot.isEmpty() && !SnapshotViews().contains(cl.view)) {
+        err << "orbivale: --view " << cl.view << " is not available in this version; use "
+            << SnapshotViews().join(QStringLiteral(", ")) << ".\n";
         return 2;
     }
     return RunWindows(argc, argv, cl);
