@@ -3,11 +3,11 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QSurfaceFormat>
-#include <clocale>
 #include <memory>
 
 #include "core/Files.h"
 #include "core/Services.h"
+#include "core/Text.h"
 #include "diagnostics/DisplayProbe.h"
 #include "render/TextureDevice.h"
 #include "render/gl/GlProbe.h"
@@ -73,8 +73,7 @@ int RunSystemInfo(int argc, char** argv, const CommandLine& cl, QTextStream& out
         app = std::make_unique<QGuiApplication>(argc, argv);
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
-    // The dump's numbers are written with a decimal point whatever the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
+    UseDotDecimalsInCLibrary();
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
     QCoreApplication::setApplicationName(QStringLiteral("Orbivale"));
 
