@@ -86,12 +86,5 @@ int main(int argc, char** argv) {
                "yet.\n";
         return 2;
     }
-    if (!cl.snapshot.isEmpty() && cl.view != QLatin1String("main") &&
-        cl.view != QLatin1String("viewer") && cl.view != QLatin1String("map") &&
-        cl.view != QLatin1String("jupiter") && cl.view != QLatin1String("sky")) {
-        err << "orbivale: --view " << cl.view
-            << " is not available in this version; use main, viewer, map, sky or jupiter.\n";
-        return 2;
-    }
     return RunWindows(argc, argv, cl);
 }

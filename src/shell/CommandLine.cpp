@@ -31,6 +31,13 @@ std::optional<SimTime> ParseUtc(const QString& text) {
     return MakeSimTime(year, month, day, hour, minute, second);
 }
 
+const QStringList& SnapshotViews() {
+    static const QStringList views = {QStringLiteral("main"), QStringLiteral("viewer"),
+                                      QStringLiteral("sky"), QStringLiteral("map"),
+                                      QStringLiteral("jupiter")};
+    return views;
+}
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine cl;
     auto value = [&](int& i, const QString& option) -> std::optional<QString> {
@@ -71,12 +78,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             if (auto v = value(i, a)) cl.snapshot = *v;
         } else if (a == QLatin1String("--view")) {
             if (auto v = value(i, a)) {
-                static const QStringList views = {QStringLiteral("main"), QStringLiteral("viewer"),
-                                                  QStringLiteral("sky"), QStringLiteral("map"),
-                                                  QStringLiteral("jupiter")};
-                if (!views.contains(*v))
-                    cl.error =
-                        QStringLiteral("--view wants one of main, viewer, sky, map, jupiter");
+                if (!SnapshotViews().contains(*v))
+                    cl.error = QStringLiteral("--view wants one of ") +
+                               SnapshotViews().join(QStringLiteral(", "));
                 cl.view = *v;
             }
         } else if (a == QLatin1String("--size")) {

@@ -24,6 +24,8 @@ struct CommandLine {
 };
 
 CommandLine ParseCommandLine(const QStringList& arguments);
+// The views --snapshot can capture (--view), as --help lists them.
+const QStringList& SnapshotViews();
 QString CommandLineHelp();
 
 // "YYYY-MM-DDTHH:MM:SS" (seconds may have a fraction) in 1901-2099, as simulated time.
