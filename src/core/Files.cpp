@@ -106,7 +106,7 @@ void OpenDocument(const QString& path) {
         if (!open || !open(path)) code = 31;
     }
     if (code < 33)
-        ShowErrorText(QStringLiteral("As error occurred whilst trying to start ") + path +
+        ShowErrorText(QStringLiteral("An error occurred whilst trying to start ") + path +
                       QStringLiteral(".\nThe error message is '") + OpenDocumentErrorText(code) +
                       QStringLiteral("'."));
 }

@@ -21,7 +21,7 @@ QString DefaultEncyclopediaFolder() {
 }
 
 QString DefaultSavedPositionsFolder() {
-    return QDir::cleanPath(Services::instance().userDataDirectory());
+    return QDir(Services::instance().userDataDirectory()).filePath(QStringLiteral("Saved Positions"));
 }
 
 QString SavedPositionsFolder(const SettingsStore& store) {

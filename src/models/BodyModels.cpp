@@ -1,5 +1,7 @@
 #include "models/BodyModels.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImage>
 #include <algorithm>
 #include <cmath>
@@ -127,25 +129,21 @@ void BodyModels::SelectModel(Body& body, double ratio) {
     std::optional<SphereMesh> model;
     if (body.Kind() == BodyKind::Rings) {
         model = RingModel(body, level, t);
-    } else if (MediaFileExists(meshFile)) {
-        SphereMesh loaded;
-        if (LoadMeshFile(loaded, meshFile, false, 1.0, scene::Quality::GouraudLit,
-                         device_.scene())) {
-            loaded.mesh->setColour(0xFFFFFFFFu);
-            ScaleMeshTo(*loaded.mesh, radii[0], radii[1], radii[2]);
-            Log("Loaded model (%d) for %s", level, qUtf8Printable(name));
-            body.model.mesh = loaded.mesh;
-            if (MediaFileExists(textureFile)) {
-                m.bytes = FileSize(MediaPath(textureFile));
-                memory_.add(m.bytes);
-                ApplyTexture(body, textureFile);
-                Log("Loaded texture (%d) for %s", t, qUtf8Printable(name));
-            } else if (body.IsSolid()) {
-                body.model.mesh->setColour(scene::ArgbFromBgr(body.colour(level)));
-            }
-            m.textureIndex = t;
-            model = SphereMesh{body.model.mesh, meshFile, false};
+    } else if (SphereMesh loaded; LoadBodyMesh(loaded, meshFile)) {
+        loaded.mesh->setColour(0xFFFFFFFFu);
+        ScaleMeshTo(*loaded.mesh, radii[0], radii[1], radii[2]);
+        Log("Loaded model (%d) for %s", level, qUtf8Printable(name));
+        body.model.mesh = loaded.mesh;
+        if (MediaFileExists(textureFile)) {
+            m.bytes = FileSize(MediaPath(textureFile));
+            memory_.add(m.bytes);
+            ApplyTexture(body, textureFile);
+            Log("Loaded texture (%d) for %s", t, qUtf8Printable(name));
+        } else if (body.IsSolid()) {
+            body.model.mesh->setColour(scene::ArgbFromBgr(body.colour(level)));
         }
+        m.textureIndex = t;
+        model = SphereMesh{body.model.mesh, meshFile, false};
     } else if (t >= 0 && MediaFileExists(textureFile)) {
         model = meshes_.GetTexturedSphere(level, textureFile, device_);
         if (model) {
@@ -167,6 +165,24 @@ void BodyModels::SelectModel(Body& body, double ratio) {
         }
     }
     if (model && model->mesh) Attach(body, std::move(*model), level);
+}
+
+bool BodyModels::LoadBodyMesh(SphereMesh& loaded, const QString& meshFile) {
+    if (!MediaFileExists(meshFile)) return false;
+    // A file that failed is not tried again (nor reported again) until it changes; the body
+    // has its default sphere meanwhile.
+    const QFileInfo info(MediaPath(meshFile));
+    const QString stamp = info.lastModified().toString(Qt::ISODateWithMs) + QLatin1Char('/') +
+                          QString::number(info.size());
+    const auto failed = failedMeshes_.find(meshFile);
+    if (failed != failedMeshes_.end() && failed->second == stamp) return false;
+    if (LoadMeshFile(loaded, meshFile, false, 1.0, scene::Quality::GouraudLit, device_.scene())) {
+        if (failed != failedMeshes_.end()) failedMeshes_.erase(failed);
+        return true;
+    }
+    failedMeshes_[meshFile] = stamp;
+    Log("Could not load the model %s; the default model is used instead", qUtf8Printable(meshFile));
+    return false;
 }
 
 bool BodyModels::LoadUserModel(Body& body, int level, const QString& textureFile) {

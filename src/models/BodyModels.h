@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <map>
 #include <vector>
 
 #include "core/ModelManager.h"
@@ -46,9 +47,12 @@ class BodyModels : public ModelManager {
     void ScanTextures(Body& body);
     void Attach(Body& body, SphereMesh&& model, int level);
     std::optional<SphereMesh> RingModel(Body& body, int level, int textureIndex);
+    // Loads the body's own mesh file when there is one that has not failed before.
+    bool LoadBodyMesh(SphereMesh& loaded, const QString& meshFile);
 
     Simulation& sim_;
     TextureDevice& device_;
     DefaultMeshes meshes_;
     ModelMemory memory_;
+    std::map<QString, QString> failedMeshes_;  // mesh file -> its time and size when it failed
 };

@@ -132,10 +132,9 @@ QString CommandLineHelp() {
         "  --system-info          print the system information dump and exit (the display\n"
         "                         and OpenGL sections need a display)\n"
         "  --snapshot FILE.png    start, render, save a picture and exit\n"
-        "  --view main|viewer|sky|map|jupiter   what --snapshot captures (default main);\n"
-        "                         also options-PAGE (display, simulation, effects,\n"
-        "                         directories) and sysinfo-PAGE (memory, os, display,\n"
-        "                         orbivale) for the pages of those dialogs\n"
+        "  --view VIEW            what --snapshot captures (default main): a window, or a\n"
+        "                         page of the options or system information dialog:\n"
+        "  --view %1\n"
         "  --size WxH             size of the main window (or of the captured view)\n"
         "  --location NAME        observe from this entry of the locations list (this run\n"
         "                         only; the name's case does not matter)\n"
@@ -143,5 +142,6 @@ QString CommandLineHelp() {
         "  --help                 print this help and exit\n"
         "\n"
         "With --utc and no --speed, --ephemeris, --console-script and --snapshot freeze the\n"
-        "clock so that their output is reproducible.\n");
+        "clock so that their output is reproducible.\n")
+        .arg(SnapshotViews().join(QLatin1Char('|')));
 }

@@ -1,5 +1,8 @@
 #include "shell/ShellLogic.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "core/Log.h"
 #include "core/Prompter.h"
 #include "core/SettingsStore.h"
@@ -14,7 +17,7 @@ const std::array<UpdateSpeed, 10>& UpdateSpeeds() {
         {"15 Frames a Second", 66},
         {"10 Frames a Second", 100},
         {"5 Frames a Second", 200},
-        {"1 Frames a Second", 1000},
+        {"1 Frame a Second", 1000},
         {"1 Frame every 2 seconds", 2000},
         {"1 Frame every 5 seconds", 5000},
         {"1 Frame every 10 seconds", 10000},
@@ -24,6 +27,16 @@ const std::array<UpdateSpeed, 10>& UpdateSpeeds() {
 
 int StoredUpdateSpeed(const SettingsStore& settings) {
     return settings.get(settings::FPS);
+}
+
+QString PositionFolder(const SettingsStore& settings, const QString& userDataDirectory) {
+    const QString chosen = settings.get(settings::SaveLocation).trimmed();
+    if (!chosen.isEmpty() && QFileInfo(chosen).isDir()) return chosen;
+    // The default is made on first use, so that the first Save As starts inside it.
+    const QString folder = QDir(userDataDirectory).filePath(QStringLiteral("Saved Positions"));
+    if (QDir().mkpath(folder)) return folder;
+    Log("Could not create the folder %s", qUtf8Printable(folder));
+    return userDataDirectory;
 }
 
 void RecentFiles::Read(const SettingsStore& settings) {

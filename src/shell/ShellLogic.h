@@ -16,6 +16,10 @@ const std::array<UpdateSpeed, 10>& UpdateSpeeds();
 // "Simulation"/"FPS", with anything outside the list read as 4 (10 frames a second).
 int StoredUpdateSpeed(const SettingsStore& settings);
 
+// The folder the Open and Save As dialogs start in: "General"/"SaveLocation" when it names a
+// folder, else "Saved Positions" in the per-user data folder (made when missing).
+QString PositionFolder(const SettingsStore& settings, const QString& userDataDirectory);
+
 // The four most recent position files, newest first, kept as "General"/"FileList1".."4".
 class RecentFiles {
   public:

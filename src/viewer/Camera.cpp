@@ -103,14 +103,48 @@ void Camera::SetThrottle(int position) {
     if (controls_.throttleChanged) controls_.throttleChanged(controls_.throttle);
 }
 
+int Camera::NearestThrottle(double v) {
+    if (!std::isfinite(v) || v == 0) return 0;
+    const double a = std::min(std::fabs(v), kMaxSpeed);
+    // The speeds of the positions grow by a factor of 10^0.01; of the two around |v| (or zero
+    // below the first) the nearer one wins, so a speed read back from a file lands on the
+    // position it was written from.
+    const int below =
+        std::clamp(int(std::floor(100 * std::log10(a))), 0, CameraControls::kThrottleMax);
+    const int above = std::min(below + 1, CameraControls::kThrottleMax);
+    const int position =
+        std::fabs(ThrottleToSpeed(above) - a) < std::fabs(ThrottleToSpeed(below) - a) ? above
+                                                                                      : below;
+    return v < 0 ? -position : position;
+}
+
 void Camera::SetCameraSpeed(double v) {
-    if (!std::isfinite(v)) v = 0;
-    v = std::clamp(v, -kMaxSpeed, kMaxSpeed);
-    const double whole = std::fabs(std::trunc(v));
-    // Below 1 km/s the logarithm has nothing to work on: the throttle goes to zero.
-    int position = whole < 1 ? 0 : static_cast<int>(std::trunc(100 * std::log10(whole)));
-    if (v < 0) position = -position;
-    SetThrottle(position);
+    SetThrottle(NearestThrottle(v));
+}
+
+int Camera::FasterThrottle(int position) {
+    // Ten per cent more speed, and at least one step more: rounding must not swallow it.
+    if (position == 0) return 1;
+    const int next = NearestThrottle(ThrottleToSpeed(position) * 1.1);
+    const int step = position > 0 ? 1 : -1;
+    const int at_least = position + step;
+    const int p = position > 0 ? std::max(next, at_least) : std::min(next, at_least);
+    return std::clamp(p, CameraControls::kThrottleMin, CameraControls::kThrottleMax);
+}
+
+int Camera::SlowerThrottle(int position) {
+    // Ten per cent less, at least one step towards zero, never past it.
+    if (position == 0) return 0;
+    const int next = NearestThrottle(ThrottleToSpeed(position) * 0.9);
+    return position > 0 ? std::clamp(next, 0, position - 1) : std::clamp(next, position + 1, 0);
+}
+
+void Camera::Faster() {
+    SetThrottle(FasterThrottle(controls_.throttle));
+}
+
+void Camera::Slower() {
+    SetThrottle(SlowerThrottle(controls_.throttle));
 }
 
 void Camera::SetCameraField(int position) {

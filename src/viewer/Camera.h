@@ -22,7 +22,15 @@ class Camera : public CameraTicker {
     void MoveCameraTo(Body* body, Where where);
     void LookAtTarget(Body* body);
     void StopCamera();
+    // Moves the throttle to the position whose speed is nearest v (km/s).
     void SetCameraSpeed(double v);
+    static int NearestThrottle(double v);
+    // The '+' and '-' keys: ten per cent faster or slower. Faster starts a stopped camera
+    // and never stops a moving one; slower ends at rest and never reverses.
+    void Faster();
+    void Slower();
+    static int FasterThrottle(int position);
+    static int SlowerThrottle(int position);
     static double ThrottleToSpeed(int position);
     // Moves the throttle (clamped to its range) and the speed with it.
     void SetThrottle(int position);

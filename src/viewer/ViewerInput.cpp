@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/Text.h"
+#include "viewer/CameraControls.h"
 
 namespace ViewerInput {
 
@@ -17,6 +18,20 @@ int ThrottleAfterDigit(int position, int digit, bool shift) {
         p = position > 0 ? position - n : position + n;  // from 0 Shift goes backwards
     if (shift && position == 0) p = -n;
     return std::clamp(p, -500, 500);
+}
+
+int FieldAfterWheel(int position, int notches) {
+    // The magnification is 30 / position, so zooming in divides the position.
+    constexpr double kNotch = 1.15;
+    const int lowest = CameraControls::kFieldMin, highest = CameraControls::kFieldMax;
+    int p = std::clamp(position, lowest, highest);
+    for (int i = 0; i < std::abs(notches) && p >= lowest && p <= highest; ++i) {
+        if (notches > 0)
+            p = std::min(p - 1, int(std::lround(p / kNotch)));
+        else
+            p = std::max(p + 1, int(std::lround(p * kNotch)));
+    }
+    return std::clamp(p, lowest, highest);
 }
 
 Turn KeyRotation::press(int key, Axis axis, int sign, bool invertY) {

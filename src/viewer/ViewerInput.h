@@ -36,6 +36,11 @@ class KeyRotation {
     int lastKey_ = 0;
 };
 
+// The zoom slider's position after turning the mouse wheel by whole notches (positive away
+// from the user: zoom in). Each notch changes the magnification by about 15 per cent, and at
+// least one step of the slider.
+int FieldAfterWheel(int position, int notches);
+
 // Mouse-look: 720 pixels turn the camera half a turn.
 Turn MouseLook(int referenceX, int referenceY, int x, int y, bool invertY);
 

@@ -87,7 +87,7 @@ TEST_F(FilesTest, OpenDocumentReportsMissingFiles) {
     ASSERT_EQ(prompter.calls.size(), 1u);
     EXPECT_EQ(prompter.calls[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(prompter.calls[0].text,
-              QStringLiteral("As error occurred whilst trying to start ") +
+              QStringLiteral("An error occurred whilst trying to start ") +
                   dir.filePath(QStringLiteral("nothing.htm")) +
                   QStringLiteral(".\nThe error message is 'File could not be found'."));
     QString opened;

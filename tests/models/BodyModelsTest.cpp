@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QImage>
 
 #include "core/Body.h"
@@ -146,4 +147,34 @@ TEST_F(BodyModelsTest, SaturnsRingsAreAnAnnulus) {
     EXPECT_NEAR(b.max.x, 136775 * 0.004, 0.01);
     EXPECT_NEAR(b.max.y - b.min.y, 0, 1e-6);
     EXPECT_EQ((rings.model.mesh->group(0).colour >> 24), 0xB0u);  // translucent without a picture
+}
+
+TEST_F(BodyModelsTest, ABrokenMeshFileIsTriedOnceUntilItChanges) {
+    Body& earth = Find("Earth");
+    const QString path = dir.filePath(QStringLiteral("Earth0.obj"));
+    const auto write = [&](const QByteArray& text) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    };
+    write("this is not a mesh\n");
+    models->SelectModel(earth, 10);
+    ASSERT_EQ(prompter.calls.size(), 1u);  // reported once...
+    ASSERT_TRUE(earth.model.mesh);         // ...and the default sphere stands in
+    EXPECT_EQ(earth.model.level, 0);
+    EXPECT_TRUE(Services::instance().systemLog().contains(
+        QStringLiteral("Could not load the model Earth0.obj; the default model is used instead")));
+    // Other levels and later steps do not try it again.
+    for (double ratio : {10.0, 20.0, 400.0, 10.0}) {
+        models->SelectModel(earth, ratio);
+        ASSERT_TRUE(earth.model.mesh);
+    }
+    EXPECT_EQ(prompter.calls.size(), 1u);
+    // Once the file is mended, the next choice of that level loads it.
+    write("v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+    models->SelectModel(earth, 400);
+    models->SelectModel(earth, 10);
+    EXPECT_EQ(prompter.calls.size(), 1u);
+    EXPECT_TRUE(
+        Services::instance().systemLog().contains(QStringLiteral("Loaded model (0) for Earth")));
 }

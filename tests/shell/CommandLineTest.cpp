@@ -227,3 +227,18 @@ TEST(CommandLineLocation, PutsTheObserverThereWithoutTouchingTheSettings) {
     Session none(Parse({"--settings-dir", dir.constData()}));
     EXPECT_TRUE(none.FindCommandLineLocation());
 }
+
+TEST(CommandLine, HelpListsExactlyTheViewsThatWork) {
+    QString listed;
+    for (const QString& line : CommandLineHelp().split(QLatin1Char('\n')))
+        if (line.trimmed().startsWith(QLatin1String("--view ")))
+            listed = line.trimmed().mid(7).section(QLatin1Char(' '), 0, 0);
+    const QStringList views = listed.split(QLatin1Char('|'));
+    EXPECT_EQ(views, SnapshotViews());
+    for (const QString& view : views) {
+        const CommandLine cl = ParseCommandLine(
+            {QStringLiteral("orbivale"), QStringLiteral("--snapshot"), QStringLiteral("x.png"),
+             QStringLiteral("--view"), view});
+        EXPECT_TRUE(cl.error.isEmpty()) << view.toStdString();
+    }
+}

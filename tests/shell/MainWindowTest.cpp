@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,10 +15,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSlider>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include "core/Body.h"
 #include "core/Log.h"
@@ -28,6 +35,7 @@
 #include "location/widgets/TChooseLocation.h"
 #include "maps/widgets/TSolarSystemMap.h"
 #include "shell/SystemInfoReport.h"
+#include "shell/widgets/HelpBrowser.h"
 #include "shell/widgets/TMDIContainer.h"
 #include "sky/widgets/TSkyView.h"
 #include "support/TestSupport.h"
@@ -280,8 +288,7 @@ TEST_F(MainWindowTest, JupiterMoonsWindowIsMadeOnDemandAndKeepsItsPlace) {
     EXPECT_EQ(main->jupiterMoons(), jupiter);
     // Keys it does not handle reach the shared function keys: F7 freezes time.
     main->simulation().SetClockSpeed(1);
-    QKeyEvent f7(QEvent::KeyRelease, Qt::Key_F7, Qt::NoModifier);
-    QCoreApplication::sendEvent(jupiter, &f7);
+    Key(jupiter, Qt::Key_F7, QString());
     EXPECT_EQ(main->simulation().ClockSpeed(), 0);
     // Another window active: the window slows down and its item is unchecked.
     main->findChild<QMdiArea*>()->setActiveSubWindow(
@@ -532,4 +539,298 @@ TEST_F(MainWindowTest, OptionsActAtOnceAndSystemInformationDescribesTheRunningPr
         EXPECT_GT(shot.width(), 200) << qPrintable(view);
         EXPECT_GT(shot.height(), 200) << qPrintable(view);
     }
+}
+
+namespace {
+
+QAction* MenuItem(QMainWindow& window, const QString& menu, const QString& text) {
+    for (QAction* m : window.menuBar()->actions())
+        if (m->text().remove(QLatin1Char('&')) == menu)
+            for (QAction* a : m->menu()->actions())
+                if (a->text() == text) return a;
+    return nullptr;
+}
+
+// A saved position without the time of saving, and without the camera's orientation, whose
+// last decimal may move as the frame makes the saved axes square again.
+std::string WithoutSaveTimeAndAxes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    std::string out;
+    while (!f.atEnd()) {
+        const QByteArray line = f.readLine();
+        if (!line.startsWith("SaveTime=") && !line.startsWith("Dir") && !line.startsWith("Up"))
+            out += line.toStdString();
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, FunctionKeysActOncePerPressFromEveryWindow) {
+    ASSERT_TRUE(Start());
+    int pages = 0;
+    QString page;
+    Services::instance().openDocument = [&](const QString& path) {
+        ++pages;
+        page = path;
+        return true;
+    };
+    main->controls()->SelectTargetByName(QStringLiteral("Jupiter"));
+    Key(main->viewer(), Qt::Key_F9, QString());
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(page.endsWith(QStringLiteral("JupiterFrame.htm"))) << page.toStdString();
+    Key(main->controls(), Qt::Key_F9, QString());
+    EXPECT_EQ(pages, 2);
+    Key(main.get(), Qt::Key_F9, QString());
+    EXPECT_EQ(pages, 3);
+    Key(main->map(), Qt::Key_F9, QString());
+    EXPECT_EQ(pages, 4);
+    // A held key's repeats do not open the page again.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(main->viewer(), &repeat);
+    EXPECT_EQ(pages, 4);
+    Key(main->controls(), Qt::Key_F7, QString());
+    EXPECT_EQ(main->simulation().ClockSpeed(), 0);
+}
+
+TEST_F(MainWindowTest, WindowMenuArrangementsStayInsideAndKeepTheControlsSize) {
+    ASSERT_TRUE(Start());
+    QMdiSubWindow* controls = qobject_cast<QMdiSubWindow*>(main->controls()->parentWidget());
+    QMdiSubWindow* viewer = qobject_cast<QMdiSubWindow*>(main->viewer()->parentWidget());
+    ASSERT_TRUE(controls && viewer);
+    QMdiArea* area = controls->mdiArea();
+    const QSize controlsSize = controls->size();
+    const QSize mainSize = main->size();
+    QRect viewerIn[3];
+    const char* items[3] = {"Tile &Horizontally", "Tile &Vertically", "&Cascade"};
+    for (int i = 0; i < 3; ++i) {
+        QAction* item = MenuItem(*main, QStringLiteral("Window"), QString::fromLatin1(items[i]));
+        ASSERT_TRUE(item) << items[i];
+        item->trigger();
+        QCoreApplication::processEvents();
+        const QRect client(QPoint(0, 0), area->viewport()->size());
+        for (QMdiSubWindow* w : area->subWindowList()) {
+            if (!w->isVisible()) continue;
+            EXPECT_TRUE(client.contains(w->geometry()))
+                << items[i] << " " << w->windowTitle().toStdString();
+        }
+        EXPECT_EQ(controls->size(), controlsSize) << items[i];
+        EXPECT_EQ(main->size(), mainSize) << items[i];
+        EXPECT_TRUE(main->statusBar()->isVisible());
+        viewerIn[i] = viewer->geometry();
+        // A usable Viewer, never a sliver.
+        EXPECT_GE(viewer->width(), 200) << items[i];
+        EXPECT_GE(viewer->height(), 150) << items[i];
+    }
+    // Rows are as wide as the space beside the controls; columns as tall as the client area.
+    EXPECT_NE(viewerIn[0], viewerIn[1]);
+    EXPECT_EQ(viewerIn[0].width(), area->viewport()->width() - controlsSize.width());
+    EXPECT_EQ(viewerIn[1].height(), area->viewport()->height());
+    EXPECT_GE(viewerIn[2].width(), area->viewport()->width() / 2);
+    // The user cannot resize the controls either.
+    controls->resize(controlsSize + QSize(100, 100));
+    EXPECT_EQ(controls->size(), controlsSize);
+}
+
+TEST_F(MainWindowTest, ShrinkingTheViewerRepaintsTheUncoveredArea) {
+    ASSERT_TRUE(Start());
+    QMdiSubWindow* viewer = qobject_cast<QMdiSubWindow*>(main->viewer()->parentWidget());
+    QMdiArea* area = viewer->mdiArea();
+    const QRect before(0, 0, 700, 600), after(0, 0, 200, 150);
+    auto settle = [] {
+        for (int i = 0; i < 10; ++i) {
+            QCoreApplication::processEvents();
+            QThread::msleep(20);
+        }
+    };
+    viewer->setGeometry(before);
+    viewer->raise();
+    main->viewer()->RenderNow();
+    settle();
+    viewer->setGeometry(after);
+    main->viewer()->RenderNow();
+    settle();
+    // What the display shows, not what the widgets would paint now: every point the Viewer
+    // left that no other window covers shows the background.
+    const QImage shown = main->screen()->grabWindow(main->winId()).toImage();
+    ASSERT_FALSE(shown.isNull());
+    int checked = 0, ghosts = 0;
+    for (int y = before.top(); y < before.bottom(); y += 10) {
+        for (int x = before.left(); x < before.right(); x += 10) {
+            const QPoint p(x, y);
+            bool covered = after.adjusted(-2, -2, 2, 2).contains(p);
+            for (QMdiSubWindow* w : area->subWindowList())
+                covered |= w != viewer && w->isVisible() &&
+                           w->geometry().adjusted(-2, -2, 2, 2).contains(p);
+            if (covered) continue;
+            ++checked;
+            ghosts +=
+                shown.pixelColor(area->viewport()->mapTo(main.get(), p)) != QColor(60, 60, 70);
+        }
+    }
+    EXPECT_GT(checked, 100);
+    EXPECT_EQ(ghosts, 0);
+    // Where the Viewer left another window, that window shows again.
+    const QImage fresh = main->grab().toImage();
+    int differ = 0, compared = 0;
+    for (int y = before.top(); y < before.bottom(); y += 10) {
+        for (int x = before.left(); x < before.right(); x += 10) {
+            if (after.adjusted(-2, -2, 2, 2).contains(QPoint(x, y))) continue;
+            const QPoint at = area->viewport()->mapTo(main.get(), QPoint(x, y));
+            ++compared;
+            differ += shown.pixel(at) != fresh.pixel(at);
+        }
+    }
+    EXPECT_LT(differ, compared / 50) << differ << " of " << compared;
+}
+
+TEST_F(MainWindowTest, SavedSpeedsIndicesAndPictures) {
+    ASSERT_TRUE(Start());
+    // A camera speed comes back at the same throttle position, and the file saves the same.
+    QSlider* throttle = main->controls()->throttleSlider();
+    throttle->setValue(26);  // 1.82 km/s
+    const QString first = dir.filePath(QStringLiteral("first.ov"));
+    const QString second = dir.filePath(QStringLiteral("second.ov"));
+    ASSERT_TRUE(main->SavePositionTo(first));
+    throttle->setValue(-300);
+    ASSERT_TRUE(main->LoadPosition(first));
+    EXPECT_EQ(throttle->value(), 26);
+    ASSERT_TRUE(main->SavePositionTo(second));
+    EXPECT_EQ(WithoutSaveTimeAndAxes(first), WithoutSaveTimeAndAxes(second));
+    // '+' at about 1 km/s flies faster, '-' slows down but never reverses.
+    throttle->setValue(1);
+    Key(main->viewer(), Qt::Key_Plus, QStringLiteral("+"));
+    EXPECT_GT(main->simulation().camera().speed, 1.03);
+    for (int i = 0; i < 60; ++i) Key(main->viewer(), Qt::Key_Minus, QStringLiteral("-"));
+    EXPECT_EQ(main->simulation().camera().speed, 0);
+
+    // Indices of two thousand million and more pick the last entry.
+    QFile big(dir.filePath(QStringLiteral("big.ov")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write("FPS=3000000000\nRes=3000000000\n");
+    big.close();
+    ASSERT_TRUE(main->LoadPosition(big.fileName()));
+    EXPECT_EQ(main->UpdateSpeedIndex(), 9);
+    EXPECT_EQ(main->ResolutionIndex(), 2);
+    EXPECT_EQ(main->updateSpeedBox()->itemText(6), QStringLiteral("1 Frame a Second"));
+
+    // Pictures take the format the name's extension names.
+    const struct {
+        const char* name;
+        const char* format;
+    } pictures[] = {{"a.png", "png"}, {"b.JPG", "jpeg"}, {"c.jpeg", "jpeg"}, {"d.bmp", "bmp"}};
+    for (const auto& p : pictures) {
+        const QString path = dir.filePath(QString::fromLatin1(p.name));
+        ASSERT_TRUE(main->viewer()->SavePicture(path)) << p.name;
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        EXPECT_EQ(reader.format(), QByteArray(p.format)) << p.name;
+        EXPECT_EQ(reader.size(), main->viewer()->Picture().size()) << p.name;
+    }
+    EXPECT_EQ(TViewScreen::PictureFormat(QStringLiteral("x.gif")), nullptr);
+    EXPECT_TRUE(prompter.calls.empty());
+}
+
+TEST_F(MainWindowTest, CustomSpeedBoxWheelZoomAndViewerSnapshot) {
+    ASSERT_TRUE(Start());
+    TViewScreenControls* c = main->controls();
+    // The box takes typing whatever button is checked, and typing chooses Custom.
+    c->SetSpeedFactor(60);
+    EXPECT_TRUE(c->customSpeed()->isEnabled());
+    QKeyEvent five(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+    QCoreApplication::sendEvent(c->customSpeed(), &five);
+    EXPECT_TRUE(c->customButton()->isChecked());
+    // Clicking Custom keeps the present speed rather than a stale number in the box.
+    c->speedButton(4)->click();
+    c->customSpeed()->setText(QStringLiteral("-500"));
+    c->customButton()->click();
+    EXPECT_EQ(main->simulation().ClockSpeed(), 60);
+    EXPECT_EQ(c->customSpeed()->text(), QStringLiteral("60"));
+
+    // The wheel zooms the Viewer and moves the zoom slider with it.
+    QSlider* zoom = c->cameraField();
+    const int before = zoom->value();
+    const QPointF at(50, 50);
+    QWheelEvent in(at, main->viewer()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(main->viewer(), &in);
+    EXPECT_LT(zoom->value(), before);
+    EXPECT_NEAR(main->simulation().camera().zoom, 30.0 / zoom->value(), 1e-9);
+    QWheelEvent out(at, main->viewer()->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(main->viewer(), &out);
+    EXPECT_GT(zoom->value(), before);
+
+    // --snapshot --view viewer --size: the picture is the size asked for.
+    EXPECT_EQ(main->Snapshot(QStringLiteral("viewer")).size(), QSize(1280, 900));
+}
+
+TEST_F(MainWindowTest, TextsPanelsAndTheSystemLog) {
+    ASSERT_TRUE(Start());
+    TViewScreenControls* c = main->controls();
+    // Ctrl+S saves, as the Save button's hint says.
+    QAction* saveAs = MenuItem(*main, QStringLiteral("File"), QStringLiteral("Save As..."));
+    ASSERT_TRUE(saveAs);
+    EXPECT_TRUE(saveAs->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+S"))));
+
+    // Nearest to Saturn's rings, the panel names Saturn, with the distance to its centre.
+    Body* rings = main->simulation().FindBody(QStringLiteral("SaturnRings"));
+    ASSERT_TRUE(rings);
+    CameraState& camera = main->simulation().camera();
+    camera.position = rings->positionKm() + scene::Vec3{0, 0, 150000};
+    camera.nearestBody = rings;
+    camera.nearestDistance = 10000;
+    c->UpdateStats();
+    EXPECT_TRUE(c->statusText(1).startsWith(QStringLiteral("Nearest: Saturn, 150")))
+        << c->statusText(1).toStdString();
+
+    // The Info tab scrolls a long text, and a change of speed empties it.
+    c->SelectTargetByName(QStringLiteral("Saturn"));
+    const auto tabs = c->findChildren<QTabBar*>();
+    for (QTabBar* t : tabs)
+        if (t->count() == 2 && t->tabText(1) == QLatin1String("Info")) t->setCurrentIndex(1);
+    EXPECT_FALSE(c->infoText()->text().isEmpty());
+    EXPECT_EQ(c->infoScroll()->widget(), c->infoText());
+    c->SetSpeedFactor(10);
+    EXPECT_TRUE(c->infoText()->text().isEmpty());
+
+    // The System Log opens wholly inside the client area and is ticked in the Window menu.
+    QAction* log = MenuItem(*main, QStringLiteral("Tools"), QStringLiteral("System Log"));
+    ASSERT_TRUE(log);
+    log->trigger();
+    QCoreApplication::processEvents();
+    QMdiSubWindow* logWindow =
+        qobject_cast<QMdiSubWindow*>(main->systemLogWindow()->parentWidget());
+    ASSERT_TRUE(logWindow);
+    const QRect client(QPoint(0, 0), logWindow->mdiArea()->viewport()->size());
+    EXPECT_TRUE(client.contains(logWindow->geometry()));
+    QAction* ticked = MenuItem(*main, QStringLiteral("Window"), QStringLiteral("System Log"));
+    ASSERT_TRUE(ticked);
+    EXPECT_TRUE(ticked->isChecked());
+    main->windowViewer()->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ticked->isChecked());
+
+    // The joystick with none attached: a line in the log every time, a message the first time.
+    QCheckBox* joystick = nullptr;
+    for (QCheckBox* b : c->findChildren<QCheckBox*>())
+        if (b->text() == QLatin1String("Enable joystick")) joystick = b;
+    ASSERT_TRUE(joystick);
+    prompter.calls.clear();
+    joystick->click();
+    joystick->click();
+    EXPECT_FALSE(joystick->isChecked());
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    EXPECT_TRUE(prompter.calls[0].text.startsWith(QStringLiteral("No joystick was found.")));
+    EXPECT_EQ(Services::instance().systemLog().count(
+                  QStringLiteral("Joystick enabled, but no joystick was found")),
+              2);
+
+    // Without a desktop browser the encyclopedia shows in the help window.
+    ASSERT_TRUE(main->ShowPageInside(ResourceDirectory(QStringLiteral("Encyclopedia")) +
+                                     QStringLiteral("/JupiterFrame.htm")));
+    EXPECT_TRUE(main->helpBrowser()->isVisible());
+    EXPECT_EQ(main->helpBrowser()->currentTopic(), QStringLiteral("JupiterFrame"));
+    EXPECT_FALSE(main->ShowPageInside(QStringLiteral("/nowhere/page.htm")));
 }

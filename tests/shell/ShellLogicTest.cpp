@@ -1,3 +1,6 @@
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include "core/SettingsStore.h"
 #include "shell/ShellLogic.h"
 #include "support/TestSupport.h"
@@ -57,4 +60,17 @@ TEST_F(SafeModeTest, AnsweredNoWritesNothing) {
     EXPECT_TRUE(s.readBool(QStringLiteral("DirectX"), QStringLiteral("StarsUseDrawPrim"), false));
     EXPECT_TRUE(Services::instance().systemLog().contains(
         QStringLiteral("Set display properties to default.")));
+}
+
+TEST(ShellLogic, PositionFolderDefaultsToSavedPositionsInTheUserFolder) {
+    QTemporaryDir user;
+    MemorySettingsStore s;
+    const QString folder = PositionFolder(s, user.path());
+    EXPECT_EQ(folder, user.path() + QStringLiteral("/Saved Positions"));
+    EXPECT_TRUE(QFileInfo(folder).isDir());  // made on first use
+    s.set(settings::SaveLocation, user.path());
+    EXPECT_EQ(PositionFolder(s, user.path()), user.path());
+    // A chosen folder that has gone away falls back to the default.
+    s.set(settings::SaveLocation, user.path() + QStringLiteral("/gone"));
+    EXPECT_EQ(PositionFolder(s, user.path()), folder);
 }

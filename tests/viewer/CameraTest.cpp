@@ -1,6 +1,8 @@
+#include <QFile>
 #include <cmath>
 
 #include "core/Body.h"
+#include "core/SavedPosition.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
 #include "support/ExpectVec.h"
@@ -114,17 +116,94 @@ TEST_F(CameraTest, ThrottleAndSpeed) {
     EXPECT_NEAR(Camera::ThrottleToSpeed(-500), -100000, 1e-6);
     int told = 0;
     controls.throttleChanged = [&](int p) { told = p; };
+    // A speed goes to the position whose speed is nearest, not the one below it.
     camera->SetCameraSpeed(50);
-    EXPECT_EQ(controls.throttle, 169);
-    EXPECT_EQ(told, 169);
-    EXPECT_NEAR(sim->camera().speed, 48.98, 0.01);
+    EXPECT_EQ(controls.throttle, 170);
+    EXPECT_EQ(told, 170);
+    EXPECT_NEAR(sim->camera().speed, 50.12, 0.01);
+    camera->SetCameraSpeed(1.8);
+    EXPECT_EQ(controls.throttle, 26);
     camera->SetCameraSpeed(-1e9);
     EXPECT_EQ(controls.throttle, -500);
-    camera->SetCameraSpeed(0.9);  // below 1 km/s the throttle goes to zero
+    camera->SetCameraSpeed(0.9);  // nearer 1.023 km/s than rest
+    EXPECT_EQ(controls.throttle, 1);
+    camera->SetCameraSpeed(-0.3);  // nearer rest
     EXPECT_EQ(controls.throttle, 0);
     EXPECT_EQ(sim->camera().speed, 0);
+    camera->SetCameraSpeed(std::nan(""));
+    EXPECT_EQ(controls.throttle, 0);
     camera->SetThrottle(9999);
     EXPECT_EQ(controls.throttle, 500);
+}
+
+TEST_F(CameraTest, SavedSpeedComesBackAndSavesTheSameFile) {
+    const PositionContext context{[](const QString&) { return true; }, 10, 3};
+    const auto fileOf = [&](const QString& name) {
+        ViewState s;
+        s.cameraSpeed = sim->camera().speed;
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(SavePosition(s, path));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        // The time of saving is the one line that may differ between two saves.
+        QByteArray text;
+        while (!f.atEnd()) {
+            const QByteArray line = f.readLine();
+            if (!line.startsWith("SaveTime=")) text += line;
+        }
+        return text;
+    };
+    int moved = 0;
+    for (int p = CameraControls::kThrottleMin; p <= CameraControls::kThrottleMax; ++p) {
+        camera->SetThrottle(p);
+        const QByteArray first = fileOf(QStringLiteral("first.ov"));
+        ViewState restored;
+        ASSERT_TRUE(RestorePosition(dir.filePath(QStringLiteral("first.ov")), context, restored));
+        camera->SetThrottle(0);
+        camera->SetCameraSpeed(restored.cameraSpeed);
+        // One decimal cannot tell the slowest positions apart, but the file must not drift.
+        ASSERT_EQ(fileOf(QStringLiteral("second.ov")), first) << "throttle " << p;
+        EXPECT_EQ(controls.throttle < 0, p < 0) << "throttle " << p;
+        moved += controls.throttle != p;
+    }
+    // Only where a tenth of a km/s spans several positions may the position differ.
+    EXPECT_LT(moved, 60);
+    camera->SetThrottle(270);
+    fileOf(QStringLiteral("a.ov"));
+    ViewState restored;
+    ASSERT_TRUE(RestorePosition(dir.filePath(QStringLiteral("a.ov")), context, restored));
+    camera->SetCameraSpeed(restored.cameraSpeed);
+    EXPECT_EQ(controls.throttle, 270);
+}
+
+TEST_F(CameraTest, FasterAndSlowerKeys) {
+    camera->SetCameraSpeed(1.0);
+    const double start = sim->camera().speed;
+    camera->Faster();
+    EXPECT_GT(sim->camera().speed, start);
+    EXPECT_NEAR(sim->camera().speed, start * 1.1, start * 0.03);
+    camera->StopCamera();
+    camera->Faster();  // a stopped camera starts forwards
+    EXPECT_GT(sim->camera().speed, 0);
+    for (int p = CameraControls::kThrottleMin; p <= CameraControls::kThrottleMax; ++p) {
+        const int faster = Camera::FasterThrottle(p), slower = Camera::SlowerThrottle(p);
+        const double v = Camera::ThrottleToSpeed(p);
+        if (p != 0 && std::abs(p) < CameraControls::kThrottleMax) {
+            EXPECT_GT(std::fabs(Camera::ThrottleToSpeed(faster)), std::fabs(v)) << p;
+        }
+        if (p != 0) {
+            EXPECT_EQ(faster > 0, p > 0) << p;  // never stops, never turns round
+            EXPECT_LT(std::fabs(Camera::ThrottleToSpeed(slower)), std::fabs(v)) << p;
+        }
+        EXPECT_GE(Camera::ThrottleToSpeed(slower) * v, 0) << p;  // never reverses
+    }
+    EXPECT_EQ(Camera::FasterThrottle(500), 500);
+    EXPECT_EQ(Camera::FasterThrottle(-500), -500);
+    // Holding '-' brings a flying camera to rest and keeps it there.
+    camera->SetThrottle(-37);
+    for (int i = 0; i < 100; ++i) camera->Slower();
+    EXPECT_EQ(controls.throttle, 0);
+    EXPECT_EQ(sim->camera().speed, 0);
 }
 
 TEST_F(CameraTest, FlightFollowsSimulatedTime) {

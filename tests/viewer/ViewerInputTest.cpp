@@ -4,6 +4,7 @@
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
 #include "support/TestSupport.h"
+#include "viewer/CameraControls.h"
 #include "viewer/ControlsLogic.h"
 #include "viewer/ViewerInput.h"
 
@@ -121,4 +122,22 @@ TEST_F(EncyclopediaTest, PageNames) {
         EXPECT_TRUE(QFile::exists(QStringLiteral(ORBIVALE_SOURCE_DIR "/encyclopedia/") +
                                   ControlsLogic::EncyclopediaPage(b) + QStringLiteral(".htm")))
             << b->name().toStdString();
+}
+
+TEST(ViewerInput, WheelZoomStepsTheSliderAndStaysInRange) {
+    using ViewerInput::FieldAfterWheel;
+    // Away from the user zooms in (a smaller slider position), towards zooms out.
+    EXPECT_LT(FieldAfterWheel(30, 1), 30);
+    EXPECT_GT(FieldAfterWheel(30, -1), 30);
+    EXPECT_EQ(FieldAfterWheel(30, 0), 30);
+    // About 15 per cent a notch where the slider is coarse, one step where it is fine.
+    EXPECT_EQ(FieldAfterWheel(100, 1), 87);
+    EXPECT_EQ(FieldAfterWheel(3, 1), 2);
+    EXPECT_EQ(FieldAfterWheel(2, -1), 3);
+    // Many notches stop at the ends; a notch back always moves off them.
+    EXPECT_EQ(FieldAfterWheel(30, 100), CameraControls::kFieldMin);
+    EXPECT_EQ(FieldAfterWheel(30, -100), CameraControls::kFieldMax);
+    EXPECT_GT(FieldAfterWheel(CameraControls::kFieldMin, -1), CameraControls::kFieldMin);
+    // Two notches at once go as far as two single ones.
+    EXPECT_EQ(FieldAfterWheel(50, 2), FieldAfterWheel(FieldAfterWheel(50, 1), 1));
 }

@@ -41,3 +41,11 @@ bool HelpBrowser::ShowTopic(const QString& topic) {
     browser_->setSource(QUrl::fromLocalFile(path));
     return true;
 }
+
+bool HelpBrowser::ShowDocument(const QString& path) {
+    const QFileInfo page(path);
+    if (!page.isFile()) return false;
+    topic_ = page.completeBaseName();
+    browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
+    return true;
+}

@@ -11,6 +11,8 @@ class HelpBrowser : public QWidget {
     explicit HelpBrowser(QWidget* parent = nullptr);
     // Shows "<topic>.htm"; false (with a message in the window) when the page is missing.
     bool ShowTopic(const QString& topic);
+    // Shows a page of the program's own (the encyclopedia's, say); false when it is missing.
+    bool ShowDocument(const QString& path);
     QString currentTopic() const { return topic_; }
     QTextBrowser* browser() const { return browser_; }
 

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -33,6 +34,7 @@
 #include "render/ObjectDump.h"
 #include "render/gl/GlProbe.h"
 #include "shell/SystemInfoReport.h"
+#include "shell/WindowArrangement.h"
 #include "shell/widgets/HelpBrowser.h"
 #include "shell/widgets/WidgetPlacement.h"
 #include "sky/StarCatalogue.h"
@@ -135,8 +137,12 @@ void TMDIContainer::BuildMenus() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu_->addAction(QStringLiteral("Open..."), QKeySequence(QStringLiteral("Ctrl+O")), this,
                          &TMDIContainer::OpenPosition);
-    fileMenu_->addAction(QStringLiteral("Save As..."), QKeySequence(QStringLiteral("Ctrl+A")), this,
-                         &TMDIContainer::SavePositionAs);
+    QAction* saveAs =
+        fileMenu_->addAction(QStringLiteral("Save As..."), QKeySequence(QStringLiteral("Ctrl+A")),
+                             this, &TMDIContainer::SavePositionAs);
+    // The Save button's hint names Ctrl+S: both keys save.
+    saveAs->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence(QStringLiteral("Ctrl+S"))});
     fileMenu_->addAction(QStringLiteral("Take Picture of View Screen"),
                          QKeySequence(QStringLiteral("Ctrl+T")), this, &TMDIContainer::TakePicture);
     fileMenu_->addSeparator();
@@ -200,22 +206,11 @@ void TMDIContainer::BuildMenus() {
 void TMDIContainer::BuildWindowMenu() {
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
     window->addAction(QStringLiteral("Tile &Horizontally"), this,
-                      [this] { mdi_->tileSubWindows(); });
-    window->addAction(QStringLiteral("Tile &Vertically"), this, [this] {
-        // Side by side: each visible window a full-height column.
-        const auto windows = mdi_->subWindowList();
-        int visible = 0;
-        for (auto* w : windows) visible += w->isVisible() && !w->isMinimized();
-        int x = 0;
-        for (auto* w : windows) {
-            if (!w->isVisible() || w->isMinimized()) continue;
-            const int width = mdi_->viewport()->width() / std::max(1, visible);
-            w->showNormal();
-            w->setGeometry(x, 0, width, mdi_->viewport()->height());
-            x += width;
-        }
-    });
-    window->addAction(QStringLiteral("&Cascade"), mdi_, &QMdiArea::cascadeSubWindows);
+                      [this] { ArrangeChildren(Arrangement::Rows); });
+    window->addAction(QStringLiteral("Tile &Vertically"), this,
+                      [this] { ArrangeChildren(Arrangement::Columns); });
+    window->addAction(QStringLiteral("&Cascade"), this,
+                      [this] { ArrangeChildren(Arrangement::Cascade); });
     window->addAction(QStringLiteral("Arrange &Icons"), this, [this] {
         int x = 0;
         for (auto* w : mdi_->subWindowList())
@@ -339,9 +334,11 @@ bool TMDIContainer::Start() {
     SettingsStore& store = settings();
     help_ = std::make_unique<HelpBrowser>();
     Services::instance().showHelpTopic = [this](const QString& topic) { OpenHelpTopic(topic); };
-    Services::instance().openDocument = [](const QString& path) {
-        return QDesktopServices::openUrl(
-            path.contains(QStringLiteral("://")) ? QUrl(path) : QUrl::fromLocalFile(path));
+    Services::instance().openDocument = [this](const QString& path) {
+        const bool isUrl = path.contains(QStringLiteral("://"));
+        if (QDesktopServices::openUrl(isUrl ? QUrl(path) : QUrl::fromLocalFile(path))) return true;
+        // No desktop browser: our own pages (the encyclopedia's) still show in the help window.
+        return !isUrl && ShowPageInside(path);
     };
     const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1280, 1024);
     WidgetPlacement placement(*this);
@@ -444,7 +441,6 @@ bool TMDIContainer::CreateViewer() {
     viewer_ = new TViewScreen(simulation(), session_.camera(), *session_.stars(),
                               session_.device()->renderSettings());
     connect(viewer_, &TViewScreen::helpRequested, this, &TMDIContainer::OpenHelpTopic);
-    connect(viewer_, &TViewScreen::functionKeyPressed, this, &TMDIContainer::FunctionKey);
     simulation().UpdateSimulation();
     delete splash_;
     splash_ = nullptr;
@@ -460,13 +456,14 @@ void TMDIContainer::CreateControls() {
     controls_ = new TViewScreenControls(simulation(), session_.camera(), settings(), *viewer_,
                                         *session_.stars(), session_.sky().catalogue);
     connect(controls_, &TViewScreenControls::helpRequested, this, &TMDIContainer::OpenHelpTopic);
-    connect(controls_, &TViewScreenControls::functionKeyPressed, this, &TMDIContainer::FunctionKey);
     const QSize size = controls_->sizeHint().expandedTo(QSize(372, 414));
     const int client = mdi_->viewport()->width();
     controlsWindow_ = AddChild(controls_, QStringLiteral("MainViewerControls"), false,
                                QRect(client - size.width() - 8, 4, size.width(), size.height()));
     controlsWindow_->setWindowFlags(Qt::SubWindow | Qt::WindowMinimizeButtonHint |
                                     Qt::WindowSystemMenuHint | Qt::WindowTitleHint);
+    // Its panels are laid out for one size: neither the user nor the Window menu changes it.
+    controlsWindow_->setFixedSize(size);
     controls_->PlaceInitialTarget();
     mdi_->setActiveSubWindow(viewerWindow_);
 }
@@ -474,7 +471,6 @@ void TMDIContainer::CreateControls() {
 void TMDIContainer::CreateMap() {
     map_ = new TSolarSystemMap(simulation(), session_.camera(), settings());
     connect(map_, &TSolarSystemMap::helpRequested, this, &TMDIContainer::OpenHelpTopic);
-    connect(map_, &TSolarSystemMap::functionKeyPressed, this, &TMDIContainer::FunctionKey);
     connect(map_, &TSolarSystemMap::activeChanged, this, [this](bool active) {
         viewMap_->setChecked(active);
         // The 3D view slows down while the map is in use.
@@ -487,7 +483,6 @@ void TMDIContainer::CreateMap() {
 void TMDIContainer::CreateSkyView() {
     skyView_ = new sky::TSkyView(simulation(), session_.sky(), settings());
     connect(skyView_, &sky::TSkyView::helpRequested, this, &TMDIContainer::OpenHelpTopic);
-    connect(skyView_, &sky::TSkyView::functionKeyPressed, this, &TMDIContainer::FunctionKey);
     connect(skyView_, &sky::TSkyView::setLocationRequested, this, &TMDIContainer::ChooseLocation);
     connect(skyView_, &sky::TSkyView::setDateTimeRequested, this, &TMDIContainer::SetDateAndTime);
     // Its options dialog is modal: the viewer's timer rests meanwhile.
@@ -529,6 +524,33 @@ void TMDIContainer::SubWindowActivated(QMdiSubWindow* w) {
     JupiterActivation(w);
 }
 
+void TMDIContainer::ArrangeChildren(Arrangement how) {
+    // Cascading goes from the back of the pile to the front, so the active window stays on top
+    // and its title stays visible; tiling keeps the order the windows were opened in.
+    const auto order =
+        how == Arrangement::Cascade ? QMdiArea::StackingOrder : QMdiArea::CreationOrder;
+    std::vector<QMdiSubWindow*> windows;
+    std::vector<WindowArrangement::Child> children;
+    for (QMdiSubWindow* w : mdi_->subWindowList(order)) {
+        if (!w->isVisible() || w->isMinimized()) continue;
+        if (w->isMaximized()) w->showNormal();
+        const bool fixed = w->minimumSize() == w->maximumSize();
+        windows.push_back(w);
+        children.push_back({w->size(), fixed, w->minimumSizeHint().expandedTo(w->minimumSize())});
+    }
+    const QSize area = mdi_->viewport()->size();
+    const std::vector<QRect> places =
+        how == Arrangement::Cascade
+            ? WindowArrangement::Cascade(
+                  area, children,
+                  style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, mdi_) + 4)
+            : WindowArrangement::Tile(area, children,
+                                      how == Arrangement::Rows
+                                          ? WindowArrangement::Tiling::Rows
+                                          : WindowArrangement::Tiling::Columns);
+    for (std::size_t i = 0; i < windows.size(); ++i) windows[i]->setGeometry(places[i]);
+}
+
 void TMDIContainer::JupiterActivation(QMdiSubWindow* active) {
     const bool on = active && active == jupiterWindow_;
     if (jupiter_) jupiter_->SetActive(on);
@@ -564,7 +586,9 @@ bool TMDIContainer::FunctionKey(int key) {
 bool TMDIContainer::eventFilter(QObject* watched, QEvent* event) {
     // The Jupiter's moons window is freed when closed: its placement is kept first.
     if (event->type() == QEvent::Close && watched == jupiterWindow_) SaveJupiterPlacement();
-    if (event->type() == QEvent::KeyPress) {
+    // The function keys act here, on the key going down, and nowhere else: one press, one
+    // action, whichever window has the focus. A held key's repeats do nothing more.
+    if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_F7 || key == Qt::Key_F8 || key == Qt::Key_F9) &&
             QApplication::activeModalWidget() == nullptr)
@@ -574,15 +598,21 @@ bool TMDIContainer::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMDIContainer::keyReleaseEvent(QKeyEvent* event) {
-    FunctionKey(event->key());
-}
-
 void TMDIContainer::OpenHelpTopic(const QString& topic) {
     if (!help_) return;
     help_->ShowTopic(topic);
     help_->show();
     help_->raise();
+}
+
+bool TMDIContainer::ShowPageInside(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (!help_ || (suffix != QLatin1String("htm") && suffix != QLatin1String("html")) ||
+        !help_->ShowDocument(path))
+        return false;
+    help_->show();
+    help_->raise();
+    return true;
 }
 
 void TMDIContainer::SetStatusText(int panel, const QString& text) {
@@ -617,9 +647,13 @@ void TMDIContainer::BackgroundTick() {
 void TMDIContainer::ShowSystemLog() {
     if (!systemLog_) {
         systemLog_ = new TDebugWindow;
-        connect(systemLog_, &TDebugWindow::functionKeyPressed, this, &TMDIContainer::FunctionKey);
         systemLogWindow_ = mdi_->addSubWindow(systemLog_);
-        systemLogWindow_->resize(480, 300);
+        // In the lower middle of the client area and wholly inside it, whatever its size.
+        const QSize area = mdi_->viewport()->size();
+        const QSize size = QSize(480, 300).boundedTo(area);
+        systemLogWindow_->setGeometry(QRect(QPoint((area.width() - size.width()) / 2,
+                                                   std::max(0, area.height() - size.height() - 8)),
+                                            size));
         windowSystemLog_->setVisible(true);
         connect(systemLog_, &QObject::destroyed, this, [this] {
             windowSystemLog_->setChecked(false);
@@ -635,7 +669,6 @@ void TMDIContainer::ShowJupiterMoons() {
     if (!jupiter_) {
         jupiter_ = new TJupiterMoon(simulation(), settings());
         connect(jupiter_, &TJupiterMoon::helpRequested, this, &TMDIContainer::OpenHelpTopic);
-        connect(jupiter_, &TJupiterMoon::functionKeyPressed, this, &TMDIContainer::FunctionKey);
         jupiterWindow_ = AddChild(jupiter_, QStringLiteral("JupiterView"), true,
                                   DefaultJupiterWindowPlacement(mdi_->viewport()->size()));
         jupiterWindow_->setAttribute(Qt::WA_DeleteOnClose, true);
@@ -790,7 +823,8 @@ QImage TMDIContainer::DialogSnapshot(const QString& view) {
 }
 
 QString TMDIContainer::PositionFolder() const {
-    return options::SavedPositionsFolder(session_.settings());
+    return ShellLogic::PositionFolder(session_.settings(),
+                                      Services::instance().userDataDirectory());
 }
 
 void TMDIContainer::OpenPosition() {
@@ -814,14 +848,21 @@ void TMDIContainer::SavePositionAs() {
 }
 
 void TMDIContainer::TakePicture() {
-    const QString path = Paused([&] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save Picture"), QString(),
-                                            QStringLiteral("Windows Bitmaps (*.bmp)"));
+    QString filter;
+    QString path = Paused([&] {
+        return QFileDialog::getSaveFileName(
+            this, QStringLiteral("Save Picture"), QString(),
+            QStringLiteral("PNG Pictures (*.png);;JPEG Pictures (*.jpg *.jpeg);;Windows Bitmaps "
+                           "(*.bmp)"),
+            &filter);
     });
     if (path.isEmpty() || !viewer_) return;
-    viewer_->SavePicture(path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)
-                             ? path
-                             : path + QStringLiteral(".bmp"));
+    // A name without a picture extension takes the one of the chosen file type.
+    if (!TViewScreen::PictureFormat(path))
+        path += filter.startsWith(QLatin1String("PNG"))    ? QStringLiteral(".png")
+                : filter.startsWith(QLatin1String("JPEG")) ? QStringLiteral(".jpg")
+                                                           : QStringLiteral(".bmp");
+    viewer_->SavePicture(path);
 }
 
 ViewState TMDIContainer::CurrentViewState() const {
@@ -885,16 +926,34 @@ int TMDIContainer::ResolutionIndex() const {
     return modelRes_->currentIndex();
 }
 
+void TMDIContainer::FitChild(QMdiSubWindow* window, QWidget* inside, QSize wanted) {
+    const QSize outer = window->size() - inside->size() + wanted;
+    const QSize area = mdi_->viewport()->size();
+    // The main window grows when the client area cannot hold the child whole.
+    const QSize grow = (outer - area).expandedTo(QSize(0, 0));
+    if (grow.width() > 0 || grow.height() > 0) resize(size() + grow);
+    QCoreApplication::processEvents();
+    window->setGeometry(QRect(QPoint(0, 0), outer));
+    QCoreApplication::processEvents();
+}
+
 QImage TMDIContainer::Snapshot(const QString& view) {
     if (viewer_) viewer_->RenderNow();
     QCoreApplication::processEvents();
     if (view.startsWith(QLatin1String("options-")) || view.startsWith(QLatin1String("sysinfo-")))
         return DialogSnapshot(view);
-    if (view == QLatin1String("viewer") && viewer_) return viewer_->Picture();
+    const CommandLine& asked = session_.commandLine();
+    if (view == QLatin1String("viewer") && viewer_) {
+        // The viewer in front, its picture the size asked for.
+        ShowChild(viewerWindow_);
+        if (asked.width > 0) FitChild(viewerWindow_, viewer_, QSize(asked.width, asked.height));
+        viewer_->RenderNow();
+        return viewer_->Picture();
+    }
     if (view == QLatin1String("map") && map_) {
         // The map's picture alone, at the size asked for.
-        const CommandLine& cl = session_.commandLine();
-        return map_->Picture(cl.width > 0 ? QSize(cl.width, cl.height) : map_->picture().size());
+        return map_->Picture(asked.width > 0 ? QSize(asked.width, asked.height)
+                                             : map_->picture().size());
     }
     if (view == QLatin1String("jupiter")) {
         ShowJupiterMoons();
@@ -905,10 +964,7 @@ QImage TMDIContainer::Snapshot(const QString& view) {
     if (view == QLatin1String("sky") && skyView_) {
         // The sky view in front, its window the size asked for (frame aside).
         ShowChild(skyWindow_);
-        const CommandLine& cl = session_.commandLine();
-        if (cl.width > 0)
-            skyWindow_->resize(skyWindow_->size() - skyView_->size() + QSize(cl.width, cl.height));
-        QCoreApplication::processEvents();
+        if (asked.width > 0) FitChild(skyWindow_, skyView_, QSize(asked.width, asked.height));
         skyView_->DrawSky(true);
         return skyView_->Picture();
     }

@@ -44,6 +44,9 @@ class TMDIContainer : public QMainWindow {
     // The shared function keys: Esc, F7, F8, F9. True when the key was acted on.
     bool FunctionKey(int key);
     void OpenHelpTopic(const QString& topic);
+    // Shows one of the program's HTML pages in the help window; false for anything else.
+    bool ShowPageInside(const QString& path);
+    HelpBrowser* helpBrowser() const { return help_.get(); }
     void SetDetailLevel(int level);
     void ChooseUpdateSpeed(int index);
     void AddRecentFile(const QString& path);
@@ -83,7 +86,6 @@ class TMDIContainer : public QMainWindow {
     int ResolutionIndex() const;
 
   protected:
-    void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -117,6 +119,11 @@ class TMDIContainer : public QMainWindow {
     void OpenRecent(int index);
     void BackgroundTick();
     void SubWindowActivated(QMdiSubWindow* window);
+    enum class Arrangement { Rows, Columns, Cascade };
+    void ArrangeChildren(Arrangement how);
+    // Sizes a child so that the widget inside it is `wanted`, at the top left of the client
+    // area (for pictures taken from the command line).
+    void FitChild(QMdiSubWindow* window, QWidget* inside, QSize wanted);
     void ShowChild(QMdiSubWindow* window);
     // Shows the level in the menu and the tool bar and hands it to the models.
     void ShowDetailLevel(int level);

@@ -21,7 +21,7 @@ bool Joystick::Open() {
     if (handle_) return true;
     if (!sdlStarted_) {
         if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
-            LogToFile("Could not create DirectInput object: %s", SDL_GetError());
+            LogToFile("Could not start the joystick input: %s", SDL_GetError());
             return false;
         }
         sdlStarted_ = true;

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QSaveFile>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "core/Body.h"
+#include "core/Log.h"
 #include "core/Prompter.h"
 #include "render/ErrorTexts.h"
 #include "render/Surface.h"
@@ -74,6 +77,9 @@ TViewScreen::TViewScreen(Simulation& sim, Camera& camera, StarFieldView& stars,
     connect(viewport_, &ViewportWidget::mouseReleased, this, &TViewScreen::MouseReleased);
     connect(viewport_, &ViewportWidget::mouseMoved, this, &TViewScreen::MouseMoved);
     connect(viewport_, &ViewportWidget::resized, this, &TViewScreen::Resized);
+    // Queued: a failure is reported once the window has finished showing the frame.
+    connect(viewport_, &QOpenGLWidget::frameSwapped, this, &TViewScreen::CheckFrame,
+            Qt::QueuedConnection);
     alarm_.setInterval(250);
     connect(&alarm_, &QTimer::timeout, this, [this] { RenderNow(); });
     pointerMaterial_ = sim.scene().createMaterial(0);
@@ -106,14 +112,25 @@ bool TViewScreen::RenderNow() {
         return true;
     ReadJoystick();
     if (pointerShown_) UpdatePointer();
-    viewport_->repaint();
+    // Asked for rather than painted at once: a frame forced out while windows are being moved
+    // or resized leaves their old outlines on the screen. It is checked once it is shown.
+    viewport_->update();
+    return true;
+}
+
+void TViewScreen::CheckFrame() {
+    if (stopped_) return;
     if (!viewport_->lastFrameOk()) {
         stopped_ = true;
         ReportPlatformError(RenderError::ShaderFailed,
                             QStringLiteral("Failed to render universe\n") + viewport_->lastError());
-        return false;
+        return;
     }
-    return true;
+    // A frame drawn without a framebuffer to hold it never reaches the window.
+    if (viewport_->isValid() && viewport_->defaultFramebufferObject() == 0) {
+        stopped_ = true;
+        ReportPlatformError(RenderError::NoFramebuffer, QStringLiteral("Failed to update device"));
+    }
 }
 
 void TViewScreen::SetBaseInterval(int ms) {
@@ -151,10 +168,18 @@ QImage TViewScreen::Picture() {
     return viewport_->grabFramebuffer();
 }
 
+const char* TViewScreen::PictureFormat(const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("png")) return "PNG";
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return "JPEG";
+    if (suffix == QLatin1String("bmp")) return "BMP";
+    return nullptr;
+}
+
 bool TViewScreen::SavePicture(const QString& fileName) {
     const QImage picture = Picture();
     if (picture.isNull()) {
-        ReportError("I could not aquire access to the viewscreen.");
+        ReportError("I could not acquire access to the viewscreen.");
         return false;
     }
     const QImage bitmap = picture.convertToFormat(QImage::Format_RGB888);
@@ -162,8 +187,12 @@ bool TViewScreen::SavePicture(const QString& fileName) {
         QApplication::clipboard()->setImage(bitmap);
         return true;
     }
+    // The name's extension chooses the format; anything else is written as a bitmap.
+    const char* format = PictureFormat(fileName);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !bitmap.save(&file, "BMP") || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !bitmap.save(&file, format ? format : "BMP", 92) ||
+        !file.commit()) {
+        file.cancelWriting();
         ReportError("An unexpected error occurred whilst trying to save the image.");
         return false;
     }
@@ -215,12 +244,18 @@ void TViewScreen::UpdatePointer() {
     pointerMaterial_->setEmissive(tint);
 }
 
-void TViewScreen::EnableJoystick(bool on) {
-    if (on) {
-        if (joystick_.Open()) lastStickX_ = lastStickY_ = 0;
-    } else {
+bool TViewScreen::EnableJoystick(bool on) {
+    if (!on) {
         joystick_.Close();
+        return true;
     }
+    if (!joystick_.Open()) {
+        Log("Joystick enabled, but no joystick was found");
+        return false;
+    }
+    lastStickX_ = lastStickY_ = 0;
+    Log("Joystick enabled");
+    return true;
 }
 
 void TViewScreen::ReadJoystick() {
@@ -245,9 +280,9 @@ void TViewScreen::CharacterKey(QChar c) {
         camera_.SetThrottle(
             ViewerInput::ThrottleAfterDigit(camera_.controls().throttle, c.digitValue(), false));
     } else if (c == QLatin1Char('+')) {
-        camera_.SetCameraSpeed(sim_.camera().speed * 1.1);
+        camera_.Faster();
     } else if (c == QLatin1Char('-')) {
-        camera_.SetCameraSpeed(sim_.camera().speed * 0.9);
+        camera_.Slower();
     } else if (k == QLatin1Char('L')) {
         camera_.LookAtTarget(camera_.controls().target);
     } else if (k == QLatin1Char('M')) {
@@ -338,6 +373,18 @@ void TViewScreen::keyReleaseEvent(QKeyEvent* e) {
     } else {
         emit functionKeyPressed(e->key());
     }
+}
+
+void TViewScreen::wheelEvent(QWheelEvent* e) {
+    // Fine-grained wheels send parts of a notch; they add up to whole ones.
+    wheelAngle_ += e->angleDelta().y();
+    const int notches = wheelAngle_ / 120;
+    wheelAngle_ -= notches * 120;
+    e->accept();
+    if (notches == 0) return;
+    // Through the camera, so the Viewer Controls' zoom slider follows.
+    camera_.SetCameraField(ViewerInput::FieldAfterWheel(camera_.controls().cameraField, notches));
+    RenderNow();
 }
 
 void TViewScreen::MouseReleased(QMouseEvent* e) {

@@ -28,7 +28,8 @@ class TViewScreen : public QWidget {
                 const RenderSettings& renderSettings, QWidget* parent = nullptr);
     ~TViewScreen() override;
 
-    // One pass of the render cycle, unless one is running. False when the frame failed.
+    // One pass of the render cycle, unless one is running: the update step and a request for a
+    // frame. False once rendering has stopped after a failed frame.
     bool RenderNow();
     void SetBaseInterval(int ms);
     void UseBaseInterval();
@@ -40,11 +41,15 @@ class TViewScreen : public QWidget {
     int baseInterval() const { return base_; }
     int currentInterval() const { return alarm_.interval(); }
     void RefreshCaption();
-    // Saves the picture as a bitmap file, or copies it when the name is empty.
+    // Saves the picture as PNG, JPEG or a bitmap as the name's extension says (a bitmap for any
+    // other name), or copies it when the name is empty.
     bool SavePicture(const QString& fileName);
+    // "PNG", "JPEG" or "BMP" for a picture file's name; null for another extension.
+    static const char* PictureFormat(const QString& fileName);
     void SetPointer(bool shown);
     bool pointerShown() const { return pointerShown_; }
-    void EnableJoystick(bool on);
+    // Opens or closes the joystick; false (and a line in the log) when none can be opened.
+    bool EnableJoystick(bool on);
     void setInvertJoystickThrottle(bool on) { invertThrottle_ = on; }
     bool renderStopped() const { return stopped_; }
     ViewportWidget& viewport() { return *viewport_; }
@@ -65,8 +70,11 @@ class TViewScreen : public QWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
+    // After a frame is shown: stops rendering, with a message, when it failed.
+    void CheckFrame();
     void CharacterKey(QChar c);
     void RotationKey(int key, ViewerInput::Axis axis, int sign);
     void MouseReleased(QMouseEvent* event);
@@ -92,6 +100,7 @@ class TViewScreen : public QWidget {
     Joystick joystick_;
     int lastStickX_ = 0, lastStickY_ = 0;
     bool invertThrottle_ = true;
+    int wheelAngle_ = 0;  // eighths of a degree not yet turned into whole notches
     bool pointerShown_ = false;
     std::shared_ptr<scene::Frame> pointerFrame_;
     std::shared_ptr<scene::Mesh> pointer_;

@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -26,6 +28,7 @@
 
 #include "core/Body.h"
 #include "core/Files.h"
+#include "core/Prompter.h"
 #include "core/Services.h"
 #include "core/SettingsStore.h"
 #include "core/Text.h"
@@ -237,10 +240,16 @@ QWidget* TViewScreenControls::BuildTargeting() {
     infoTitle_->setCursor(Qt::PointingHandCursor);
     info_ = new QLabel;
     info_->setWordWrap(true);
-    info_->setFixedWidth(118);
     info_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // Long descriptions scroll rather than being cut off at the panel's foot.
+    infoScroll_ = new QScrollArea;
+    infoScroll_->setWidget(info_);
+    infoScroll_->setWidgetResizable(true);
+    infoScroll_->setFrameShape(QFrame::NoFrame);
+    infoScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    infoScroll_->setFixedWidth(118 + infoScroll_->verticalScrollBar()->sizeHint().width());
     info->addWidget(infoTitle_);
-    info->addWidget(info_, 1);
+    info->addWidget(infoScroll_, 1);
     auto* stack = new QStackedWidget;
     stack->addWidget(placementPanel_);
     stack->addWidget(infoPanel_);
@@ -331,10 +340,8 @@ QWidget* TViewScreenControls::BuildGodLike() {
         speedButtons_[std::size_t(i)]->setToolTip(QString::fromLatin1(buttons[i].hint));
         group->addButton(speedButtons_[std::size_t(i)], i);
         v->addWidget(speedButtons_[std::size_t(i)]);
-        connect(speedButtons_[std::size_t(i)], &QRadioButton::clicked, this, [this, i] {
-            customSpeed_->setEnabled(false);
-            sim_.SetClockSpeed(ControlsLogic::kSpeedButtons[std::size_t(i)]);
-        });
+        connect(speedButtons_[std::size_t(i)], &QRadioButton::clicked, this,
+                [this, i] { sim_.SetClockSpeed(ControlsLogic::kSpeedButtons[std::size_t(i)]); });
     }
     speedButtons_[1]->setChecked(true);
     auto* customRow = new QHBoxLayout;
@@ -342,7 +349,7 @@ QWidget* TViewScreenControls::BuildGodLike() {
     group->addButton(custom_, 8);
     customSpeed_ = new QLineEdit;
     customSpeed_->setMaxLength(5);
-    customSpeed_->setEnabled(false);
+    // Always open for typing: typing in it chooses Custom.
     customSpeed_->setFixedWidth(60);
     customRow->addWidget(custom_);
     customRow->addWidget(customSpeed_);
@@ -350,8 +357,11 @@ QWidget* TViewScreenControls::BuildGodLike() {
     v->addLayout(customRow);
     row->addWidget(box);
     connect(custom_, &QRadioButton::clicked, this, [this] {
-        if (custom_->isChecked()) customSpeed_->setEnabled(true);
-        ApplyCustomSpeed();
+        // Choosing Custom keeps the present speed: the box shows it, ready to be typed over,
+        // rather than applying whatever it held from before.
+        customSpeed_->setText(QString::number(sim_.ClockSpeed()));
+        customSpeed_->setFocus();
+        customSpeed_->selectAll();
     });
     connect(customSpeed_, &QLineEdit::editingFinished, this,
             &TViewScreenControls::ApplyCustomSpeed);
@@ -400,7 +410,7 @@ QWidget* TViewScreenControls::BuildGodLike() {
 QWidget* TViewScreenControls::BuildStars() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(QStringLiteral("Faintest star visible in apparant magnitude:")), 0,
+    grid->addWidget(new QLabel(QStringLiteral("Faintest star visible in apparent magnitude:")), 0,
                     0, 1, 3);
     starMagnitude_ = new QSlider(Qt::Horizontal);
     starMagnitude_->setRange(0, 70);
@@ -470,12 +480,24 @@ QWidget* TViewScreenControls::BuildControls() {
     invertMouse_ = box("Invert mouse in Y direction", settings::InvertMouse, sync);
     invertKeyboard_ =
         box("Invert keyboard/joystick in Y direction", settings::InvertKeyboard, sync);
-    enableJoystick_ = box("Enable joystick", settings::JoystickEnabled,
-                          [this](bool on) { viewer_.EnableJoystick(on); });
+    enableJoystick_ =
+        box("Enable joystick", settings::JoystickEnabled, [this](bool on) { JoystickTicked(on); });
     invertThrottle_ = box("Invert joystick throttle", settings::InvertJoystickThrottle,
                           [this](bool on) { viewer_.setInvertJoystickThrottle(on); });
     v->addStretch();
     return page;
+}
+
+void TViewScreenControls::JoystickTicked(bool on) {
+    if (viewer_.EnableJoystick(on) || !on) return;
+    // Nothing to read: the box goes back off, and the first time the user hears why.
+    enableJoystick_->setChecked(false);
+    settings_.set(settings::JoystickEnabled, false);
+    if (toldNoJoystick_) return;
+    toldNoJoystick_ = true;
+    ::ShowInfo(QStringLiteral("No joystick was found. Plug one in, then tick \"Enable joystick\" "
+                              "again."),
+               QStringLiteral("Joystick"));
 }
 
 void TViewScreenControls::FillTargets() {
@@ -580,8 +602,9 @@ void TViewScreenControls::ShowInfo(bool on) {
 }
 
 void TViewScreenControls::ClearInfo() {
-    // The text does not change with time; only a different target changes it.
-    if (moveToTab_->currentIndex() == 1) ShowInfo(true);
+    // A change of time or speed empties the panel; choosing the tab or a target fills it again.
+    infoTitle_->clear();
+    info_->clear();
 }
 
 void TViewScreenControls::ReadDistanceBoxes() {
@@ -609,10 +632,8 @@ void TViewScreenControls::SetSpeedFactor(int n) {
     n = ControlsLogic::ClampSpeed(n);
     if (const auto index = ControlsLogic::SpeedButtonFor(n)) {
         speedButtons_[std::size_t(*index)]->setChecked(true);
-        customSpeed_->setEnabled(false);
     } else {
         custom_->setChecked(true);
-        customSpeed_->setEnabled(true);
         customSpeed_->setText(QString::number(n));
     }
     sim_.SetClockSpeed(n);
@@ -656,13 +677,23 @@ void TViewScreenControls::PressRoll(int x, int y) {
 }
 
 void TViewScreenControls::UpdateStats() {
-    if (isMinimized()) return;
+    // Minimising acts on the frame round this window, not on the window itself.
+    const QWidget* frame = parentWidget() ? parentWidget() : this;
+    if (frame->isMinimized() || !isVisible()) return;
     if (Body* target = SelectedTarget())
         panel0_->setText(ControlsLogic::DistanceText(
             target->name(), scene::Length(target->positionKm() - sim_.camera().position)));
-    if (Body* nearest = sim_.camera().nearestBody)
-        panel1_->setText(ControlsLogic::NearestText(
-            nearest->name(), sim_.camera().nearestDistance + nearest->largestRadius()));
+    if (Body* nearest = sim_.camera().nearestBody) {
+        // Rings are part of their planet, not a place of their own: name the planet.
+        if (nearest->Kind() == BodyKind::Rings && nearest->Parent()) {
+            Body* planet = nearest->Parent();
+            panel1_->setText(ControlsLogic::NearestText(
+                planet->name(), scene::Length(planet->positionKm() - sim_.camera().position)));
+        } else {
+            panel1_->setText(ControlsLogic::NearestText(
+                nearest->name(), sim_.camera().nearestDistance + nearest->largestRadius()));
+        }
+    }
 }
 
 QString TViewScreenControls::statusText(int panel) const {
@@ -723,10 +754,8 @@ bool TViewScreenControls::eventFilter(QObject* watched, QEvent* event) {
                 ApplyCustomSpeed();
                 return true;
             }
-            if (!key->text().isEmpty() && key->text().at(0).unicode() >= '!') {
+            if (!key->text().isEmpty() && key->text().at(0).unicode() >= '!')
                 custom_->setChecked(true);
-                customSpeed_->setEnabled(true);
-            }
         }
     } else if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);

@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QListWidget;
 class QRadioButton;
+class QScrollArea;
 class QSlider;
 class QStackedWidget;
 class QStatusBar;
@@ -58,6 +59,8 @@ class TViewScreenControls : public QWidget {
     QLineEdit* customSpeed() const { return customSpeed_; }
     QRadioButton* speedButton(int index) const { return speedButtons_[std::size_t(index)]; }
     QRadioButton* customButton() const { return custom_; }
+    QLabel* infoText() const { return info_; }
+    QScrollArea* infoScroll() const { return infoScroll_; }
     QCheckBox* lockOn() const { return lockOn_; }
     QPushButton* setDateTimeButton() const { return setDateTime_; }
     QString statusText(int panel) const;
@@ -94,6 +97,8 @@ class TViewScreenControls : public QWidget {
     void TargetChosen();
     void MoveTo();
     void ShowInfo(bool on);
+    // The "Enable joystick" box was clicked.
+    void JoystickTicked(bool on);
     void ApplyCustomSpeed();
     void DayChosen(const QDate& date);
     void ReadDistanceBoxes();
@@ -117,6 +122,8 @@ class TViewScreenControls : public QWidget {
     QLineEdit *distanceRadii_ = nullptr, *distanceKm_ = nullptr;
     QWidget *placementPanel_ = nullptr, *infoPanel_ = nullptr;
     QLabel *infoTitle_ = nullptr, *info_ = nullptr;
+    QScrollArea* infoScroll_ = nullptr;
+    bool toldNoJoystick_ = false;
     QTabBar* moveToTab_ = nullptr;
     QCheckBox* lockOn_ = nullptr;
     QLabel *stick_ = nullptr, *stickRoll_ = nullptr;
