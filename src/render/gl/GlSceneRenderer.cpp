@@ -245,6 +245,8 @@ void GlSceneRenderer::releaseResources() {
     meshes_.clear();
     textures_.clear();
     glDeleteBuffers(1, &scratch_);
+    if (background_) glDeleteTextures(1, &background_);
+    background_ = 0;
     vao_.destroy();
     meshProgram_.removeAllShaders();
     flatProgram_.removeAllShaders();
@@ -258,6 +260,58 @@ void GlSceneRenderer::clear() {
     glDepthMask(GL_TRUE);
     glClearDepthf(1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void GlSceneRenderer::drawBackground(const QImage& picture) {
+    if (picture.isNull() || (!initialised_ && !initialise())) return;
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!background_) glGenTextures(1, &background_);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, background_);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width(), image.height(), 0, GL_BGRA,
+                 GL_UNSIGNED_BYTE, image.constBits());
+    // One texel to one pixel: no filtering, so single-pixel stars stay sharp.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+
+    // Two triangles over the whole view in clip coordinates; the first row of the picture
+    // (v = 0) is the top of the view.
+    scene::Vertex quad[6];
+    const float xs[6] = {-1, -1, 1, -1, 1, 1}, ys[6] = {-1, 1, 1, -1, 1, -1};
+    for (int i = 0; i < 6; ++i) {
+        quad[i].x = xs[i], quad[i].y = ys[i], quad[i].z = 0;
+        quad[i].nz = -1;
+        quad[i].u = (xs[i] + 1) / 2, quad[i].v = (1 - ys[i]) / 2;
+    }
+    glViewport(0, 0, image.width(), image.height());
+    if (vao_.isCreated()) vao_.bind();
+    QOpenGLShaderProgram& p = meshProgram_;
+    p.bind();
+    p.setUniformValue("uModelView", QMatrix4x4());
+    p.setUniformValue("uNormal", QMatrix3x3());
+    p.setUniformValue("uProjection", QMatrix4x4());
+    p.setUniformValue("uDepthCoefficient", 1.0f);
+    p.setUniformValue("uColour", QVector4D(1, 1, 1, 1));
+    p.setUniformValue("uLit", false);
+    p.setUniformValue("uFlat", false);
+    p.setUniformValue("uTextured", true);
+    p.setUniformValue("uTexture", 0);
+    glBindBuffer(GL_ARRAY_BUFFER, scratch_);
+    glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad, GL_STREAM_DRAW);
+    BindVertexAttributes(true);
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_FALSE);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);  // premultiplied over the cleared black
+    glDrawArrays(GL_TRIANGLES, 0, 6);
+    BindVertexAttributes(false);
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    if (vao_.isCreated()) vao_.release();
 }
 
 void GlSceneRenderer::setProjection(const scene::Viewport& viewport) {
