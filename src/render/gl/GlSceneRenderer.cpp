@@ -53,6 +53,7 @@ uniform vec3 uLightColour;
 uniform vec3 uToLight;
 uniform vec3 uEmissive;
 uniform float uDepthCoefficient;
+uniform bool uLimb;
 void main() {
     vec3 n = normalize(vNormal);
     if (uFlat) {
@@ -63,6 +64,12 @@ void main() {
     if (uLit) light = uEmissive + uColour.rgb * (uAmbient + uLightColour * max(dot(n, uToLight), 0.0));
     vec4 c = vec4(clamp(light, 0.0, 1.0), uColour.a);
     if (uTextured) c *= TEX(uTexture, vUv);
+    if (uLimb) {
+        // The path through a thin shell grows as 1 / cos of the angle between the line of
+        // sight and the surface normal; opacity follows the light absorbed along it.
+        float mu = max(abs(dot(n, normalize(vPos))), 0.02);
+        c.a = 1.0 - exp(-c.a / mu);
+    }
     FRAG = c;
     gl_FragDepth = log2(max(1e-6, 1.0 + vW)) * uDepthCoefficient;
 }
@@ -297,6 +304,7 @@ void GlSceneRenderer::drawBackground(const QImage& picture) {
     p.setUniformValue("uColour", QVector4D(1, 1, 1, 1));
     p.setUniformValue("uLit", false);
     p.setUniformValue("uFlat", false);
+    p.setUniformValue("uLimb", false);
     p.setUniformValue("uTextured", true);
     p.setUniformValue("uTexture", 0);
     glBindBuffer(GL_ARRAY_BUFFER, scratch_);
@@ -437,6 +445,7 @@ void GlSceneRenderer::drawMeshGroup(const scene::Mesh& mesh, int index, const QM
     p.setUniformValue("uColour", Argb(group.colour));
     p.setUniformValue("uLit", (quality & scene::Quality::LightMask) != 0);
     p.setUniformValue("uFlat", (quality & scene::Quality::ShadeMask) == scene::Quality::ShadeFlat);
+    p.setUniformValue("uLimb", (group.quality & scene::Quality::LimbOpacity) != 0);
     const scene::Colour3 e = group.material ? group.material->emissive() : scene::Colour3{};
     p.setUniformValue("uEmissive", QVector3D(float(e.r), float(e.g), float(e.b)));
     QVector3D ambient, lightColour, toLight;
@@ -493,6 +502,7 @@ void GlSceneRenderer::drawDecal(const scene::Texture& texture, const QMatrix4x4&
     p.setUniformValue("uColour", QVector4D(1, 1, 1, 1));
     p.setUniformValue("uLit", false);
     p.setUniformValue("uFlat", false);
+    p.setUniformValue("uLimb", false);
     p.setUniformValue("uTextured", true);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, textureFor(texture, false).id);

@@ -130,3 +130,55 @@ TEST_F(RenderTest, PlanetsTurnCounterClockwiseSeenFromTheNorth) {
     const QImage img = world->Render();
     EXPECT_GT(Measure(img, 30).litPixels, 0);
 }
+
+TEST_F(RenderTest, AtmosphereIsClearOverheadAndThickensTowardsTheLimb) {
+    world->camera->SetCameraField(102);
+    world->MoveTo("Earth", Where::SunnySide, "3");
+    const QImage withAir = world->Render();
+    Body* air = world->sim.FindBody(QStringLiteral("EarthAtmos"));
+    ASSERT_TRUE(air->model.mesh);
+    air->frame()->deleteVisual(air->model.mesh.get());
+    const QImage bare = world->Render();
+    air->frame()->addVisual(air->model.mesh);
+    if (qEnvironmentVariableIsSet("ORBIVALE_SAVE_PICTURES")) {
+        withAir.save(qEnvironmentVariable("ORBIVALE_SAVE_PICTURES") + QStringLiteral("/air.png"));
+        bare.save(qEnvironmentVariable("ORBIVALE_SAVE_PICTURES") + QStringLiteral("/bare.png"));
+    }
+
+    Body* earth = world->sim.FindBody(QStringLiteral("Earth"));
+    const auto& view = world->sim.scene().viewport();
+    const scene::Vec4 h = view.transform(earth->frame()->position(world->sim.scene().root().get()));
+    const double cx = h.x / h.w, cy = h.y / h.w;
+    // The outline of a sphere seen from 3 radii: its half-angle is asin(1/3).
+    const double radius = std::tan(std::asin(1.0 / 3)) * view.projectionScale();
+    ASSERT_GT(radius, 60);
+    struct Ring {
+        double change = 0, blueAir = 0, redAir = 0, blueBare = 0, redBare = 0;
+        int n = 0;
+    };
+    auto measure = [&](double from, double to) {
+        Ring r;
+        for (int y = 0; y < bare.height(); ++y)
+            for (int x = 0; x < bare.width(); ++x) {
+                const double d = std::hypot(x - cx, y - cy) / radius;
+                if (d < from || d >= to) continue;
+                const QRgb a = withAir.pixel(x, y), b = bare.pixel(x, y);
+                r.change += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                            std::abs(qBlue(a) - qBlue(b));
+                r.blueAir += qBlue(a), r.redAir += qRed(a);
+                r.blueBare += qBlue(b), r.redBare += qRed(b);
+                ++r.n;
+            }
+        if (r.n) r.change /= 3.0 * r.n;
+        return r;
+    };
+    const Ring middle = measure(0, 0.5), limb = measure(0.9, 0.99);
+    ASSERT_GT(middle.n, 1000);
+    ASSERT_GT(limb.n, 500);
+    // The middle keeps the surface's own colours; the air shows towards the edge, blue.
+    EXPECT_LT(middle.change, 8) << "the whole disc is tinted";
+    EXPECT_GT(limb.change, 1.5 * middle.change) << "no thicker air along the limb";
+    EXPECT_GT(limb.blueAir / std::max(1.0, limb.redAir),
+              limb.blueBare / std::max(1.0, limb.redBare))
+        << "the air along the limb is not blue";
+}
