@@ -131,6 +131,34 @@ TEST_F(RenderTest, PlanetsTurnCounterClockwiseSeenFromTheNorth) {
     EXPECT_GT(Measure(img, 30).litPixels, 0);
 }
 
+TEST_F(RenderTest, ZoomChoosesTheTextureACloserCameraWould) {
+    Body* moon = world->sim.FindBody(QStringLiteral("Moon"));
+    auto indexSeenFrom = [&](const char* radii, double zoom) {
+        world->camera->SetZoom(zoom);
+        world->MoveTo("Moon", Where::SunnySide, radii);
+        world->Render();  // the viewport takes the picture's size
+        world->sim.UpdateSimulation();
+        return moon->model.textureIndex;
+    };
+    const int far = indexSeenFrom("100", 1);
+    const int zoomed = indexSeenFrom("100", 30);
+    const int near = indexSeenFrom("3.3", 1);
+    EXPECT_GT(far, 0) << "at 100 radii the Moon needs only a coarse map";
+    EXPECT_LT(zoomed, far) << "zooming in keeps the coarse map";
+    EXPECT_EQ(zoomed, near) << "30 times zoom should look like a 30 times closer camera";
+    // And back out again.
+    EXPECT_EQ(indexSeenFrom("100", 1), far);
+    // A picture twice as wide shows the body twice as large: finer again.
+    world->camera->SetZoom(1);
+    world->MoveTo("Moon", Where::SunnySide, "25");
+    world->Render(400, 400);
+    world->sim.UpdateSimulation();
+    const int small = moon->model.textureIndex;
+    world->Render(1600, 1600);
+    world->sim.UpdateSimulation();
+    EXPECT_LT(moon->model.textureIndex, small);
+}
+
 TEST_F(RenderTest, AtmosphereIsClearOverheadAndThickensTowardsTheLimb) {
     world->camera->SetCameraField(102);
     world->MoveTo("Earth", Where::SunnySide, "3");
