@@ -9,6 +9,7 @@
 #include "core/Atmosphere.h"
 #include "core/Body.h"
 #include "core/BodyCatalogue.h"
+#include "core/BodyPoints.h"
 #include "core/Log.h"
 #include "core/Luna.h"
 #include "core/Moon.h"
@@ -80,6 +81,14 @@ void Simulation::BuildStarVisual() {
     auto frame = scene_.createFrame(scene_.root().get());
     frame->setName(scene::SceneName(QStringLiteral("Frame:"), QStringLiteral("Stars")));
     frame->addVisual(visual);
+    // Bodies too small to show a disc, as points among the stars; after the stars, so that
+    // they lie over them.
+    auto points = scene_.createUserVisual([this](scene::UserVisualContext& context) {
+        BodyPoints::Draw(*this, context);
+        return true;
+    });
+    points->setName(scene::SceneName(QStringLiteral("UV:"), QStringLiteral("BodyPoints")));
+    frame->addVisual(points);
 }
 
 void Simulation::BuildSun() {

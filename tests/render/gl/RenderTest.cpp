@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Body.h"
+#include "core/BodyPoints.h"
 #include "support/RenderWorld.h"
 #include "support/TestSupport.h"
 
@@ -129,6 +130,68 @@ TEST_F(RenderTest, PlanetsTurnCounterClockwiseSeenFromTheNorth) {
     // And the Earth really is drawn where the transform puts it.
     const QImage img = world->Render();
     EXPECT_GT(Measure(img, 30).litPixels, 0);
+}
+
+namespace {
+
+// Sends the camera to km from the Sun, facing a body, and brings everything up to date.
+void PlaceCamera(RenderWorld& w, const scene::Vec3& km, const char* facing) {
+    w.camera->SetSceneOrigin(km.x, km.y, km.z);
+    w.camera->LookAtTarget(w.sim.FindBody(QLatin1String(facing)));
+    w.sim.UpdateSimulation();
+}
+
+const BodyPoints::Point* PointOf(const std::vector<BodyPoints::Point>& points, const char* name) {
+    for (const auto& p : points)
+        if (p.body->name() == QLatin1String(name)) return &p;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(RenderTest, JupiterFromBesideTheEarthIsABrightPointNearerBodiesHide) {
+    Body* earth = world->sim.FindBody(QStringLiteral("Earth"));
+    Body* jupiter = world->sim.FindBody(QStringLiteral("Jupiter"));
+    const scene::Vec3 e = earth->positionKm();
+    const scene::Vec3 towardsJupiter = scene::Normalised(jupiter->positionKm() - e);
+    // Beside the Earth, on its far side from Jupiter's line of sight: Jupiter's disc is a
+    // small fraction of a pixel, so only the point can show it.
+    const scene::Vec3 side = scene::Normalised(scene::Cross(towardsJupiter, {0, 1, 0}));
+    PlaceCamera(*world, e + side * (earth->largestRadius() * 20), "Jupiter");
+    world->Render();
+    const auto points = BodyPoints::Collect(world->sim, world->sim.scene().viewport());
+    const BodyPoints::Point* p = PointOf(points, "Jupiter");
+    ASSERT_TRUE(p) << "Jupiter is not drawn as a point";
+    EXPECT_LT(p->discPixels, 0.5);
+    EXPECT_GT(p->magnitude, -3.0);
+    EXPECT_LT(p->magnitude, -1.5);
+    EXPECT_FALSE(PointOf(points, "Earth")) << "the Earth is behind the camera";
+    const QImage img = world->Render();
+    if (qEnvironmentVariableIsSet("ORBIVALE_SAVE_PICTURES"))
+        img.save(qEnvironmentVariable("ORBIVALE_SAVE_PICTURES") + QStringLiteral("/jupiter.png"));
+    // A bright point at the centre, in Jupiter's light tan, a few pixels across.
+    const QRgb centre = img.pixel(int(p->x), int(p->y));
+    EXPECT_NEAR(p->x, 200, 2);
+    EXPECT_NEAR(p->y, 200, 2);
+    EXPECT_GT(qRed(centre), 200);
+    EXPECT_GT(qRed(centre), qBlue(centre));
+    // (Other planets may show as points elsewhere; only Jupiter's neighbourhood counts.)
+    const DiscStats lit = Measure(img.copy(185, 185, 31, 31), 60);
+    EXPECT_GE(lit.litPixels, 5);
+    EXPECT_LE(lit.litPixels, 25);
+    EXPECT_NEAR(lit.cx, 15, 2);
+    EXPECT_NEAR(lit.cy, 15, 2);
+
+    // Put the Earth between the camera and Jupiter: the Earth covers the point.
+    PlaceCamera(*world, e - towardsJupiter * (earth->largestRadius() * 30), "Jupiter");
+    const QImage hidden = world->Render();
+    const auto behind = BodyPoints::Collect(world->sim, world->sim.scene().viewport());
+    const BodyPoints::Point* q = PointOf(behind, "Jupiter");
+    ASSERT_TRUE(q) << "Jupiter should be sent as a point, for the depth test to hide it";
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            EXPECT_NE(hidden.pixel(int(q->x) + dx, int(q->y) + dy) | 0xFF000000u, q->colour)
+                << "Jupiter's point shows through the Earth";
 }
 
 TEST_F(RenderTest, ZoomChoosesTheTextureACloserCameraWould) {
