@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "core/Body.h"
 #include "core/BodyPosition.h"
@@ -76,18 +78,25 @@ void BodyPoints::Draw(const Simulation& sim, scene::UserVisualContext& context) 
     const double k = viewport.projectionScale();
     const scene::Transform cameraToWorld = viewport.camera()->worldTransform();
     const scene::Transform worldToFrame = context.frame.worldTransform().inverse();
-    std::vector<scene::PrimitiveVertex> vertices;
+    // Each pixel shows the brightest point that reaches it: a faint moon beside its planet
+    // must not dim the planet's centre by lying a little nearer.
+    struct Pixel {
+        std::uint32_t colour;
+        double z;
+    };
+    std::map<std::pair<int, int>, Pixel> pixels;
+    auto level = [](std::uint32_t c) {
+        return std::max({(c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF});
+    };
     for (const Point& p : points) {
         // Just in front of the body's own (sub-pixel) model, so that it does not hide its
         // point, yet behind anything nearer.
         const double z = std::max(p.depth - 1.5 * p.body->largestRadius() * kSceneScale,
                                   (p.depth + viewport.front()) / 2);
-        const double cx = std::floor(p.x) + 0.5, cy = std::floor(p.y) + 0.5;
+        const int px = int(std::floor(p.x)), py = int(std::floor(p.y));
         auto add = [&](int dx, int dy, std::uint32_t colour) {
-            const scene::Vec3 camera{(cx + dx - viewport.width() / 2.0) * z / k,
-                                     (viewport.height() / 2.0 - (cy + dy)) * z / k, z};
-            const scene::Vec3 at = worldToFrame.applyPoint(cameraToWorld.applyPoint(camera));
-            vertices.push_back({float(at.x), float(at.y), float(at.z), colour});
+            auto [it, added] = pixels.try_emplace({px + dx, py + dy}, Pixel{colour, z});
+            if (!added && level(colour) > level(it->second.colour)) it->second = {colour, z};
         };
         auto dimmed = [&](int percent) {
             const std::uint32_t c = p.colour;
@@ -109,6 +118,16 @@ void BodyPoints::Draw(const Simulation& sim, scene::UserVisualContext& context) 
             const std::uint32_t outer = dimmed(35);
             add(-2, 0, outer), add(2, 0, outer), add(0, -2, outer), add(0, 2, outer);
         }
+    }
+    std::vector<scene::PrimitiveVertex> vertices;
+    vertices.reserve(pixels.size());
+    for (const auto& [at, pixel] : pixels) {
+        // The pixel's centre, taken back to 3D at the point's depth.
+        const double x = at.first + 0.5, y = at.second + 0.5, z = pixel.z;
+        const scene::Vec3 camera{(x - viewport.width() / 2.0) * z / k,
+                                 (viewport.height() / 2.0 - y) * z / k, z};
+        const scene::Vec3 world = worldToFrame.applyPoint(cameraToWorld.applyPoint(camera));
+        vertices.push_back({float(world.x), float(world.y), float(world.z), pixel.colour});
     }
     context.sink.drawPoints(vertices);
 }
