@@ -21,9 +21,10 @@ double Absolute(double diameterKm, double albedo);
 // scatters like a matte surface: 1 at full phase, 0 when only the night side faces us.
 double PhaseFactor(double phaseAngle);
 // The visual magnitude of a body with absolute magnitude h at heliocentric position bodyKm,
-// seen from observerKm (both km, from the Sun); the Sun itself when isSun. Returns a very
-// large number when the observer sees no lit part.
+// seen from observerKm (both km, from the Sun). Returns a very large number when the
+// observer sees no lit part.
 double Apparent(double h, const scene::Vec3& bodyKm, const scene::Vec3& observerKm);
+// The Sun's, seen from observerKm (km from the Sun).
 double SunApparent(const scene::Vec3& observerKm);
 
 }  // namespace Magnitude
