@@ -254,6 +254,7 @@ void GlSceneRenderer::releaseResources() {
     glDeleteBuffers(1, &scratch_);
     if (background_) glDeleteTextures(1, &background_);
     background_ = 0;
+    backgroundSize_ = QSize();
     vao_.destroy();
     meshProgram_.removeAllShaders();
     flatProgram_.removeAllShaders();
@@ -276,8 +277,15 @@ void GlSceneRenderer::drawBackground(const QImage& picture) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, background_);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width(), image.height(), 0, GL_BGRA,
-                 GL_UNSIGNED_BYTE, image.constBits());
+    // The texture keeps its storage while the view keeps its size: only the pixels change.
+    if (image.size() == backgroundSize_) {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, image.width(), image.height(), GL_BGRA,
+                        GL_UNSIGNED_BYTE, image.constBits());
+    } else {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width(), image.height(), 0, GL_BGRA,
+                     GL_UNSIGNED_BYTE, image.constBits());
+        backgroundSize_ = image.size();
+    }
     // One texel to one pixel: no filtering, so single-pixel stars stay sharp.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);

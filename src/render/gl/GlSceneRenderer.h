@@ -89,6 +89,7 @@ class GlSceneRenderer : protected QOpenGLFunctions {
     QOpenGLVertexArrayObject vao_;
     GLuint scratch_ = 0;  // streamed vertices: decals and user visuals
     GLuint background_ = 0;
+    QSize backgroundSize_;
     std::unordered_map<std::uint64_t, GpuMesh> meshes_;
     std::unordered_map<std::uint64_t, GpuTexture> textures_;
     std::vector<Light> lights_;
