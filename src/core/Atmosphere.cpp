@@ -11,5 +11,7 @@ void Atmosphere::Update(SimTime) {
 }
 
 void Atmosphere::AfterModelLoad(scene::Mesh& model, int) {
-    model.setColour(kModelColour);
+    model.setColour((kModelColour & 0x00FFFFFFu) | (kOverheadAlpha << 24));
+    for (int g = 0; g < model.groupCount(); ++g)
+        model.setGroupQuality(g, model.group(g).quality | scene::Quality::LimbOpacity);
 }

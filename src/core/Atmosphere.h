@@ -6,6 +6,10 @@
 class Atmosphere : public Body {
   public:
     static constexpr std::uint32_t kModelColour = 0x4C0000FF;  // translucent blue
+    // Looking straight down through the shell it is nearly clear (alpha 0x10), so the middle
+    // of the disc keeps the surface's own colours; towards the outline the renderer makes it
+    // thicker (Quality::LimbOpacity), up to the haze seen along the limb.
+    static constexpr std::uint32_t kOverheadAlpha = 0x10;
 
     Atmosphere(const BodyScene& world, Body* parent, double thickness, std::uint32_t colour);
 

@@ -4,10 +4,12 @@
 #include <QFile>
 #include <QTime>
 #include <algorithm>
+#include <cmath>
 
 #include "core/Atmosphere.h"
 #include "core/Body.h"
 #include "core/BodyCatalogue.h"
+#include "core/BodyPoints.h"
 #include "core/Log.h"
 #include "core/Luna.h"
 #include "core/Moon.h"
@@ -79,6 +81,14 @@ void Simulation::BuildStarVisual() {
     auto frame = scene_.createFrame(scene_.root().get());
     frame->setName(scene::SceneName(QStringLiteral("Frame:"), QStringLiteral("Stars")));
     frame->addVisual(visual);
+    // Bodies too small to show a disc, as points among the stars; after the stars, so that
+    // they lie over them.
+    auto points = scene_.createUserVisual([this](scene::UserVisualContext& context) {
+        BodyPoints::Draw(*this, context);
+        return true;
+    });
+    points->setName(scene::SceneName(QStringLiteral("UV:"), QStringLiteral("BodyPoints")));
+    frame->addVisual(points);
 }
 
 void Simulation::BuildSun() {
@@ -266,12 +276,22 @@ void Simulation::UpdateBodies(SimTime t) {
     for (std::size_t i = 1; i < bodies_.size(); ++i) bodies_[i]->Update(t);
 }
 
+double DetailRatio(double ratio, const scene::Viewport& viewport) {
+    // The distance ratio a camera would need to see the body as large on a 640-pixel-wide
+    // view at zoom 1 (a field of 0.15 of the front distance either side), which the detail
+    // steps were chosen for: zooming in or a wider window then loads finer maps.
+    constexpr double kReferenceScale = 320.0 / 0.15;
+    const double scale = viewport.projectionScale();
+    if (!(scale > 0) || !std::isfinite(scale)) return ratio;
+    return ratio * kReferenceScale / scale;
+}
+
 double Simulation::ChooseModel(Body& body) {
     const scene::Vec3 cameraAt = scene_.camera()->position(scene_.root().get());
     const scene::Vec3 bodyAt = body.frame()->position(scene_.root().get());
     const double d = scene::Length(bodyAt - cameraAt) * kKmPerSceneUnit;
     const double ratio = d / body.largestRadius();
     if (!(ratio > 1)) return 0;
-    if (models_) models_->SelectModel(body, ratio);
+    if (models_) models_->SelectModel(body, DetailRatio(ratio, scene_.viewport()));
     return d - body.largestRadius();
 }

@@ -94,8 +94,9 @@ class Simulation {
     void UpdateSimulation();
     // Brings every body but the Sun to t, in list order.
     void UpdateBodies(SimTime t);
-    // Measures the body's distance from the camera and lets it choose its model; returns
-    // the distance to its surface in km (0 when the camera is inside it).
+    // Measures the body's distance from the camera and lets it choose its model by the
+    // size it shows on the picture (DetailRatio); returns the distance to its surface in km
+    // (0 when the camera is inside it).
     double ChooseModel(Body& body);
     void setCameraTicker(CameraTicker* ticker) { cameraTicker_ = ticker; }
     // The owner of the bodies' models; set before assembly.
@@ -135,3 +136,7 @@ class Simulation {
     SimulationHooks hooks_;
     bool built_ = false;
 };
+
+// The ratio of distance to radius at which a body looks as large through the reference view
+// as it does through this viewport at the given ratio: what model and texture choice use.
+double DetailRatio(double ratio, const scene::Viewport& viewport);

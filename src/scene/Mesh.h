@@ -16,6 +16,9 @@ namespace Quality {
 constexpr std::uint32_t ShadeFlat = 0x0, ShadeGouraud = 0x1, ShadePhong = 0x2, ShadeMask = 0x7;
 constexpr std::uint32_t LightOff = 0x0, LightOn = 0x8, LightMask = 0x18;
 constexpr std::uint32_t FillPoints = 0x0, FillWireframe = 0x40, FillSolid = 0x80, FillMask = 0x1C0;
+// Opacity that grows towards the outline, as a thin shell of air seen from outside looks:
+// the group's alpha is its opacity looking straight down through it.
+constexpr std::uint32_t LimbOpacity = 0x200;
 constexpr std::uint32_t GouraudLit = FillSolid | LightOn | ShadeGouraud;  // 0x89
 constexpr std::uint32_t FlatLit = FillSolid | LightOn | ShadeFlat;
 constexpr std::uint32_t Unlit = FillSolid | LightOff | ShadeFlat;

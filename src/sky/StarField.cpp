@@ -50,13 +50,22 @@ scene::Vec4 Projector::transform(const scene::Vec3& world) const {
 Projector::Point Projector::project(const scene::Vec3& world) const {
     const scene::Vec4 h = transform(world);
     Point p;
-    if (!(h.z >= 0 && h.z < h.w)) return p;
-    const double x = std::trunc(h.x / h.w), y = std::trunc(h.y / h.w);
-    if (!(x >= 1 && x < width_ && y >= 1 && y < height_)) return p;
-    p.visible = true;
+    if (!(h.w > 0)) return p;
+    // Kept clear of the "no position" value so that a far-off pixel is never taken for it.
+    constexpr double kLimit = 0x3FFFFFFF;
+    const double x = std::clamp(std::trunc(h.x / h.w), -kLimit, kLimit);
+    const double y = std::clamp(std::trunc(h.y / h.w), -kLimit, kLimit);
+    if (std::isnan(x) || std::isnan(y)) return p;
     p.x = int(x);
     p.y = int(y);
+    p.visible = h.z >= 0 && h.z < h.w && x >= 1 && x < width_ && y >= 1 && y < height_;
     return p;
+}
+
+int SkyObjectAngle(const Projector::Point& centre, const Projector::Point& north) {
+    if (centre.behind() || north.behind()) return 0;
+    return int(
+        std::trunc(std::atan2(double(centre.x - north.x), double(centre.y - north.y)) * 180 / kPi));
 }
 
 void StarField::Mark(int hour, int degree) {

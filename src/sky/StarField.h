@@ -23,11 +23,16 @@ class Projector {
     scene::Vec4 transform(const std::array<float, 3>& world) const {
         return transform(scene::Vec3{world[0], world[1], world[2]});
     }
+    // The "no position" value, for points behind the viewer.
+    static constexpr int kNoPosition = 0x7FFFFFFF;
     struct Point {
         bool visible = false;
-        int x = 0x7FFFFFFF, y = 0x7FFFFFFF;
+        int x = kNoPosition, y = kNoPosition;
+        bool behind() const { return x == kNoPosition; }
     };
-    // Visible when in front and the pixel lies inside, a pixel in from the top-left edges.
+    // Visible when between the clipping planes and the pixel lies inside, a pixel in from the
+    // top-left edges. Every point in front of the viewer gets its pixel, on the picture or
+    // off it; only a point behind gets the "no position" value.
     Point project(const scene::Vec3& world) const;
     int width() const { return width_; }
     int height() const { return height_; }
@@ -37,6 +42,11 @@ class Projector {
     double k_, front_, back_;
     int width_, height_;
 };
+
+// The angle (degrees, truncated) by which a sky object's picture is turned so that its top
+// points to its north point: 0 when north is straight up, or when the north point is behind
+// the viewer and so has no direction on the picture.
+int SkyObjectAngle(const Projector::Point& centre, const Projector::Point& north);
 
 struct StarFieldStats {
     int drawn = 0, missed = 0;

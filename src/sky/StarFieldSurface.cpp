@@ -9,8 +9,6 @@ namespace sky {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // Copies the non-black pixels of a square sprite.
 void BlitSprite(QImage& target, const QImage& sheet, int sx, int sy, int n, int dx, int dy) {
     for (int j = 0; j < n; ++j) {
@@ -48,11 +46,7 @@ void DrawObjects(StarField& field, StarCatalogue& catalogue, const Projector& pr
         const auto centre = projector.project({o.world[0], o.world[1], o.world[2]});
         if (!centre.visible) continue;
         const auto north = projector.project({o.northPoint[0], o.northPoint[1], o.northPoint[2]});
-        const int angle = north.x == 0x7FFFFFFF
-                              ? 0
-                              : int(std::trunc(std::atan2(double(centre.x - north.x),
-                                                          double(centre.y - north.y)) *
-                                               180 / kPi));
+        const int angle = SkyObjectAngle(centre, north);
         int cell = ChooseCell(o, angle);
         if (cell != 0) field.CountNebulaCell(cell < 0);
         if (cell > 0) {

@@ -228,6 +228,7 @@ void Camera::CameraTick(SimTime now) {
         cam.position = cam.modeBody->positionKm() - cam.modeOffset;
         PlaceSun();
     }
+    ApplyFrontClip();  // a new zoom reaches the field before the models are chosen by it
     cam.nearestDistance = 1e10;
     cam.nearestBody = nullptr;
     sim_.UpdateBodies(now);

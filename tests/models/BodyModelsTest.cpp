@@ -87,12 +87,16 @@ TEST_F(BodyModelsTest, TexturedAndPlainModels) {
     EXPECT_TRUE(Services::instance().systemLog().contains(
         QStringLiteral("Loaded default model (1) for Mars, no texture present")));
 
-    // The Sun's model carries its emissive material; the atmosphere is translucent blue.
+    // The Sun's model carries its emissive material; the atmosphere is blue, nearly clear
+    // looking straight down and thickening towards its outline.
     models->SelectModel(*sim->sun(), 50);
     EXPECT_EQ(sim->sun()->model.mesh->group(0).material, sim->sun()->material());
     Body& air = Find("EarthAtmos");
     models->SelectModel(air, 20);
-    EXPECT_EQ(air.model.mesh->group(0).colour, 0x4C0000FFu);
+    const auto& shell = air.model.mesh->group(0);
+    EXPECT_EQ(shell.colour & 0xFFFFFFu, 0x0000FFu);
+    EXPECT_LT(shell.colour >> 24, 0x40u);
+    EXPECT_TRUE(shell.quality & scene::Quality::LimbOpacity);
 }
 
 TEST_F(BodyModelsTest, FarMoonsLoseTheirModelsPlanetsKeepThem) {

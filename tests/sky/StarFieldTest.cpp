@@ -1,6 +1,8 @@
 #include <QImage>
 #include <cmath>
 
+#include "core/Body.h"
+#include "core/BodyPosition.h"
 #include "sky/SkyData.h"
 #include "sky/SkyMath.h"
 #include "support/RenderWorld.h"
@@ -92,6 +94,53 @@ TEST_P(StarFieldTest, FiguresAndCutOff) {
     const int bright = world->stars->field().stats().drawn;
     EXPECT_LT(bright, all / 5);
     EXPECT_GT(bright, 3);  // Orion's brightest stars remain
+}
+
+TEST_P(StarFieldTest, StarsAndFiguresStayBehindSaturn) {
+    // From above Saturn, close enough that the planet fills a good part of the view.
+    world->stars->field().setDrawConstellations(true);
+    world->MoveTo("Saturn", Where::Above, "12");
+    const QImage withSky = world->Render(500, 500);
+    const auto& view = world->sim.scene().viewport();
+    Body* saturn = world->sim.FindBody(QStringLiteral("Saturn"));
+    const scene::Vec4 h =
+        view.transform(saturn->frame()->position(world->sim.scene().root().get()));
+    ASSERT_GT(h.w, 0);
+    const double cx = h.x / h.w, cy = h.y / h.w;
+    const double radius = saturn->radii()[0] * kSceneScale / h.w * view.projectionScale() * 0.9;
+    ASSERT_GT(radius, 40);
+    auto inDisc = [&](double x, double y) { return std::hypot(x - cx, y - cy) < radius; };
+    // Figure lines run behind the disc: one of their ends, or their middle, falls inside it.
+    int crossing = 0;
+    world->stars->field().FigureSegments([&](const sky::StarRecord& a, const sky::StarRecord& b) {
+        for (double t = 0; t <= 1; t += 0.05)
+            if (inDisc(a.viewerX + t * (b.viewerX - a.viewerX),
+                       a.viewerY + t * (b.viewerY - a.viewerY))) {
+                ++crossing;
+                return;
+            }
+    });
+    ASSERT_GT(crossing, 0) << "no figure passes behind the planet: the test shows nothing";
+
+    // The same view with the sky switched off: inside the disc nothing may differ.
+    world->stars->field().setVisualCutOff(-3.0f);
+    const QImage bare = world->Render(500, 500);
+    if (qEnvironmentVariableIsSet("ORBIVALE_SAVE_PICTURES")) {
+        const QString dir = qEnvironmentVariable("ORBIVALE_SAVE_PICTURES");
+        withSky.save(dir + (GetParam() ? "/saturn-points.png" : "/saturn-surface.png"));
+        bare.save(dir + "/saturn-bare.png");
+    }
+    int skyPixels = 0, coveredBody = 0;
+    for (int y = 0; y < withSky.height(); ++y)
+        for (int x = 0; x < withSky.width(); ++x) {
+            if (withSky.pixel(x, y) == bare.pixel(x, y)) continue;
+            if (inDisc(x, y))
+                ++coveredBody;
+            else
+                ++skyPixels;
+        }
+    EXPECT_GT(skyPixels, 50) << "the sky is not drawn at all";
+    EXPECT_EQ(coveredBody, 0) << "stars or figure lines drawn over the planet";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPaths, StarFieldTest, ::testing::Values(true, false),

@@ -39,7 +39,7 @@ struct RenderWorld {
             sim.starFieldCallback = [this](scene::UserVisualContext& context) {
                 return stars->DevicePath(context, camera->Forward());
             };
-            device->afterRender = [this](QImage& picture) {
+            device->drawBackground = [this](QImage& picture) {
                 Surface target(picture);
                 stars->SurfacePath(sim.scene().viewport(), camera->Forward(), target);
                 picture = target.image();
@@ -50,7 +50,7 @@ struct RenderWorld {
         sim.SetSimTime(MakeSimTime(2026, 12, 8, 0, 0, 0));
     }
     ~RenderWorld() {
-        if (device) device->afterRender = nullptr;
+        if (device) device->drawBackground = nullptr;
         camera.reset();
         sim.DestroySolarSystem();
         models.reset();

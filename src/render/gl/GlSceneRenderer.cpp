@@ -53,6 +53,7 @@ uniform vec3 uLightColour;
 uniform vec3 uToLight;
 uniform vec3 uEmissive;
 uniform float uDepthCoefficient;
+uniform bool uLimb;
 void main() {
     vec3 n = normalize(vNormal);
     if (uFlat) {
@@ -63,6 +64,12 @@ void main() {
     if (uLit) light = uEmissive + uColour.rgb * (uAmbient + uLightColour * max(dot(n, uToLight), 0.0));
     vec4 c = vec4(clamp(light, 0.0, 1.0), uColour.a);
     if (uTextured) c *= TEX(uTexture, vUv);
+    if (uLimb) {
+        // The path through a thin shell grows as 1 / cos of the angle between the line of
+        // sight and the surface normal; opacity follows the light absorbed along it.
+        float mu = max(abs(dot(n, normalize(vPos))), 0.02);
+        c.a = 1.0 - exp(-c.a / mu);
+    }
     FRAG = c;
     gl_FragDepth = log2(max(1e-6, 1.0 + vW)) * uDepthCoefficient;
 }
@@ -245,6 +252,9 @@ void GlSceneRenderer::releaseResources() {
     meshes_.clear();
     textures_.clear();
     glDeleteBuffers(1, &scratch_);
+    if (background_) glDeleteTextures(1, &background_);
+    background_ = 0;
+    backgroundSize_ = QSize();
     vao_.destroy();
     meshProgram_.removeAllShaders();
     flatProgram_.removeAllShaders();
@@ -258,6 +268,66 @@ void GlSceneRenderer::clear() {
     glDepthMask(GL_TRUE);
     glClearDepthf(1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void GlSceneRenderer::drawBackground(const QImage& picture) {
+    if (picture.isNull() || (!initialised_ && !initialise())) return;
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!background_) glGenTextures(1, &background_);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, background_);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    // The texture keeps its storage while the view keeps its size: only the pixels change.
+    if (image.size() == backgroundSize_) {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, image.width(), image.height(), GL_BGRA,
+                        GL_UNSIGNED_BYTE, image.constBits());
+    } else {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width(), image.height(), 0, GL_BGRA,
+                     GL_UNSIGNED_BYTE, image.constBits());
+        backgroundSize_ = image.size();
+    }
+    // One texel to one pixel: no filtering, so single-pixel stars stay sharp.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+
+    // Two triangles over the whole view in clip coordinates; the first row of the picture
+    // (v = 0) is the top of the view.
+    scene::Vertex quad[6];
+    const float xs[6] = {-1, -1, 1, -1, 1, 1}, ys[6] = {-1, 1, 1, -1, 1, -1};
+    for (int i = 0; i < 6; ++i) {
+        quad[i].x = xs[i], quad[i].y = ys[i], quad[i].z = 0;
+        quad[i].nz = -1;
+        quad[i].u = (xs[i] + 1) / 2, quad[i].v = (1 - ys[i]) / 2;
+    }
+    glViewport(0, 0, image.width(), image.height());
+    if (vao_.isCreated()) vao_.bind();
+    QOpenGLShaderProgram& p = meshProgram_;
+    p.bind();
+    p.setUniformValue("uModelView", QMatrix4x4());
+    p.setUniformValue("uNormal", QMatrix3x3());
+    p.setUniformValue("uProjection", QMatrix4x4());
+    p.setUniformValue("uDepthCoefficient", 1.0f);
+    p.setUniformValue("uColour", QVector4D(1, 1, 1, 1));
+    p.setUniformValue("uLit", false);
+    p.setUniformValue("uFlat", false);
+    p.setUniformValue("uLimb", false);
+    p.setUniformValue("uTextured", true);
+    p.setUniformValue("uTexture", 0);
+    glBindBuffer(GL_ARRAY_BUFFER, scratch_);
+    glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad, GL_STREAM_DRAW);
+    BindVertexAttributes(true);
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_FALSE);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);  // premultiplied over the cleared black
+    glDrawArrays(GL_TRIANGLES, 0, 6);
+    BindVertexAttributes(false);
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    if (vao_.isCreated()) vao_.release();
 }
 
 void GlSceneRenderer::setProjection(const scene::Viewport& viewport) {
@@ -383,6 +453,7 @@ void GlSceneRenderer::drawMeshGroup(const scene::Mesh& mesh, int index, const QM
     p.setUniformValue("uColour", Argb(group.colour));
     p.setUniformValue("uLit", (quality & scene::Quality::LightMask) != 0);
     p.setUniformValue("uFlat", (quality & scene::Quality::ShadeMask) == scene::Quality::ShadeFlat);
+    p.setUniformValue("uLimb", (group.quality & scene::Quality::LimbOpacity) != 0);
     const scene::Colour3 e = group.material ? group.material->emissive() : scene::Colour3{};
     p.setUniformValue("uEmissive", QVector3D(float(e.r), float(e.g), float(e.b)));
     QVector3D ambient, lightColour, toLight;
@@ -439,6 +510,7 @@ void GlSceneRenderer::drawDecal(const scene::Texture& texture, const QMatrix4x4&
     p.setUniformValue("uColour", QVector4D(1, 1, 1, 1));
     p.setUniformValue("uLit", false);
     p.setUniformValue("uFlat", false);
+    p.setUniformValue("uLimb", false);
     p.setUniformValue("uTextured", true);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, textureFor(texture, false).id);

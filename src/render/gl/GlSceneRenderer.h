@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QMatrix4x4>
 #include <QOpenGLBuffer>
 #include <QOpenGLFunctions>
@@ -33,6 +34,10 @@ class GlSceneRenderer : protected QOpenGLFunctions {
     bool coreProfile() const { return core_; }
 
     void clear();
+    // Lays a picture of the framebuffer's size (premultiplied ARGB, top row first) over what is
+    // there without touching depth, so that everything rendered afterwards covers it: the
+    // star field drawn as a picture stays behind the bodies.
+    void drawBackground(const QImage& picture);
     // Draws everything under the scene root. The viewport's size is the framebuffer's.
     bool render(const scene::Scene& scene, const RenderSettings& settings);
     // Releases every GPU object; the context must be current.
@@ -83,6 +88,8 @@ class GlSceneRenderer : protected QOpenGLFunctions {
     QOpenGLShaderProgram meshProgram_, flatProgram_, screenProgram_;
     QOpenGLVertexArrayObject vao_;
     GLuint scratch_ = 0;  // streamed vertices: decals and user visuals
+    GLuint background_ = 0;
+    QSize backgroundSize_;
     std::unordered_map<std::uint64_t, GpuMesh> meshes_;
     std::unordered_map<std::uint64_t, GpuTexture> textures_;
     std::vector<Light> lights_;

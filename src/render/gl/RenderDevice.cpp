@@ -152,11 +152,16 @@ QImage RenderDevice::RenderToImage(int width, int height) {
     target_->bind();
     scene_.viewport().setSize(width, height);
     renderer_.clear();
+    if (drawBackground) {
+        QImage background(width, height, QImage::Format_ARGB32_Premultiplied);
+        background.fill(Qt::transparent);
+        drawBackground(background);
+        renderer_.drawBackground(background);
+    }
     if (!renderer_.render(scene_, settings_)) {
         LogToFile("Failed to render universe: %s", qUtf8Printable(renderer_.error()));
     }
     QImage picture = target_->toImage().convertToFormat(QImage::Format_RGB32);
     target_->release();
-    if (afterRender) afterRender(picture);
     return picture;
 }

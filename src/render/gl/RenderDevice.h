@@ -47,8 +47,9 @@ class RenderDevice : public TextureDevice {
 
     // Renders the scene at this size offscreen and returns the picture (null on failure).
     QImage RenderToImage(int width, int height);
-    // Draws onto the rendered picture before it is handed out (the star field's surface path).
-    std::function<void(QImage&)> afterRender;
+    // Draws on a transparent picture of the frame's size that is laid behind the scene before
+    // it renders (the star field's surface path), so that every body covers it.
+    std::function<void(QImage&)> drawBackground;
 
   private:
     explicit RenderDevice(scene::Scene& scene);

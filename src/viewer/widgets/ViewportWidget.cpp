@@ -1,7 +1,5 @@
 #include "viewer/widgets/ViewportWidget.h"
 
-#include <QPainter>
-
 #include "render/Surface.h"
 
 ViewportWidget::ViewportWidget(scene::Scene& scene, QWidget* parent)
@@ -31,17 +29,16 @@ void ViewportWidget::paintGL() {
     const qreal ratio = devicePixelRatioF();
     scene_.viewport().setSize(int(width() * ratio), int(height() * ratio));
     renderer_.clear();
+    if (drawOverlay && (!overlayWanted || overlayWanted())) {
+        Surface sky(QImage(scene_.viewport().width(), scene_.viewport().height(),
+                           QImage::Format_ARGB32_Premultiplied));
+        sky.image().fill(Qt::transparent);
+        drawOverlay(sky);
+        renderer_.drawBackground(sky.image());
+    }
     ok_ = renderer_.render(scene_, settings);
     if (!ok_)
         error_ = renderer_.error();
     else
         ++frames_;
-    if (drawOverlay && (!overlayWanted || overlayWanted())) {
-        Surface overlay(QImage(scene_.viewport().width(), scene_.viewport().height(),
-                               QImage::Format_ARGB32_Premultiplied));
-        overlay.image().fill(Qt::transparent);
-        drawOverlay(overlay);
-        QPainter painter(this);
-        painter.drawImage(QRectF(0, 0, width(), height()), overlay.image());
-    }
 }

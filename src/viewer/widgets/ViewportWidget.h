@@ -8,8 +8,8 @@
 
 class Surface;
 
-// The viewer's drawing area: renders the scene with OpenGL, then lets the star field's
-// surface path draw over the finished picture.
+// The viewer's drawing area: renders the scene with OpenGL over a picture the star field's
+// surface path draws first, so that the bodies cover the sky.
 class ViewportWidget : public QOpenGLWidget {
     Q_OBJECT
   public:
@@ -17,8 +17,8 @@ class ViewportWidget : public QOpenGLWidget {
     ~ViewportWidget() override;
 
     RenderSettings settings;
-    // Draws on a transparent picture laid over the rendered frame, when overlayWanted says so
-    // (the picture is only made then).
+    // Draws on a transparent picture laid under the scene (behind every body), when
+    // overlayWanted says so (the picture is only made then).
     std::function<void(Surface&)> drawOverlay;
     std::function<bool()> overlayWanted;
     // False when the last frame failed.
