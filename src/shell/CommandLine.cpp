@@ -73,10 +73,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             if (auto v = value(i, a)) {
                 static const QStringList views = {QStringLiteral("main"), QStringLiteral("viewer"),
                                                   QStringLiteral("sky"), QStringLiteral("map"),
-                                                  QStringLiteral("jupiter")};
+                                                  QStringLiteral("jupiter"),
+                                                  QStringLiteral("narrator")};
                 if (!views.contains(*v))
                     cl.error =
-                        QStringLiteral("--view wants one of main, viewer, sky, map, jupiter");
+                        QStringLiteral(
+                            "--view wants one of main, viewer, sky, map, jupiter, narrator");
                 cl.view = *v;
             }
         } else if (a == QLatin1String("--size")) {
@@ -112,7 +114,7 @@ QString CommandLineHelp() {
         "  --console-script FILE  type each line of FILE into the console, print the\n"
         "                         transcript and exit; needs no display\n"
         "  --snapshot FILE.png    start, render, save a picture and exit\n"
-        "  --view main|viewer|sky|map|jupiter   what --snapshot captures (default main)\n"
+        "  --view main|viewer|sky|map|jupiter|narrator   what --snapshot captures (default main)\n"
         "  --size WxH             size of the main window (or of the captured view)\n"
         "  --location NAME        observe from this entry of the locations list (this run\n"
         "                         only; the name's case does not matter)\n"

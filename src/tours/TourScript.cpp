@@ -133,15 +133,16 @@ class Parser {
             step.kind = TourStepKind::Play;
             const QStringList w = Words(l.rest);
             if (w.isEmpty() || w.size() > 2)
-                return Fail(QStringLiteral("'play' wants an animation and, if it is not to be "
-                                           "waited for, 'nowait'"));
+                return Fail(
+                    QStringLiteral("'play' wants an animation and, if it is not to be "
+                                   "waited for, 'nowait'"));
             if (w[0].compare(QLatin1String("GestureRight"), Qt::CaseInsensitive) == 0)
                 step.animation = TourAnimation::GestureRight;
             else if (w[0].compare(QLatin1String("Hiding"), Qt::CaseInsensitive) == 0)
                 step.animation = TourAnimation::Hiding;
             else
-                return Fail(QStringLiteral("unknown animation '%1' (GestureRight or Hiding)")
-                                .arg(w[0]));
+                return Fail(
+                    QStringLiteral("unknown animation '%1' (GestureRight or Hiding)").arg(w[0]));
             if (w.size() == 2) {
                 if (w[1].toLower() != QLatin1String("nowait"))
                     return Fail(QStringLiteral("'%1' after the animation: only 'nowait' may "
@@ -160,7 +161,8 @@ class Parser {
             bool ok = false;
             step.seconds = l.rest.toDouble(&ok);
             if (!ok || step.seconds < 0 || step.seconds > kMaxWaitSeconds)
-                return Fail(QStringLiteral("'wait' wants seconds from 0 to %1").arg(kMaxWaitSeconds));
+                return Fail(
+                    QStringLiteral("'wait' wants seconds from 0 to %1").arg(kMaxWaitSeconds));
         } else if (word == QLatin1String("sleep")) {
             step.kind = TourStepKind::Sleep;
             bool ok = false;
@@ -187,9 +189,10 @@ class Parser {
             return true;
         }
         if (w.size() != 2 && w.size() != 4)
-            return Fail(QStringLiteral("a point is an anchor, a window or control, and "
-                                       "optionally an offset: 'centre viewer', "
-                                       "'top-right controls.moveto 0 -64'"));
+            return Fail(
+                QStringLiteral("a point is an anchor, a window or control, and "
+                               "optionally an offset: 'centre viewer', "
+                               "'top-right controls.moveto 0 -64'"));
         const QString anchor = w[0].toLower();
         bool found = false;
         for (const AnchorInfo& a : kAnchors)
@@ -221,7 +224,8 @@ class Parser {
         const QString name = QString::fromLatin1(info->name);
         switch (info->argument) {
             case Argument::None:
-                if (!arg.isEmpty()) return Fail(QStringLiteral("'%1' takes nothing after it").arg(name));
+                if (!arg.isEmpty())
+                    return Fail(QStringLiteral("'%1' takes nothing after it").arg(name));
                 break;
             case Argument::Window:
                 if (!Tours::Windows().contains(arg.toLower()))
@@ -242,7 +246,8 @@ class Parser {
             case Argument::Number: {
                 bool ok = false;
                 const double x = arg.toDouble(&ok);
-                if (!ok || x <= 0) return Fail(QStringLiteral("'%1' wants a positive number").arg(name));
+                if (!ok || x <= 0)
+                    return Fail(QStringLiteral("'%1' wants a positive number").arg(name));
                 step.text = arg;
                 break;
             }
@@ -286,13 +291,20 @@ namespace Tours {
 
 const QStringList& PointTargets() {
     static const QStringList targets = {
-        QStringLiteral("screen"),           QStringLiteral("viewer"),
-        QStringLiteral("controls"),         QStringLiteral("map"),
-        QStringLiteral("sky"),              QStringLiteral("jupiter"),
-        QStringLiteral("controls.targets"), QStringLiteral("controls.moveto"),
-        QStringLiteral("controls.lookat"),  QStringLiteral("controls.encyclopedia"),
-        QStringLiteral("controls.always-look"), QStringLiteral("controls.where"),
-        QStringLiteral("controls.throttle"),    QStringLiteral("controls.joystick"),
+        QStringLiteral("screen"),
+        QStringLiteral("viewer"),
+        QStringLiteral("controls"),
+        QStringLiteral("map"),
+        QStringLiteral("sky"),
+        QStringLiteral("jupiter"),
+        QStringLiteral("controls.targets"),
+        QStringLiteral("controls.moveto"),
+        QStringLiteral("controls.lookat"),
+        QStringLiteral("controls.encyclopedia"),
+        QStringLiteral("controls.always-look"),
+        QStringLiteral("controls.where"),
+        QStringLiteral("controls.throttle"),
+        QStringLiteral("controls.joystick"),
     };
     return targets;
 }

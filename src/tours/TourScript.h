@@ -22,9 +22,9 @@ enum class TourAnchor {
 // point a tour remembered under a name.
 struct TourPoint {
     TourAnchor anchor = TourAnchor::WindowPoint;
-    QString target;   // "viewer", "controls.moveto", "screen", ...
-    QPoint offset;    // added after the anchor
-    QString recalled; // non-empty: the point remembered under this name instead
+    QString target;    // "viewer", "controls.moveto", "screen", ...
+    QPoint offset;     // added after the anchor
+    QString recalled;  // non-empty: the point remembered under this name instead
     bool operator==(const TourPoint&) const = default;
 };
 
@@ -63,14 +63,14 @@ enum class TourStepKind {
 
 struct TourStep {
     TourStepKind kind = TourStepKind::Place;
-    int line = 0;              // in the file, for messages
-    TourPoint point;           // Place, Gesture
-    QString rememberAs;        // Place: remember the point under this name
+    int line = 0;        // in the file, for messages
+    TourPoint point;     // Place, Gesture
+    QString rememberAs;  // Place: remember the point under this name
     TourAnimation animation = TourAnimation::GestureRight;  // Play
-    bool wait = true;          // Play
-    QString text;              // Speak: the line with its speech tags; Do: the argument
-    double seconds = 0;        // Wait
-    int milliseconds = 0;      // Sleep
+    bool wait = true;                                       // Play
+    QString text;          // Speak: the line with its speech tags; Do: the argument
+    double seconds = 0;    // Wait
+    int milliseconds = 0;  // Sleep
     TourAction action = TourAction::Restore;  // Do
 };
 
@@ -110,7 +110,8 @@ struct TourEntry {
     QString path;
 };
 // Every readable "*.tour" file in the folders, each folder in file-name order; a file whose
-// name was already found in an earlier folder is left out. Files that cannot be read are listed in `problems` ("name: line n: ...").
+// name was already found in an earlier folder is left out. Files that cannot be read are listed in
+// `problems` ("name: line n: ...").
 std::vector<TourEntry> FindTours(const QStringList& folders, QStringList* problems = nullptr);
 
 }  // namespace Tours

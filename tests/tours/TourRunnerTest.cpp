@@ -61,8 +61,8 @@ class FakeNarrator : public Narrator {
   public:
     FakeNarrator(Journal& j, VirtualClock& c) : journal(j), clock(c) {}
     StartResult startResult = StartResult::Started;
-    int lineMs = 2000;      // how long each line takes
-    bool answers = true;    // false: requests never complete
+    int lineMs = 2000;    // how long each line takes
+    bool answers = true;  // false: requests never complete
     bool isStarted = false;
 
     StartResult Start() override {
@@ -167,19 +167,20 @@ class TourRunnerTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(TourRunnerTest, RunsTheStepsInOrderWithTheViewsStillWhileALineIsSaid) {
-    ASSERT_TRUE(runner.Start(Script("title T\n"
-                                    "place window-point viewer as home\n"
-                                    "play GestureRight nowait\n"
-                                    "speak One\n"
-                                    "do target Mercury\n"
-                                    "do where nowhere\n"
-                                    "gesture centre controls\n"
-                                    "wait 9\n"
-                                    "sleep 1500\n"
-                                    "place window-point jupiter\n"
-                                    "place @home\n"
-                                    "play Hiding\n"
-                                    "speak Two\n")));
+    ASSERT_TRUE(
+        runner.Start(Script("title T\n"
+                            "place window-point viewer as home\n"
+                            "play GestureRight nowait\n"
+                            "speak One\n"
+                            "do target Mercury\n"
+                            "do where nowhere\n"
+                            "gesture centre controls\n"
+                            "wait 9\n"
+                            "sleep 1500\n"
+                            "place window-point jupiter\n"
+                            "place @home\n"
+                            "play Hiding\n"
+                            "speak Two\n")));
     EXPECT_TRUE(runner.running());
     clock.RunAll();
     ASSERT_EQ(end, TourRunner::End::Finished);
@@ -192,7 +193,7 @@ TEST_F(TourRunnerTest, RunsTheStepsInOrderWithTheViewsStillWhileALineIsSaid) {
     EXPECT_EQ(TimeOf("do target") - TimeOf("speak One"), 2000);
     // The 9 s wait and the 1.5 s sleep come between the gesture (0.5 s) and the place that
     // follows them; the place at Jupiter's window, which is not open, is passed over.
-    EXPECT_EQ(TimeOf("place 6,10") , 0);
+    EXPECT_EQ(TimeOf("place 6,10"), 0);
     const int secondPlace = journal.lines.lastIndexOf(QStringLiteral("place 6,10"));
     EXPECT_EQ(journal.times[std::size_t(secondPlace)] - TimeOf("gesture"), 500 + 9000 + 1500);
     EXPECT_FALSE(runner.running());
@@ -247,7 +248,8 @@ TEST_F(TourRunnerTest, AStopEndsTheTourAtTheNextSpeakPlayOrWait) {
 
 TEST_F(TourRunnerTest, ALineThatNeverEndsIsGivenUpAfterTwentySeconds) {
     narrator.answers = false;
-    ASSERT_TRUE(runner.Start(Script("title T\nspeak Stuck\ndo speed 1\nplay Hiding\nspeak Next\n")));
+    ASSERT_TRUE(
+        runner.Start(Script("title T\nspeak Stuck\ndo speed 1\nplay Hiding\nspeak Next\n")));
     clock.RunUntil(19999);
     EXPECT_EQ(journal.IndexOf("do speed"), -1);
     EXPECT_FALSE(host.viewsRunning);

@@ -42,24 +42,24 @@ void Write(const QString& path, const QByteArray& text) {
 }  // namespace
 
 TEST(TourScript, ReadsEveryKindOfStepWithItsArguments) {
-    const auto s = Tours::Parse(QStringLiteral(
-        "# a comment\r\n"
-        "title  My Tour \n"
-        "\n"
-        "place window-point viewer as Home\n"
-        "place top-right controls.moveto 0 -64\n"
-        "place @home\n"
-        "gesture corner controls\n"
-        "play GestureRight nowait\n"
-        "play hiding\n"
-        "speak Press \\Map=\"efF 1\"=\"F1\"\\ now.\n"
-        "wait 2.5\n"
-        "sleep 1000\n"
-        "do speed -60\n"
-        "do where Sunny Side\n"
-        "do tab god-like\n"
-        "do map-labels ON\n"
-        "do move-camera\n"));
+    const auto s =
+        Tours::Parse(QStringLiteral("# a comment\r\n"
+                                    "title  My Tour \n"
+                                    "\n"
+                                    "place window-point viewer as Home\n"
+                                    "place top-right controls.moveto 0 -64\n"
+                                    "place @home\n"
+                                    "gesture corner controls\n"
+                                    "play GestureRight nowait\n"
+                                    "play hiding\n"
+                                    "speak Press \\Map=\"efF 1\"=\"F1\"\\ now.\n"
+                                    "wait 2.5\n"
+                                    "sleep 1000\n"
+                                    "do speed -60\n"
+                                    "do where Sunny Side\n"
+                                    "do tab god-like\n"
+                                    "do map-labels ON\n"
+                                    "do move-camera\n"));
     ASSERT_TRUE(s);
     EXPECT_EQ(s->title, QStringLiteral("My Tour"));
     ASSERT_EQ(s->steps.size(), 14u);
@@ -149,23 +149,24 @@ TEST(TourScript, RefusesBadFilesSayingWhereAndWhy) {
 }
 
 TEST(SpeechText, SaysOneTextShowsAnotherAndStressesWords) {
-    const auto a = SpeechText::Parse(QStringLiteral(
-        "Press the \\Map=\"efF 1\"=\"F1\"\\ key, the \\Emp\\parent window."));
+    const auto a = SpeechText::Parse(
+        QStringLiteral("Press the \\Map=\"efF 1\"=\"F1\"\\ key, the \\Emp\\parent window."));
     ASSERT_TRUE(a);
     EXPECT_EQ(a->spoken, QStringLiteral("Press the efF 1 key, the parent window."));
     EXPECT_EQ(a->shown, QStringLiteral("Press the F1 key, the parent window."));
     ASSERT_EQ(a->emphasis.size(), 1u);
-    EXPECT_EQ(a->shown.mid(a->emphasis[0].first, a->emphasis[0].second),
-              QStringLiteral("parent"));
+    EXPECT_EQ(a->shown.mid(a->emphasis[0].first, a->emphasis[0].second), QStringLiteral("parent"));
     // A stressed mapped word stresses what is shown.
-    const auto b = SpeechText::Parse(QStringLiteral("the \\Emp\\\\Map=\"Galileyan\"=\"Galilean\"\\ Moons"));
+    const auto b =
+        SpeechText::Parse(QStringLiteral("the \\Emp\\\\Map=\"Galileyan\"=\"Galilean\"\\ Moons"));
     ASSERT_TRUE(b);
     EXPECT_EQ(b->spoken, QStringLiteral("the Galileyan Moons"));
     ASSERT_EQ(b->emphasis.size(), 1u);
     EXPECT_EQ(b->shown.mid(b->emphasis[0].first, b->emphasis[0].second),
               QStringLiteral("Galilean"));
     // Reading time grows with the shown text, not the spoken one.
-    const auto shortLine = SpeechText::Parse(QStringLiteral("\\Map=\"a very long thing to say\"=\"Hi\"\\"));
+    const auto shortLine =
+        SpeechText::Parse(QStringLiteral("\\Map=\"a very long thing to say\"=\"Hi\"\\"));
     const auto longLine = SpeechText::Parse(QString(200, QLatin1Char('x')));
     EXPECT_LT(shortLine->ReadingTimeMs(), 1500);
     EXPECT_EQ(longLine->ReadingTimeMs() - shortLine->ReadingTimeMs(),
@@ -237,9 +238,8 @@ TEST(TourScript, FindsToursInEveryFolderOnceAndReportsBadOnes) {
     Write(user.filePath(QStringLiteral("c.tour")), "title Mine\nspeak c\n");
     Write(user.filePath(QStringLiteral("broken.tour")), "title Broken\nfly away\n");
     QStringList problems;
-    const auto tours =
-        Tours::FindTours({program.path(), user.path(), QStringLiteral("/no/such/folder")},
-                         &problems);
+    const auto tours = Tours::FindTours(
+        {program.path(), user.path(), QStringLiteral("/no/such/folder")}, &problems);
     QStringList titles;
     for (const auto& t : tours) titles << t.title;
     EXPECT_EQ(titles, (QStringList{QStringLiteral("First"), QStringLiteral("Second"),

@@ -31,6 +31,7 @@
 #include "render/ObjectDump.h"
 #include "render/gl/GlProbe.h"
 #include "shell/widgets/HelpBrowser.h"
+#include "shell/widgets/Tutorials.h"
 #include "shell/widgets/WidgetPlacement.h"
 #include "sky/StarCatalogue.h"
 #include "sky/widgets/TSkyView.h"
@@ -85,6 +86,8 @@ TMDIContainer::TMDIContainer(Session& session) : session_(session) {
 }
 
 TMDIContainer::~TMDIContainer() {
+    // The narrator goes first, while the windows it stands by are still there.
+    tutorials_.reset();
     SavePlacements();
     // The child windows go while this window is still whole: their last signals (a closing
     // window's "destroyed") may still reach it.
@@ -251,6 +254,7 @@ void TMDIContainer::BuildHelpMenu() {
                             folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
                         OpenDocument(EnsureTrailingSlash(folder) + QStringLiteral("index.htm"));
                     });
+    tutorials_ = std::make_unique<Tutorials>(*this, help->addMenu(QStringLiteral("&Tutorials")));
     help->addSeparator();
     help->addAction(QStringLiteral("&About Orbivale..."), this, &TMDIContainer::ShowAbout);
 }
@@ -281,6 +285,7 @@ void TMDIContainer::BuildToolBar() {
         updateSpeed_->addItem(QString::fromLatin1(s.text));
     updateSpeed_->setToolTip(QStringLiteral("View Screen Update Rate"));
     bar->addWidget(updateSpeed_);
+    tutorials_->AddStopButton(bar);
     connect(modelRes_, &QComboBox::activated, this, &TMDIContainer::SetDetailLevel);
     connect(updateSpeed_, &QComboBox::activated, this, &TMDIContainer::ChooseUpdateSpeed);
 }
@@ -778,6 +783,7 @@ QImage TMDIContainer::Snapshot(const QString& view) {
     if (viewer_) viewer_->RenderNow();
     QCoreApplication::processEvents();
     if (view == QLatin1String("viewer") && viewer_) return viewer_->Picture();
+    if (view == QLatin1String("narrator")) return tutorials_->NarratorPicture();
     if (view == QLatin1String("map") && map_) {
         // The map's picture alone, at the size asked for.
         const CommandLine& cl = session_.commandLine();

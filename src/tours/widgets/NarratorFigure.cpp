@@ -53,9 +53,8 @@ QImage Draw(const NarratorPose& pose, qreal devicePixelRatio) {
         p.scale(keep, keep);
         p.translate(-kSize.width() / 2.0, -(kSize.height() - 6.0));
     }
-    const double bob = pose.kind == NarratorPose::Kind::Idle
-                           ? 2.0 * std::sin(pose.phase * 2 * M_PI)
-                           : 0.0;
+    const double bob =
+        pose.kind == NarratorPose::Kind::Idle ? 2.0 * std::sin(pose.phase * 2 * M_PI) : 0.0;
     p.translate(0, bob);
 
     // Feet.
@@ -152,7 +151,7 @@ QImage Draw(const NarratorPose& pose, qreal devicePixelRatio) {
     const QPointF left = Shoulder(true), right = Shoulder(false);
     switch (pose.kind) {
         case NarratorPose::Kind::GestureRight:
-            Arm(p, left, M_PI + 0.12, 26, true);
+            Arm(p, left, M_PI + 0.35, 26, true);
             Arm(p, right, M_PI / 2 - 0.5, 20, false);
             break;
         case NarratorPose::Kind::GestureAt: {

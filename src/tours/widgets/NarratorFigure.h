@@ -10,10 +10,10 @@
 struct NarratorPose {
     enum class Kind { Idle, GestureRight, GestureAt, Hiding };
     Kind kind = Kind::Idle;
-    QPointF towards;     // GestureAt: where to point, in the figure's own pixels
-    double phase = 0;    // the idle bob, 0..1
+    QPointF towards;   // GestureAt: where to point, in the figure's own pixels
+    double phase = 0;  // the idle bob, 0..1
     bool blinking = false;
-    double hidden = 0;   // Hiding: 0 shown .. 1 gone
+    double hidden = 0;  // Hiding: 0 shown .. 1 gone
 };
 
 namespace NarratorFigure {

@@ -69,8 +69,10 @@ void ScreenNarrator::PlaceAt(QPoint screen) {
     // Its top-left goes to the point, as far as the screen allows.
     const QRect area = ScreenAround(screen);
     const QSize size = window_->size();
-    const int x = std::clamp(screen.x(), area.left(), std::max(area.left(), area.right() - size.width()));
-    const int y = std::clamp(screen.y(), area.top(), std::max(area.top(), area.bottom() - size.height()));
+    const int x =
+        std::clamp(screen.x(), area.left(), std::max(area.left(), area.right() - size.width()));
+    const int y =
+        std::clamp(screen.y(), area.top(), std::max(area.top(), area.bottom() - size.height()));
     window_->move(x, y);
     window_->raise();
     if (balloon_->isVisible())
@@ -130,7 +132,7 @@ int ScreenNarrator::Speak(const QString& tagged) {
     lineClock_.start();
     const bool muted = settings_.get(settings::MuteNarrator);
     // Fast tours (tests) are never spoken aloud.
-    if (muted || pace_ < 1.0 || !voice_->Say(line_.spoken))
+    if (muted || silent_ || pace_ < 1.0 || !voice_->Say(line_.spoken))
         CompleteAfter(id, line_.ReadingTimeMs(), [this, id] { LineOver(id); });
     return id;
 }

@@ -30,6 +30,8 @@ class ScreenNarrator : public Narrator {
 
     // 1 is real time; smaller runs every animation and reading time faster.
     void setPace(double pace) { pace_ = pace; }
+    // Shows lines without ever speaking them (pictures of the program).
+    void setSilent(bool silent) { silent_ = silent; }
 
     StartResult Start() override;
     void Shutdown() override;
@@ -60,6 +62,7 @@ class ScreenNarrator : public Narrator {
     SpeechText line_;
     double pace_ = 1.0;
     bool started_ = false;
+    bool silent_ = false;
     bool lastHeard_ = false;
     int nextId_ = 0;
     int speaking_ = -1;  // the request of the line being said
