@@ -88,9 +88,11 @@ int main(int argc, char** argv) {
     }
     if (!cl.snapshot.isEmpty() && cl.view != QLatin1String("main") &&
         cl.view != QLatin1String("viewer") && cl.view != QLatin1String("map") &&
-        cl.view != QLatin1String("jupiter") && cl.view != QLatin1String("sky")) {
+        cl.view != QLatin1String("jupiter") && cl.view != QLatin1String("sky") &&
+        cl.view != QLatin1String("narrator")) {
         err << "orbivale: --view " << cl.view
-            << " is not available in this version; use main, viewer, map, sky or jupiter.\n";
+            << " is not available in this version; use main, viewer, map, sky, jupiter or "
+               "narrator.\n";
         return 2;
     }
     return RunWindows(argc, argv, cl);

@@ -349,19 +349,32 @@ QImage Tutorials::NarratorPicture() {
     ScreenNarrator& narrator = *screenNarrator_;
     narrator.setSilent(true);
     if (narrator.Start() != Narrator::StartResult::Started) return QImage();
+    // As the overview does it: the Viewer Controls in front, the narrator by them, pointing.
+    RunAction(TourAction::Restore, QStringLiteral("controls"));
+    QCoreApplication::processEvents();
     if (const auto at = ScreenPoint(TourAnchor::WindowPoint, QStringLiteral("controls")))
         narrator.PlaceAt(*at);
     narrator.Play(TourAnimation::GestureRight);
     narrator.Speak(QStringLiteral(
         "The main functions of the camera are controlled by this, the Viewer Controls window."));
     QCoreApplication::processEvents();
-    QImage picture = main_.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // The narrator and its balloon may stand beyond the main window: the picture takes in all
+    // three, on the desktop's colour.
+    const QRect frame(main_.mapToGlobal(QPoint(0, 0)), main_.size());
+    QRect all = frame;
+    std::vector<QWidget*> shown;
+    for (QWidget* w :
+         {static_cast<QWidget*>(narrator.balloon()), static_cast<QWidget*>(narrator.window())})
+        if (w && w->isVisible()) {
+            all |= w->geometry();
+            shown.push_back(w);
+        }
+    QImage picture(all.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(QColor(40, 44, 52));
     {
         QPainter p(&picture);
-        const QPoint origin = main_.mapToGlobal(QPoint(0, 0));
-        for (QWidget* w :
-             {static_cast<QWidget*>(narrator.balloon()), static_cast<QWidget*>(narrator.window())})
-            if (w && w->isVisible()) p.drawPixmap(w->pos() - origin, w->grab());
+        p.drawPixmap(frame.topLeft() - all.topLeft(), main_.grab());
+        for (QWidget* w : shown) p.drawPixmap(w->pos() - all.topLeft(), w->grab());
     }
     narrator.Shutdown();
     narrator.setSilent(false);

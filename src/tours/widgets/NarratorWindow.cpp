@@ -46,7 +46,8 @@ void NarratorWindow::Hide(int ms) {
 void NarratorWindow::Tick() {
     const qint64 now = clock_.elapsed();
     pose_.phase = double(now % kBobMs) / kBobMs;
-    pose_.blinking = now % kBlinkEveryMs < kBlinkMs;
+    // The first blink comes a few seconds in, not as it appears.
+    pose_.blinking = now % kBlinkEveryMs >= kBlinkEveryMs - kBlinkMs;
     if (pose_.kind == NarratorPose::Kind::Hiding && hideMs_ > 0) {
         pose_.hidden = double(now - hideStart_) / hideMs_;
         if (pose_.hidden >= 1.0) {

@@ -69,17 +69,19 @@ void SpeechBalloon::paintEvent(QPaintEvent*) {
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QRectF body = tailDown_ ? QRectF(1, 1, width() - 2, height() - kTail - 2)
                                   : QRectF(1, kTail + 1, width() - 2, height() - kTail - 2);
-    QPainterPath path;
-    path.addRoundedRect(body, 10, 10);
+    QPainterPath outline;
+    outline.addRoundedRect(body, 10, 10);
+    // The tail reaches a few pixels into the body so that the two join without a seam.
     QPolygonF tail;
     if (tailDown_)
-        tail << QPointF(tailX_ - 8, body.bottom() - 1) << QPointF(tailX_ + 8, body.bottom() - 1)
-             << QPointF(tailX_, height() - 1);
+        tail << QPointF(tailX_ - 8, body.bottom() - 4) << QPointF(tailX_ + 8, body.bottom() - 4)
+             << QPointF(tailX_, height() - 1) << QPointF(tailX_ - 8, body.bottom() - 4);
     else
-        tail << QPointF(tailX_ - 8, body.top() + 1) << QPointF(tailX_ + 8, body.top() + 1)
-             << QPointF(tailX_, 1);
-    path.addPolygon(tail);
-    path = path.simplified();
+        tail << QPointF(tailX_ - 8, body.top() + 4) << QPointF(tailX_ + 8, body.top() + 4)
+             << QPointF(tailX_, 1) << QPointF(tailX_ - 8, body.top() + 4);
+    QPainterPath tailPath;
+    tailPath.addPolygon(tail);
+    const QPainterPath path = outline.united(tailPath);
     p.setPen(QPen(QColor(40, 40, 60), 1.5));
     p.setBrush(QColor(255, 255, 228, 240));
     p.drawPath(path);
