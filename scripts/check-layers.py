@@ -19,7 +19,7 @@ LAYERS = [
     ["core"],
     ["render", "models", "sky", "location"],
     ["viewer"],
-    ["maps", "console", "diagnostics"],
+    ["maps", "console", "diagnostics", "tours"],
     ["shell"],
     ["app"],
 ]

@@ -116,4 +116,8 @@ inline constexpr Text EncyclopediaLocation{"Encyclopedia", "Location", ""};  // 
 // --- MapView (the Jupiter's moons window; its moon orbits box shares DrawMoonOrbits) -----
 inline constexpr Bool JupiterShowLabels{"MapView", "ShowLabels", false};
 
+// --- Tutorials ---------------------------------------------------------------------------
+// The narrator's voice is off; its balloon still shows every line.
+inline constexpr Bool MuteNarrator{"Tutorials", "MuteNarrator", false};
+
 }  // namespace settings

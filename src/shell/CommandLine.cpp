@@ -22,6 +22,7 @@ const QStringList& SnapshotViews() {
         QStringLiteral("sky"),
         QStringLiteral("map"),
         QStringLiteral("jupiter"),
+        QStringLiteral("narrator"),
         QStringLiteral("options-display"),
         QStringLiteral("options-simulation"),
         QStringLiteral("options-effects"),

@@ -82,6 +82,11 @@ class TSolarSystemMap : public QWidget {
     QCheckBox* labelsBox() const { return showLabels_; }
     QToolButton* panButton(PanDirection direction) const;
     const QTimer& updateTimer() const { return updateTimer_; }
+    // The redraw timer rests while a tutorial's narrator talks.
+    void PauseTimer() { updateTimer_.stop(); }
+    void ResumeTimer() {
+        if (!updateTimer_.isActive()) updateTimer_.start();
+    }
     bool hintShowing() const;
     QString hintText() const;
     QPointF clickedPoint() const { return clickedWorld_; }

@@ -36,6 +36,7 @@
 #include "shell/SystemInfoReport.h"
 #include "shell/WindowArrangement.h"
 #include "shell/widgets/HelpBrowser.h"
+#include "shell/widgets/Tutorials.h"
 #include "shell/widgets/WidgetPlacement.h"
 #include "sky/StarCatalogue.h"
 #include "sky/widgets/TSkyView.h"
@@ -90,6 +91,8 @@ TMDIContainer::TMDIContainer(Session& session) : session_(session) {
 }
 
 TMDIContainer::~TMDIContainer() {
+    // The narrator goes first, while the windows it stands by are still there.
+    tutorials_.reset();
     SavePlacements();
     // The child windows go while this window is still whole: their last signals (a closing
     // window's "destroyed") may still reach it.
@@ -252,6 +255,7 @@ void TMDIContainer::BuildHelpMenu() {
                             folder = ResourceDirectory(QStringLiteral("Encyclopedia"));
                         OpenDocument(EnsureTrailingSlash(folder) + QStringLiteral("index.htm"));
                     });
+    tutorials_ = std::make_unique<Tutorials>(*this, help->addMenu(QStringLiteral("&Tutorials")));
     help->addSeparator();
     help->addAction(QStringLiteral("System Information"), this,
                     &TMDIContainer::ShowSystemInformation);
@@ -284,6 +288,7 @@ void TMDIContainer::BuildToolBar() {
         updateSpeed_->addItem(QString::fromLatin1(s.text));
     updateSpeed_->setToolTip(QStringLiteral("View Screen Update Rate"));
     bar->addWidget(updateSpeed_);
+    tutorials_->AddStopButton(bar);
     connect(modelRes_, &QComboBox::activated, this, &TMDIContainer::SetDetailLevel);
     connect(updateSpeed_, &QComboBox::activated, this, &TMDIContainer::ChooseUpdateSpeed);
 }
@@ -950,6 +955,7 @@ QImage TMDIContainer::Snapshot(const QString& view) {
         viewer_->RenderNow();
         return viewer_->Picture();
     }
+    if (view == QLatin1String("narrator")) return tutorials_->NarratorPicture();
     if (view == QLatin1String("map") && map_) {
         // The map's picture alone, at the size asked for.
         return map_->Picture(asked.width > 0 ? QSize(asked.width, asked.height)

@@ -24,6 +24,7 @@ class TAboutOE;
 class TSolarSystemMap;
 class TViewScreen;
 class TViewScreenControls;
+class Tutorials;
 namespace sky {
 class TSkyView;
 }
@@ -80,6 +81,7 @@ class TMDIContainer : public QMainWindow {
     // Shows the Jupiter's moons window, creating it the first time.
     void ShowJupiterMoons();
     int tutorialStopRequests() const { return tutorialStops_; }
+    Tutorials* tutorials() const { return tutorials_.get(); }
     QLabel* statusPanel(int panel) const { return panel == 0 ? status0_ : status1_; }
     QComboBox* updateSpeedBox() const { return updateSpeed_; }
     int UpdateSpeedIndex() const;
@@ -155,6 +157,7 @@ class TMDIContainer : public QMainWindow {
     QMdiSubWindow* jupiterWindow_ = nullptr;
     QPointer<TJupiterMoon> jupiter_;
     std::unique_ptr<HelpBrowser> help_;
+    std::unique_ptr<Tutorials> tutorials_;
     std::unique_ptr<LogSink> statusSink_;
     TAboutOE* splash_ = nullptr;
     QMenu* fileMenu_ = nullptr;

@@ -261,6 +261,10 @@ void TSkyView::ReadSettings() {
         redraw_.stop();
 }
 
+void TSkyView::ResumeRedraw() {
+    if (settings_.redrawInterval > 0 && !redraw_.isActive()) redraw_.start();
+}
+
 void TSkyView::SyncSwitches() {
     for (const Switch& s : switches_) {
         const bool on = settings_.*(s.flag);

@@ -61,6 +61,9 @@ class TSkyView : public QWidget {
     const QImage& directionPicture() const;
     const QImage& tiltPicture() const;
     const QTimer& redrawTimer() const { return redraw_; }
+    // The redraw timer rests while a tutorial's narrator talks, then runs as chosen again.
+    void PauseRedraw() { redraw_.stop(); }
+    void ResumeRedraw();
     bool isActive() const { return active_; }
     QMenu* levelOfDetailMenu() const { return lodPopup_; }
     QMenu* updateSpeedMenu() const { return updateSpeedPopup_; }
