@@ -58,6 +58,7 @@ DisplayOptions DisplayOptions::Read(const SettingsStore& store, const ProgramSta
     o.memoryUsage = std::clamp(state.detailLevel, 0, kMemoryUsageMax);
     o.limitingMag = std::clamp(store.get(settings::LoadLimitMag), 0, kLimitingMagMax);
     o.backgroundLight = std::clamp(store.get(settings::AmbientLight), 0, kBackgroundLightMax);
+    o.muteNarrator = store.get(settings::MuteNarrator);
     const QString encyclopedia = store.get(settings::EncyclopediaLocation);
     o.encyclopedia = encyclopedia.isEmpty() ? DefaultEncyclopediaFolder() : encyclopedia;
     o.storedPositions = SavedPositionsFolder(store);
@@ -95,6 +96,10 @@ void DisplayOptions::Apply(SettingsStore& store, const ProgramState& state,
 
     if (hooks.setStarsDrawPrim) hooks.setStarsDrawPrim(starsCompatMode);
     store.set(settings::StarsUseDrawPrim, starsCompatMode);
+
+    // Written only when changed, like the horizon: the tours' own menu item keeps it too.
+    if (store.get(settings::MuteNarrator) != muteNarrator)
+        store.set(settings::MuteNarrator, muteNarrator);
 
     if (store.get(settings::SkyDrawHorizon) != skyHorizon) {
         store.set(settings::SkyDrawHorizon, skyHorizon);

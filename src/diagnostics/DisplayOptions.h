@@ -63,6 +63,7 @@ struct DisplayOptions {
     int limitingMag = 30;  // 0..50: magnitude 10.0 down to 5.0
     // Effects
     int backgroundLight = 10;  // 0..50
+    bool muteNarrator = false;  // tours show their balloons without the voice
     // Directories
     QString encyclopedia;
     QString storedPositions;

@@ -270,6 +270,19 @@ TEST_F(OptionsDialogTest, HorizonIsWrittenWhenChangedAndTheSkyViewTold) {
     EXPECT_EQ(std::find(events.begin(), events.end(), QStringLiteral("sky")), events.end());
 }
 
+TEST_F(OptionsDialogTest, NarratorVoiceIsReadAndWrittenOnlyWhenChanged) {
+    store.writeText(QStringLiteral("Tutorials"), QStringLiteral("MuteNarrator"),
+                    QStringLiteral("1"));
+    auto d = Open();
+    EXPECT_TRUE(d->muteNarrator()->isChecked());
+    d->OKClick();
+    EXPECT_FALSE(store.writes.contains(QStringLiteral("Tutorials/MuteNarrator")));
+    auto again = Open();
+    again->muteNarrator()->setChecked(false);
+    again->OKClick();
+    EXPECT_FALSE(store.get(settings::MuteNarrator));
+}
+
 TEST_F(OptionsDialogTest, EncyclopediaBrowserChecksForTheFrontPage) {
     QTemporaryDir good, bad;
     QFile page(good.filePath(QStringLiteral("SolFrame.htm")));

@@ -149,7 +149,10 @@ QWidget* TDisplaySettings::BuildEffectsPage() {
         QStringLiteral("None"), QStringLiteral("Bright"),
         QStringLiteral("Affects how parts of objects that are not lit by sunlight are shown. For "
                        "'reality' this should be set to 'None'."));
-    // Further effects (sound, the narrator) take their place below the light.
+    muteNarrator_ = Box("MuteNarrator", QStringLiteral("&Mute the narrator's voice in tours"));
+    muteNarrator_->setToolTip(
+        QStringLiteral("Tours still show every line in the narrator's balloon."));
+    layout->addWidget(muteNarrator_);
     layout->addStretch(1);
     return page;
 }
@@ -197,6 +200,7 @@ void TDisplaySettings::Fill(const options::DisplayOptions& o) {
     memoryUsageBar_->setValue(o.memoryUsage);
     limitingMagBar_->setValue(o.limitingMag);
     backgroundLight_->setValue(o.backgroundLight);
+    muteNarrator_->setChecked(o.muteNarrator);
     encycDir_->setText(o.encyclopedia);
     storedLocs_->setText(o.storedPositions);
 }
@@ -217,6 +221,7 @@ options::DisplayOptions TDisplaySettings::values() const {
     o.memoryUsage = memoryUsageBar_->value();
     o.limitingMag = limitingMagBar_->value();
     o.backgroundLight = backgroundLight_->value();
+    o.muteNarrator = muteNarrator_->isChecked();
     o.encyclopedia = encycDir_->text();
     o.storedPositions = storedLocs_->text();
     return o;

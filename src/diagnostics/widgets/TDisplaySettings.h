@@ -38,6 +38,7 @@ class TDisplaySettings : public QDialog {
     QCheckBox* useOurTextureLoader() const { return useOurTextureLoader_; }
     QCheckBox* starsCompatMode() const { return starsCompatMode_; }
     QCheckBox* skyHorizon() const { return skyHorizon_; }
+    QCheckBox* muteNarrator() const { return muteNarrator_; }
     QCheckBox* showSmallMoons() const { return showSmallMoons_; }
     QListWidget* initialBodyList() const { return initialBodyList_; }
     QSlider* memoryUsageBar() const { return memoryUsageBar_; }
@@ -72,6 +73,7 @@ class TDisplaySettings : public QDialog {
     QCheckBox* useOurTextureLoader_ = nullptr;
     QCheckBox* starsCompatMode_ = nullptr;
     QCheckBox* skyHorizon_ = nullptr;
+    QCheckBox* muteNarrator_ = nullptr;
     QCheckBox* showSmallMoons_ = nullptr;
     QListWidget* initialBodyList_ = nullptr;
     QSlider* memoryUsageBar_ = nullptr;
