@@ -8,7 +8,8 @@ Ecliptic Luna::PositionFromElements(SimTime t, SimTime, const OrbitalElements&) 
 }
 
 Ecliptic Luna::CalculatePosition(SimTime t) {
-    if (precise_) return Tweened(t, [](SimTime at) { return PreciseEphemeris::Moon(at); });
+    if (precise_)
+        return TweenedMotion(t, [](SimTime at) { return PreciseEphemeris::MoonMotion(at); });
     return Moon::CalculatePosition(t);
 }
 

@@ -24,8 +24,8 @@ Planetoid::Planetoid(const BodyScene& world, const QString& name, std::uint32_t 
 
 Ecliptic Planetoid::CalculatePosition(SimTime t) {
     if (precise_)
-        return Tweened(t,
-                       [this](SimTime at) { return PreciseEphemeris::Planet(preciseTheory_, at); });
+        return TweenedMotion(
+            t, [this](SimTime at) { return PreciseEphemeris::PlanetMotion(preciseTheory_, at); });
     // Planetary elements give the distance in AU.
     return TweenedPosition(t, elements_, elementEpoch_) * kKmPerAU;
 }

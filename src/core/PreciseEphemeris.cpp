@@ -53,13 +53,21 @@ JulianDate PreciseEphemeris::Terrestrial(SimTime t) {
     return Plus(Universal(t), TerrestrialMinusUniversal(t));
 }
 
-Ecliptic PreciseEphemeris::FromEquatorialAU(const double p[3]) {
+Ecliptic PreciseEphemeris::FromEquatorial(const double p[3], double scale) {
     static const double c = std::cos(kObliquityArcsec * ERFA_DAS2R);
     static const double s = std::sin(kObliquityArcsec * ERFA_DAS2R);
-    return Ecliptic{p[0], c * p[1] + s * p[2], -s * p[1] + c * p[2]} * kKmPerAU;
+    return Ecliptic{p[0], c * p[1] + s * p[2], -s * p[1] + c * p[2]} * scale;
 }
 
-Ecliptic PreciseEphemeris::Planet(int planet, SimTime t) {
+namespace {
+// ERFA's position and velocity (AU, AU a day) as km and km/s.
+Motion FromErfa(const double pv[2][3]) {
+    return {PreciseEphemeris::FromEquatorial(pv[0], PreciseEphemeris::kKmPerAU),
+            PreciseEphemeris::FromEquatorial(pv[1], PreciseEphemeris::kKmPerAU / kSecondsPerDay)};
+}
+}  // namespace
+
+Motion PreciseEphemeris::PlanetMotion(int planet, SimTime t) {
     if (!HasTheory(planet)) return {};
     const JulianDate tt = Terrestrial(t);
     double pv[2][3];
@@ -72,14 +80,14 @@ Ecliptic PreciseEphemeris::Planet(int planet, SimTime t) {
         // never leaves 1901-2099.
         eraPlan94(tt.day, tt.fraction, planet + 1, pv);
     }
-    return FromEquatorialAU(pv[0]);
+    return FromErfa(pv);
 }
 
-Ecliptic PreciseEphemeris::Moon(SimTime t) {
+Motion PreciseEphemeris::MoonMotion(SimTime t) {
     const JulianDate tt = Terrestrial(t);
     double pv[2][3];
     eraMoon98(tt.day, tt.fraction, pv);
-    return FromEquatorialAU(pv[0]);
+    return FromErfa(pv);
 }
 
 Rotation3 PreciseEphemeris::PrecessionNutation(SimTime t) {

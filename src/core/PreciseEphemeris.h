@@ -13,6 +13,12 @@ struct JulianDate {
     double value() const { return day + fraction; }
 };
 
+// Where a body is (km) and how fast it moves (km/s).
+struct Motion {
+    Ecliptic position;
+    Ecliptic velocity;
+};
+
 // A rotation matrix, rows first.
 using Rotation3 = std::array<std::array<double, 3>, 3>;
 
@@ -41,11 +47,13 @@ class PreciseEphemeris {
 
     static bool HasTheory(int planet) { return planet >= 0 && planet < kPlanetCount; }
     // Heliocentric position of a planet with a theory (0 Mercury .. 7 Neptune), km.
-    static Ecliptic Planet(int planet, SimTime t);
+    static Ecliptic Planet(int planet, SimTime t) { return PlanetMotion(planet, t).position; }
+    static Motion PlanetMotion(int planet, SimTime t);
     // Geocentric position of the Moon, km.
-    static Ecliptic Moon(SimTime t);
-    // An ERFA position in AU on the J2000 equator, in km on the J2000 ecliptic.
-    static Ecliptic FromEquatorialAU(const double p[3]);
+    static Ecliptic Moon(SimTime t) { return MoonMotion(t).position; }
+    static Motion MoonMotion(SimTime t);
+    // An ERFA vector on the J2000 equator, turned onto the J2000 ecliptic and scaled.
+    static Ecliptic FromEquatorial(const double p[3], double scale);
 
     // The sky of the date: precession and nutation from the J2000 equator to the true
     // equator and equinox of t (IAU 2006/2000A), and the Greenwich apparent sidereal time
