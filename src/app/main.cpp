@@ -8,10 +8,12 @@
 
 #include "core/Files.h"
 #include "core/Services.h"
+#include "core/Text.h"
 #include "render/gl/RenderDevice.h"
 #include "shell/CommandLine.h"
 #include "shell/Ephemeris.h"
 #include "shell/Session.h"
+#include "shell/SystemInfoReport.h"
 #include "shell/widgets/OrbivaleApplication.h"
 #include "shell/widgets/QtPrompter.h"
 #include "shell/widgets/Snapshot.h"
@@ -35,6 +37,7 @@ int ProbeRenderer(int argc, char** argv) {
 int RunWindows(int argc, char** argv, const CommandLine& cl) {
     QSurfaceFormat::setDefaultFormat(ProgramSurfaceFormat());
     OrbivaleApplication app(argc, argv);
+    UseDotDecimalsInCLibrary();
     QtPrompter prompter;
     Services::instance().setPrompter(&prompter);
     int code = 0;
@@ -77,20 +80,20 @@ int main(int argc, char** argv) {
     }
     if (cl.ephemeris) {
         QCoreApplication app(argc, argv);
+        UseDotDecimalsInCLibrary();
         QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
         QCoreApplication::setApplicationName(QStringLiteral("Orbivale"));
         return RunEphemeris(cl, out);
     }
+    if (cl.systemInfo) return RunSystemInfo(argc, argv, cl, out);
     if (!cl.consoleScript.isEmpty()) {
         err << "orbivale: --console-script needs the console, which this version does not have "
                "yet.\n";
         return 2;
     }
-    if (!cl.snapshot.isEmpty() && cl.view != QLatin1String("main") &&
-        cl.view != QLatin1String("viewer") && cl.view != QLatin1String("map") &&
-        cl.view != QLatin1String("jupiter") && cl.view != QLatin1String("sky")) {
-        err << "orbivale: --view " << cl.view
-            << " is not available in this version; use main, viewer, map, sky or jupiter.\n";
+    if (!cl.snapshot.isEmpty() && !SnapshotViews().contains(cl.view)) {
+        err << "orbivale: --view " << cl.view << " is not available in this version; use "
+            << SnapshotViews().join(QStringLiteral(", ")) << ".\n";
         return 2;
     }
     return RunWindows(argc, argv, cl);

@@ -3,7 +3,12 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cmath>
+#include <clocale>
 #include <cstdio>
+
+void UseDotDecimalsInCLibrary() {
+    std::setlocale(LC_NUMERIC, "C");
+}
 
 QString FormatTextV(const char* format, va_list args) {
     char buffer[4096];

@@ -3,6 +3,11 @@
 #include <QString>
 #include <cstdarg>
 
+// Qt sets the C library to the user's locale when the application starts, which would make
+// printf and scanf write and read decimal commas in some countries; files, the ephemeris and
+// the data readers always use decimal points. Call once the application object exists.
+void UseDotDecimalsInCLibrary();
+
 // printf-style formatting into a text of at most 4095 characters.
 QString FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 QString FormatTextV(const char* format, va_list args);

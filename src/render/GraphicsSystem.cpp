@@ -56,7 +56,7 @@ GraphicsSystem::Probe GraphicsSystem::SystemProbe() {
 
 bool GraphicsSystem::CreateMasterObjects(const SettingsStore& settings, const Probe& probe) {
     drivers_.clear();
-    software_ = selected_ = -1;
+    software_ = selected_ = nextStart_ = -1;
     if (probe.hardwareAvailable && probe.hardwareAvailable())
         drivers_.push_back(
             {kHardwareDescription, kHardwareName, QByteArrayLiteral("gl-hardware"), true});

@@ -46,11 +46,16 @@ class GraphicsSystem {
     void selectSoftware();
     // Selects by description, ignoring case; the software description when none matches.
     void Select(const QString& description);
+    // The driver chosen for the next start: one picked while this process keeps the driver
+    // it started with, else the selected one.
+    int nextStart() const { return nextStart_ >= 0 ? nextStart_ : selected_; }
+    void setNextStart(int index) { nextStart_ = index == selected_ ? -1 : index; }
 
   private:
     std::vector<DriverInfo> drivers_;
     int selected_ = -1;
     int software_ = -1;
+    int nextStart_ = -1;
 };
 
 // Set before the first OpenGL context: make Mesa use its software rasteriser.

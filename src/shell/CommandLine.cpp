@@ -15,6 +15,25 @@ bool ParseSize(const QString& text, int& w, int& h) {
 
 }  // namespace
 
+const QStringList& SnapshotViews() {
+    static const QStringList views = {
+        QStringLiteral("main"),
+        QStringLiteral("viewer"),
+        QStringLiteral("sky"),
+        QStringLiteral("map"),
+        QStringLiteral("jupiter"),
+        QStringLiteral("options-display"),
+        QStringLiteral("options-simulation"),
+        QStringLiteral("options-effects"),
+        QStringLiteral("options-directories"),
+        QStringLiteral("sysinfo-memory"),
+        QStringLiteral("sysinfo-os"),
+        QStringLiteral("sysinfo-display"),
+        QStringLiteral("sysinfo-orbivale"),
+    };
+    return views;
+}
+
 std::optional<SimTime> ParseUtc(const QString& text) {
     const QRegularExpressionMatch m =
         QRegularExpression(
@@ -65,18 +84,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             }
         } else if (a == QLatin1String("--ephemeris")) {
             cl.ephemeris = true;
+        } else if (a == QLatin1String("--system-info")) {
+            cl.systemInfo = true;
         } else if (a == QLatin1String("--console-script")) {
             if (auto v = value(i, a)) cl.consoleScript = *v;
         } else if (a == QLatin1String("--snapshot")) {
             if (auto v = value(i, a)) cl.snapshot = *v;
         } else if (a == QLatin1String("--view")) {
             if (auto v = value(i, a)) {
-                static const QStringList views = {QStringLiteral("main"), QStringLiteral("viewer"),
-                                                  QStringLiteral("sky"), QStringLiteral("map"),
-                                                  QStringLiteral("jupiter")};
-                if (!views.contains(*v))
-                    cl.error =
-                        QStringLiteral("--view wants one of main, viewer, sky, map, jupiter");
+                if (!SnapshotViews().contains(*v))
+                    cl.error = QStringLiteral("--view wants one of ") +
+                               SnapshotViews().join(QStringLiteral(", "));
                 cl.view = *v;
             }
         } else if (a == QLatin1String("--size")) {
@@ -113,8 +131,13 @@ QString CommandLineHelp() {
         "                         and exit; needs no display\n"
         "  --console-script FILE  type each line of FILE into the console, print the\n"
         "                         transcript and exit; needs no display\n"
+        "  --system-info          print the system information dump and exit (the display\n"
+        "                         and OpenGL sections need a display)\n"
         "  --snapshot FILE.png    start, render, save a picture and exit\n"
-        "  --view main|viewer|sky|map|jupiter   what --snapshot captures (default main)\n"
+        "  --view main|viewer|sky|map|jupiter   what --snapshot captures (default main);\n"
+        "                         also options-PAGE (display, simulation, effects,\n"
+        "                         directories) and sysinfo-PAGE (memory, os, display,\n"
+        "                         orbivale) for the pages of those dialogs\n"
         "  --size WxH             size of the main window (or of the captured view)\n"
         "  --location NAME        observe from this entry of the locations list (this run\n"
         "                         only; the name's case does not matter)\n"

@@ -12,6 +12,7 @@ struct CommandLine {
     std::optional<SimTime> utc;
     std::optional<int> speed;
     bool ephemeris = false;
+    bool systemInfo = false;  // --system-info
     QString consoleScript;
     QString snapshot;
     QString view = QStringLiteral("main");
@@ -25,6 +26,9 @@ struct CommandLine {
 };
 
 CommandLine ParseCommandLine(const QStringList& arguments);
+// What --view may name: the windows, and each page of the options and system information
+// dialogs ("options-display", "sysinfo-memory", ...).
+const QStringList& SnapshotViews();
 QString CommandLineHelp();
 
 // "YYYY-MM-DDTHH:MM:SS" (seconds may have a fraction) in 1901-2099, as simulated time.

@@ -42,6 +42,8 @@ struct StarFieldStats {
     int drawn = 0, missed = 0;
     std::int64_t drawnTotal = 0, missedTotal = 0;
     int frames = 0;
+    // Rotated sky object pictures found in their cell, and those that had to be drawn.
+    int nebulaHits = 0, nebulaMisses = 0;
 };
 
 // The stars, sky objects and figures behind the bodies of the 3D view: each frame the
@@ -86,6 +88,7 @@ class StarField {
         return zone >= 0 && zone < kZoneCount && zoneMask_[std::size_t(zone)];
     }
     const StarFieldStats& stats() const { return stats_; }
+    void CountNebulaCell(bool hit) { ++(hit ? stats_.nebulaHits : stats_.nebulaMisses); }
     // The class colour scaled by the star's brightness (at least 32), opaque 0xAARRGGBB.
     std::uint32_t PixelColour(const StarRecord& star) const;
 

@@ -54,6 +54,7 @@ void DrawObjects(StarField& field, StarCatalogue& catalogue, const Projector& pr
                                                           double(centre.y - north.y)) *
                                                180 / kPi));
         int cell = ChooseCell(o, angle);
+        if (cell != 0) field.CountNebulaCell(cell < 0);
         if (cell > 0) {
             if (objects.StartDrawing(true)) {
                 objects.DrawRotated(angle, 0, o.top, o.width, o.height, o.width * cell, o.top);

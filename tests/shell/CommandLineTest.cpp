@@ -49,6 +49,14 @@ TEST(CommandLine, Options) {
     EXPECT_EQ(cl.view, QStringLiteral("sky"));
     EXPECT_EQ(cl.width, 1280);
     EXPECT_EQ(cl.height, 900);
+    cl = Parse({"--system-info", "--snapshot", "o.png", "--view", "sysinfo-display"});
+    EXPECT_TRUE(cl.systemInfo);
+    EXPECT_EQ(cl.view, QStringLiteral("sysinfo-display"));
+    for (const char* page :
+         {"options-display", "options-simulation", "options-effects", "options-directories",
+          "sysinfo-memory", "sysinfo-os", "sysinfo-orbivale"})
+        EXPECT_TRUE(Parse({"--view", page}).error.isEmpty()) << page;
+    EXPECT_FALSE(Parse({"--view", "options-colours"}).error.isEmpty());
 }
 
 TEST(CommandLine, BadInputIsRefusedClearly) {
@@ -122,6 +130,35 @@ TEST(Program, EphemerisAltitudeAndAzimuth) {
         EXPECT_GE(row[6].toDouble(), 0);
         EXPECT_LT(row[6].toDouble(), 360);
     }
+}
+
+TEST(Program, SystemInfoWithoutADisplaySaysSo) {
+    QTemporaryDir settings;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ORBIVALE_BINARY),
+            {QStringLiteral("--system-info"), QStringLiteral("--settings-dir"), settings.path()});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), 0) << qPrintable(QString::fromUtf8(p.readAllStandardError()));
+    EXPECT_TRUE(
+        out.startsWith(QStringLiteral("; System Information dump produced by Orbivale on ")));
+    qsizetype at = 0;
+    for (const char* section :
+         {"\n[Memory Manager]\nMemory load:\t", "\n[Operating System]\nMajor version number:\t",
+          "\n[Display]\nDisplay:\tnone", "\n[Orbivale]\nVersion:\t"}) {
+        const qsizetype next = out.indexOf(QString::fromLatin1(section), at);
+        EXPECT_GT(next, at) << section << "\n" << qPrintable(out);
+        at = std::max(at, next);
+    }
+    EXPECT_TRUE(out.contains(QStringLiteral("OpenGL version:\tnot known (no display)")));
+    // The stars are loaded as at start-up, so their counters are real.
+    EXPECT_FALSE(out.contains(QStringLiteral("Stars Loaded:\t0\n")));
+    // Nothing was written into the settings folder but the settings file itself.
+    EXPECT_LE(QDir(settings.path()).entryList(QDir::Files).size(), 1);
 }
 
 TEST(Program, HelpVersionAndErrors) {

@@ -23,9 +23,11 @@
 #include "core/Log.h"
 #include "core/SettingsStore.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "diagnostics/widgets/TDisplaySettings.h"
 #include "location/LocationList.h"
 #include "location/widgets/TChooseLocation.h"
 #include "maps/widgets/TSolarSystemMap.h"
+#include "shell/SystemInfoReport.h"
 #include "shell/widgets/TMDIContainer.h"
 #include "sky/widgets/TSkyView.h"
 #include "support/TestSupport.h"
@@ -485,4 +487,49 @@ TEST_F(MainWindowTest, LocationOnTheCommandLineHoldsForThisRunOnly) {
     location = QStringLiteral("Nowhere");
     EXPECT_FALSE(Start());
     EXPECT_EQ(main->exitCode(), 2);
+}
+
+TEST_F(MainWindowTest, OptionsActAtOnceAndSystemInformationDescribesTheRunningProgram) {
+    ASSERT_TRUE(Start());
+    QAction* options = Action(*main, QStringLiteral("&Options..."));
+    QAction* info = Action(*main, QStringLiteral("System &Information"));
+    ASSERT_TRUE(options && info);
+    EXPECT_EQ(ModalCaption([&] { info->trigger(); }), QStringLiteral("System Information"));
+
+    const int pace = main->viewer()->currentInterval();
+    // OK in the options: the background light and the resolution change at once, the star
+    // limit waits for the next start with its note, and the running driver stays.
+    QTimer::singleShot(0, [] {
+        if (auto* d = qobject_cast<TDisplaySettings*>(QApplication::activeModalWidget())) {
+            d->backgroundLight()->setValue(30);
+            d->memoryUsageBar()->setValue(2);
+            d->limitingMagBar()->setValue(20);
+            d->OKClick();
+        }
+    });
+    options->trigger();
+    EXPECT_DOUBLE_EQ(session->simulation().ambient()->colour().r, 0.3);
+    EXPECT_EQ(main->ResolutionIndex(), 2);
+    EXPECT_EQ(session->settings().get(settings::LoadLimitMag), 20);
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    EXPECT_EQ(prompter.calls[0].caption, QStringLiteral("Note"));
+    EXPECT_EQ(session->graphics().nextStart(), session->graphics().selected());
+    // The viewer is back at the pace it had.
+    EXPECT_EQ(main->viewer()->currentInterval(), pace);
+
+    const sysinfo::Dump dump =
+        CollectSystemInformation(*session, main->viewer()->viewport().frames());
+    const QString text = sysinfo::DumpText(dump, QDateTime::currentDateTime());
+    EXPECT_TRUE(text.contains(QStringLiteral("\nOpenGL Renderer:\t"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("\nReduction Factor:\t2\n")));
+    EXPECT_FALSE(text.contains(QStringLiteral("\nStars Loaded:\t0\n")));
+    EXPECT_FALSE(text.contains(QStringLiteral("\nFrames:\t0\n")));
+
+    // Every page of both dialogs can be pictured.
+    for (const QString& view : SnapshotViews()) {
+        if (!view.contains(QLatin1Char('-'))) continue;
+        const QImage shot = main->Snapshot(view);
+        EXPECT_GT(shot.width(), 200) << qPrintable(view);
+        EXPECT_GT(shot.height(), 200) << qPrintable(view);
+    }
 }

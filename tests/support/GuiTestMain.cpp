@@ -7,6 +7,7 @@
 
 #include "render/gl/RenderDevice.h"
 #include "support/TestSupport.h"
+#include "core/Text.h"
 
 // For tests that draw: a widget application on the display the test runs on (Xvfb in CI).
 // Listing the tests needs no display.
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
     if (listing) return RUN_ALL_TESTS();
     QSurfaceFormat::setDefaultFormat(ProgramSurfaceFormat());
     QApplication app(argc, argv);
+    UseDotDecimalsInCLibrary();
     return RUN_ALL_TESTS();
 }

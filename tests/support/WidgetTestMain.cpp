@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "support/TestSupport.h"
+#include "core/Text.h"
 
 // For tests of windows and pictures that need no OpenGL: a widget application on Qt's
 // offscreen platform, so no display is needed.
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
     PrepareTestEnvironment(home.path());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    UseDotDecimalsInCLibrary();
     return RUN_ALL_TESTS();
 }

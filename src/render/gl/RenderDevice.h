@@ -41,6 +41,7 @@ class RenderDevice : public TextureDevice {
     const QString& glVersion() const { return glVersion_; }
     bool hardware() const { return hardware_; }
     void setUseOurTextures(bool on) { useOurTextures_ = on; }
+    void setMipmapFiltering(bool on) { settings_.mipmapFiltering = on; }
     // Caps the largest texture (0: the OpenGL limit), so that the split paths can be used.
     void setTextureSizeCap(int cap);
 

@@ -24,12 +24,15 @@
 #include "core/Text.h"
 #include "diagnostics/widgets/TAboutOE.h"
 #include "diagnostics/widgets/TDebugWindow.h"
+#include "diagnostics/widgets/TDisplaySettings.h"
+#include "diagnostics/widgets/TSystemInformation.h"
 #include "location/widgets/TChooseLocation.h"
 #include "location/widgets/TSetDateTime.h"
 #include "maps/JupiterViewGeometry.h"
 #include "maps/widgets/TSolarSystemMap.h"
 #include "render/ObjectDump.h"
 #include "render/gl/GlProbe.h"
+#include "shell/SystemInfoReport.h"
 #include "shell/widgets/HelpBrowser.h"
 #include "shell/widgets/WidgetPlacement.h"
 #include "sky/StarCatalogue.h"
@@ -177,6 +180,9 @@ void TMDIContainer::BuildMenus() {
     tools->addSeparator();
     tools->addAction(QStringLiteral("System Log"), QKeySequence(QStringLiteral("F12")), this,
                      &TMDIContainer::ShowSystemLog);
+    tools->addAction(QStringLiteral("&Options..."), this, &TMDIContainer::ShowOptions);
+    tools->addAction(QStringLiteral("System &Information"), this,
+                     &TMDIContainer::ShowSystemInformation);
     QAction* output = tools->addAction(QStringLiteral("Output star data"), this, [] {
         sky::ExportStarData(Services::instance().userDataDirectory());
     });
@@ -252,6 +258,8 @@ void TMDIContainer::BuildHelpMenu() {
                         OpenDocument(EnsureTrailingSlash(folder) + QStringLiteral("index.htm"));
                     });
     help->addSeparator();
+    help->addAction(QStringLiteral("System Information"), this,
+                    &TMDIContainer::ShowSystemInformation);
     help->addAction(QStringLiteral("&About Orbivale..."), this, &TMDIContainer::ShowAbout);
 }
 
@@ -678,8 +686,111 @@ void TMDIContainer::ShowAbout() {
     });
 }
 
+namespace {
+
+options::ProgramState OptionsState(Session& session, int detailLevel) {
+    options::ProgramState state;
+    const GraphicsSystem& graphics = session.graphics();
+    for (const DriverInfo& d : graphics.drivers()) state.drivers << d.description;
+    state.driver = graphics.nextStart();
+    for (const Body* b : session.simulation().bodies())
+        if (b->Kind() == BodyKind::Planet || b->Kind() == BodyKind::Moon)
+            state.initialBodies << b->name();
+    const SettingsStore& store = session.settings();
+    const RenderDevice* device = session.device();
+    state.mipmaps = device ? device->mipmapAutoGenerate() : store.get(settings::MipmapAutoGenerate);
+    state.ourTextures = device ? device->useOurTextures() : store.get(settings::UseOurTextures);
+    state.starsDrawPrim = session.stars() ? session.stars()->useDrawPrimitives()
+                                          : store.get(settings::StarsUseDrawPrim);
+    state.detailLevel = detailLevel;
+    return state;
+}
+
+}  // namespace
+
+void TMDIContainer::ShowOptions() {
+    options::ProgramHooks hooks;
+    hooks.setMipmaps = [this](bool on) {
+        if (session_.device()) session_.device()->setMipmapFiltering(on);
+        if (viewer_) viewer_->viewport().settings.mipmapFiltering = on;
+    };
+    hooks.setDetailLevel = [this](int level) { ShowDetailLevel(level); };
+    hooks.setAmbientLight = [this](double level) {
+        if (const auto& light = simulation().ambient()) light->setColour({level, level, level});
+    };
+    hooks.setOurTextures = [this](bool on) {
+        if (session_.device()) session_.device()->setUseOurTextures(on);
+    };
+    hooks.setStarsDrawPrim = [this](bool on) {
+        if (session_.stars()) session_.stars()->setUseDrawPrimitives(on);
+    };
+    // OpenGL keeps the driver the process started with: another one waits for the next start.
+    hooks.changeDriver = [this](int index) {
+        GraphicsSystem& graphics = session_.graphics();
+        graphics.setNextStart(index);
+        return index == graphics.selected();
+    };
+    hooks.skyViewChanged = [this] {
+        if (skyView_) {
+            skyView_->ReadSettings();
+            skyView_->DrawSky(false);
+        }
+    };
+    // The 3D view runs at its medium pace behind the dialog, and at its own pace again after.
+    const int interval = viewer_ ? viewer_->currentInterval() : 0;
+    if (viewer_) viewer_->UseSlowInterval();
+    {
+        TDisplaySettings dialog(settings(), OptionsState(session_, ResolutionIndex()), hooks, this);
+        connect(&dialog, &TDisplaySettings::helpRequested, this, &TMDIContainer::OpenHelpTopic);
+        dialog.exec();
+    }
+    if (viewer_) {
+        if (interval == viewer_->baseInterval() * 100)
+            viewer_->UseSlowestInterval();
+        else if (interval == viewer_->baseInterval() * 5)
+            viewer_->UseSlowInterval();
+        else
+            viewer_->UseBaseInterval();
+        viewer_->RenderNow();
+    }
+}
+
+void TMDIContainer::ShowSystemInformation() {
+    Paused([this] {
+        TSystemInformation dialog(
+            CollectSystemInformation(session_, viewer_ ? viewer_->viewport().frames() : 0), this);
+        connect(&dialog, &TSystemInformation::helpRequested, this, &TMDIContainer::OpenHelpTopic);
+        return dialog.exec();
+    });
+}
+
+QImage TMDIContainer::DialogSnapshot(const QString& view) {
+    const QString page = view.section(QLatin1Char('-'), 1);
+    std::unique_ptr<QDialog> dialog;
+    if (view.startsWith(QLatin1String("options-"))) {
+        auto options = std::make_unique<TDisplaySettings>(
+            settings(), OptionsState(session_, ResolutionIndex()), options::ProgramHooks{}, this);
+        const QStringList pages = {QStringLiteral("display"), QStringLiteral("simulation"),
+                                   QStringLiteral("effects"), QStringLiteral("directories")};
+        options->showPage(TDisplaySettings::Page(std::max(0, int(pages.indexOf(page)))));
+        dialog = std::move(options);
+    } else {
+        auto info = std::make_unique<TSystemInformation>(
+            CollectSystemInformation(session_, viewer_ ? viewer_->viewport().frames() : 0), this);
+        const QStringList pages = {QStringLiteral("memory"), QStringLiteral("os"),
+                                   QStringLiteral("display"), QStringLiteral("orbivale")};
+        info->showPage(TSystemInformation::Page(std::max(0, int(pages.indexOf(page)))));
+        dialog = std::move(info);
+    }
+    dialog->show();
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    const QImage picture = dialog->grab().toImage();
+    dialog->hide();
+    return picture;
+}
+
 QString TMDIContainer::PositionFolder() const {
-    return session_.settings().get(settings::SaveLocation);
+    return options::SavedPositionsFolder(session_.settings());
 }
 
 void TMDIContainer::OpenPosition() {
@@ -777,6 +888,8 @@ int TMDIContainer::ResolutionIndex() const {
 QImage TMDIContainer::Snapshot(const QString& view) {
     if (viewer_) viewer_->RenderNow();
     QCoreApplication::processEvents();
+    if (view.startsWith(QLatin1String("options-")) || view.startsWith(QLatin1String("sysinfo-")))
+        return DialogSnapshot(view);
     if (view == QLatin1String("viewer") && viewer_) return viewer_->Picture();
     if (view == QLatin1String("map") && map_) {
         // The map's picture alone, at the size asked for.

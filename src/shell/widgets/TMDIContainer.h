@@ -102,6 +102,11 @@ class TMDIContainer : public QMainWindow {
     void JupiterActivation(QMdiSubWindow* active);
     void SaveJupiterPlacement();
     void ShowAbout();
+    // The options and system information dialogs, modal.
+    void ShowOptions();
+    void ShowSystemInformation();
+    // The dialog pages --snapshot --view options-PAGE and sysinfo-PAGE picture.
+    QImage DialogSnapshot(const QString& view);
     // The location chooser and the date and time dialog, modal.
     void ChooseLocation();
     void LocationApplied();

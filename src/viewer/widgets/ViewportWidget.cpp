@@ -32,7 +32,10 @@ void ViewportWidget::paintGL() {
     scene_.viewport().setSize(int(width() * ratio), int(height() * ratio));
     renderer_.clear();
     ok_ = renderer_.render(scene_, settings);
-    if (!ok_) error_ = renderer_.error();
+    if (!ok_)
+        error_ = renderer_.error();
+    else
+        ++frames_;
     if (drawOverlay && (!overlayWanted || overlayWanted())) {
         Surface overlay(QImage(scene_.viewport().width(), scene_.viewport().height(),
                                QImage::Format_ARGB32_Premultiplied));

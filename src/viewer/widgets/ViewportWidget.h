@@ -24,6 +24,8 @@ class ViewportWidget : public QOpenGLWidget {
     // False when the last frame failed.
     bool lastFrameOk() const { return ok_; }
     const QString& lastError() const { return error_; }
+    // Frames rendered so far.
+    int frames() const { return frames_; }
 
   signals:
     void mouseReleased(QMouseEvent* event);
@@ -42,4 +44,5 @@ class ViewportWidget : public QOpenGLWidget {
     GlSceneRenderer renderer_;
     bool ok_ = true;
     QString error_;
+    int frames_ = 0;
 };
