@@ -4,6 +4,7 @@
 #include "core/Kepler.h"
 #include "core/Luna.h"
 #include "core/Planetoid.h"
+#include "core/PreciseEphemeris.h"
 #include "core/SettingsStore.h"
 #include "core/Simulation.h"
 
@@ -27,6 +28,27 @@ void BM_MoonPositionFromTheory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MoonPositionFromTheory);
+
+// ERFA's theories, one call each: a planet (argument: 0 Mercury .. 7 Neptune, 2 the Earth's
+// own series) and the Moon.
+void BM_PrecisePlanet(benchmark::State& state) {
+    const int planet = static_cast<int>(state.range(0));
+    SimTime t = MakeSimTime(2026, 12, 8, 0, 0, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PreciseEphemeris::Planet(planet, t));
+        t += 1;
+    }
+}
+BENCHMARK(BM_PrecisePlanet)->Arg(3)->Arg(2);
+
+void BM_PreciseMoon(benchmark::State& state) {
+    SimTime t = MakeSimTime(2026, 12, 8, 0, 0, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PreciseEphemeris::Moon(t));
+        t += 1;
+    }
+}
+BENCHMARK(BM_PreciseMoon);
 
 void BM_TweenerHit(benchmark::State& state) {
     MemorySettingsStore store;

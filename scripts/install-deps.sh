@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config python3 ca-certificates
     qt6-base-dev libqt6opengl6-dev qt6-declarative-dev qt6-speech-dev qt6-speech-flite-plugin
     qt6-qpa-plugins qt6-image-formats-plugins libgl-dev libgl1-mesa-dri libglx-mesa0 mesa-utils
-    libgtest-dev libgmock-dev libbenchmark-dev libsdl2-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libsdl2-dev liberfa-dev
     xvfb xauth xdotool fonts-liberation fonts-dejavu-core espeak-ng
 )
 

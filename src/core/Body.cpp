@@ -57,24 +57,30 @@ void Body::Rotate(SimTime t) {
 }
 
 Ecliptic Body::TweenedPosition(SimTime t, const OrbitalElements& elements, SimTime epoch) {
-    Ecliptic at;
-    if (tweener_.lookup(t, at)) {
-        if (trace_) LogToFile("%s: Used Tweener", qUtf8Printable(name_));
-        return at;
-    }
-    at = PositionFromElements(t, epoch, elements);
-    tweener_.reset(t, at, PositionFromElements(t + Tweener::kWindow, epoch, elements));
-    if (trace_)
+    return Tweened(t, [&](SimTime at) { return PositionFromElements(at, epoch, elements); });
+}
+
+void Body::LogTweener(bool used, SimTime t) const {
+    if (used)
+        LogToFile("%s: Used Tweener", qUtf8Printable(name_));
+    else
         LogToFile("%s: ResetTweener to %f and %f", qUtf8Printable(name_), t, t + Tweener::kWindow);
-    return at;
 }
 
 void Body::FillOrbitPath(SimTime start) {
     constexpr int kSteps = 360;
     const double step = OrbitalPeriodDays() * 86400.0 / kSteps;
+    orbitPathStart_ = start;
     orbitPath_.resize(kSteps);
     for (int k = 0; k < kSteps; ++k)
         orbitPath_[static_cast<std::size_t>(k)] = CalculatePosition(start + k * step);
+}
+
+void Body::RefillOrbitPath() {
+    if (orbitPath_.empty()) return;
+    FillOrbitPath(orbitPathStart_);
+    // The path's last sample left a window far from now.
+    tweener_.clear();
 }
 
 void Body::SetPlacedPosition(const scene::Vec3& km) {

@@ -8,6 +8,7 @@
 
 #include "core/BodyPosition.h"
 #include "core/Ecliptic.h"
+#include "core/EphemerisModel.h"
 #include "core/OrbitalElements.h"
 #include "core/SimTime.h"
 #include "core/Tweener.h"
@@ -66,6 +67,9 @@ class Body {
     virtual double OrbitExtent() const { return largestRadius_; }
     virtual SimTime ElementEpoch() const { return 0; }
     virtual Body* Parent() const { return nullptr; }
+    // The theory that places the body from the next update on; a body without a precise
+    // theory keeps its elements.
+    virtual void SetEphemerisModel(EphemerisModel model) { (void)model; }
 
     const QString& name() const { return name_; }
     const QString& shortText() const { return shortText_; }
@@ -111,11 +115,22 @@ class Body {
     void ReadOrientation();
     // The Tweener in front of PositionFromElements.
     Ecliptic TweenedPosition(SimTime t, const OrbitalElements& elements, SimTime epoch);
+    // The Tweener in front of any position function of time.
+    template <typename PositionAt>
+    Ecliptic Tweened(SimTime t, PositionAt&& positionAt);
+    // The same for a theory that gives the velocity too: the window's far end is carried
+    // along it (100 s of the Moon's curvature is 15 m), one evaluation a window instead of two.
+    template <typename MotionAt>
+    Ecliptic TweenedMotion(SimTime t, MotionAt&& motionAt);
     void FillOrbitPath(SimTime start);
+    // Fills the orbit path again from where it started, after the theory has changed.
+    void RefillOrbitPath();
+    void LogTweener(bool used, SimTime t) const;
     scene::Scene& scene() const { return world_.scene; }
 
     BodyScene world_;
     std::vector<Ecliptic> orbitPath_;
+    SimTime orbitPathStart_ = 0;
     bool trace_ = false;
     QString shortText_;
     std::shared_ptr<scene::Frame> frame_;
@@ -133,6 +148,32 @@ class Body {
     double rotationPeriod_ = 86400.0;
     double lastAngle_ = 0;
 };
+
+template <typename PositionAt>
+Ecliptic Body::Tweened(SimTime t, PositionAt&& positionAt) {
+    Ecliptic at;
+    if (tweener_.lookup(t, at)) {
+        if (trace_) LogTweener(true, t);
+        return at;
+    }
+    at = positionAt(t);
+    tweener_.reset(t, at, positionAt(t + Tweener::kWindow));
+    if (trace_) LogTweener(false, t);
+    return at;
+}
+
+template <typename MotionAt>
+Ecliptic Body::TweenedMotion(SimTime t, MotionAt&& motionAt) {
+    Ecliptic at;
+    if (tweener_.lookup(t, at)) {
+        if (trace_) LogTweener(true, t);
+        return at;
+    }
+    const auto motion = motionAt(t);
+    tweener_.reset(t, motion.position, motion.position + motion.velocity * Tweener::kWindow);
+    if (trace_) LogTweener(false, t);
+    return motion.position;
+}
 
 // Places a body at an offset (km, ecliptic axes) from its parent, turned into the parent's
 // equatorial frame and added to the parent's position; without a parent the offset is the

@@ -22,6 +22,11 @@ class Planetoid : public Body {
     }
     SimTime ElementEpoch() const override { return elementEpoch_; }
     const OrbitalElements& elements() const { return elements_; }
+    // The planet's precise theory (0 Mercury .. 7 Neptune, see PreciseEphemeris); without
+    // one the planet keeps its elements whatever the model.
+    void SetPreciseTheory(int planet) { preciseTheory_ = planet; }
+    void SetEphemerisModel(EphemerisModel model) override;
+    bool precise() const { return precise_; }
 
     // Runs once the most derived constructor is done: fills the orbit path from `now`.
     virtual void Initialise(SimTime now) { FillOrbitPath(now); }
@@ -34,6 +39,8 @@ class Planetoid : public Body {
     OrbitalElements elements_;
     SimTime elementEpoch_ = 0;
     Body* parent_;  // the Sun for a planet
+    int preciseTheory_ = -1;
+    bool precise_ = false;
 };
 
 // Builds a body and completes it once it is whole (virtual calls need the finished object);

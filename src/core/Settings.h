@@ -66,6 +66,8 @@ inline constexpr Int LoadLimitMag{"Simulation", "LoadLimitMag", 30, 0, 50};
 inline constexpr Int VisualCutOff{"Simulation", "VisualCutOff", 100, 0, 100};  // tenths
 inline constexpr Bool DrawConstellations{"Simulation", "DrawConstellations", false};
 inline constexpr Text InitialObject{"Simulation", "InitialObject", "Mars"};
+// Places the planets and the Moon by ERFA's theories instead of the orbit elements.
+inline constexpr Bool PreciseEphemeris{"Simulation", "PreciseEphemeris", false};
 
 // --- Observer location (besides Location, Latitude, Longitude, Timezone and DST above) ----
 // The current location's IANA time zone, whose rules then set the daylight-saving shift;

@@ -29,6 +29,7 @@ constexpr int kSaturn = 5;  // in the planet list, Mercury 0
 Simulation::Simulation(SettingsStore& settings, std::function<SimTime()> wallClock)
     : settings_(settings), clock_(std::move(wallClock)) {
     epochs_.fill();
+    if (settings_.get(settings::PreciseEphemeris)) requestedModel_ = EphemerisModel::Precise;
 }
 
 Simulation::~Simulation() {
@@ -55,6 +56,8 @@ bool Simulation::BuildSolarSystem() {
     epochs_.fill();
     BuildStarVisual();
     BuildSun();
+    // New bodies start on their elements; the first update brings them to the chosen model.
+    model_ = EphemerisModel::Elements;
     BuildPlanets();
     BuildMoons(showSmallMoons);
     Log("Adding Atmospheres");
@@ -123,6 +126,7 @@ void Simulation::BuildPlanets() {
                 : CreateBody<Planetoid>(wallNow(), bodyScene(), QString::fromLatin1(p.name),
                                         p.colour, p.equatorialRadius, p.polarRadius, e,
                                         epochs_.at(e.epochIndex), sun_);
+        planet->SetPreciseTheory(i);
         planets_[static_cast<std::size_t>(i)] = planet.get();
         AddBody(std::move(planet));
     }
@@ -272,6 +276,10 @@ void Simulation::UpdateSimulation() {
 }
 
 void Simulation::UpdateBodies(SimTime t) {
+    if (model_ != requestedModel_) {
+        model_ = requestedModel_;
+        for (auto& body : bodies_) body->SetEphemerisModel(model_);
+    }
     // The Sun, first in the list, never moves.
     for (std::size_t i = 1; i < bodies_.size(); ++i) bodies_[i]->Update(t);
 }

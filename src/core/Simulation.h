@@ -11,6 +11,7 @@
 #include "core/CameraState.h"
 #include "core/Clock.h"
 #include "core/ElementTable.h"
+#include "core/EphemerisModel.h"
 #include "core/ModelManager.h"
 #include "core/SimTime.h"
 #include "scene/Scene.h"
@@ -98,6 +99,11 @@ class Simulation {
     // size it shows on the picture (DetailRatio); returns the distance to its surface in km
     // (0 when the camera is inside it).
     double ChooseModel(Body& body);
+    // The theory placing the planets and the Moon; it starts as the settings say. A change
+    // takes effect at the next update step, all bodies together.
+    void SetEphemerisModel(EphemerisModel model) { requestedModel_ = model; }
+    // The model the bodies stand by now.
+    EphemerisModel ephemerisModel() const { return model_; }
     void setCameraTicker(CameraTicker* ticker) { cameraTicker_ = ticker; }
     // The owner of the bodies' models; set before assembly.
     void setModelManager(ModelManager* models) { models_ = models; }
@@ -135,6 +141,8 @@ class Simulation {
     ModelManager* models_ = nullptr;
     SimulationHooks hooks_;
     bool built_ = false;
+    EphemerisModel model_ = EphemerisModel::Elements;
+    EphemerisModel requestedModel_ = EphemerisModel::Elements;
 };
 
 // The ratio of distance to radius at which a body looks as large through the reference view

@@ -105,6 +105,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                         QStringLiteral("--size wants WIDTHxHEIGHT (64 to 16384 each), not ") + *v;
         } else if (a == QLatin1String("--location")) {
             if (auto v = value(i, a)) cl.location = *v;
+        } else if (a == QLatin1String("--precise")) {
+            cl.precise = true;
         } else if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
             cl.version = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -139,6 +141,8 @@ QString CommandLineHelp() {
         "  --size WxH             size of the main window (or of the captured view)\n"
         "  --location NAME        observe from this entry of the locations list (this run\n"
         "                         only; the name's case does not matter)\n"
+        "  --precise              place the planets and the Moon by ERFA's theories, good to\n"
+        "                         arcseconds (this run only; the setting is left alone)\n"
         "  --version              print the version and exit\n"
         "  --help                 print this help and exit\n"
         "\n"

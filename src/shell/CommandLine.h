@@ -18,6 +18,7 @@ struct CommandLine {
     QString view = QStringLiteral("main");
     int width = 0, height = 0;  // --size, 0 when not given
     QString location;           // --location: the observer's place for this run only
+    bool precise = false;       // --precise: ERFA's theories for this run only
     bool version = false;
     bool help = false;
     QStringList files;  // saved positions to load

@@ -31,8 +31,8 @@ void WriteEphemeris(const Simulation& sim, QTextStream& out) {
         // Where the observer sees it, by the sky view's own reckoning; the azimuth as an
         // almanac gives it, from north through east.
         const Ecliptic p = body->heliocentric();
-        const sky::Horizontal h = sky::ObserverHorizontal(p - earth, sim.SimNow(),
-                                                          observer.latitude, observer.longitude);
+        const sky::Horizontal h = sky::ObserverHorizontal(
+            p - earth, sim.SimNow(), observer.latitude, observer.longitude, sim.ephemerisModel());
         out << FormatText("%s,%d,%.3f,%.3f,%.3f,%.3f,%.3f\n", qUtf8Printable(body->name()),
                           KindNumber(body->Kind()), p.x, p.y, p.z, Rounded(h.altitude),
                           RoundedBearing(sky::CompassBearing(h.azimuth)));

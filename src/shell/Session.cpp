@@ -20,7 +20,9 @@ Session::Session(const CommandLine& commandLine)
     : commandLine_(commandLine),
       settings_(OpenSettings(commandLine)),
       simulation_(*settings_),
-      camera_(simulation_, cameraControls_) {}
+      camera_(simulation_, cameraControls_) {
+    if (commandLine_.precise) simulation_.SetEphemerisModel(EphemerisModel::Precise);
+}
 
 bool Session::FindCommandLineLocation() {
     place_.reset();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/PreciseEphemeris.h"
 #include "sky/SkyMath.h"
 
 namespace sky {
@@ -75,11 +76,43 @@ ViewBasis BuildViewBasis(double lst, double latitude, double azimuth, double alt
     return b;
 }
 
+SkyOrientation OrientationAt(SimTime t, double longitude, EphemerisModel model) {
+    SkyOrientation o;
+    if (model != EphemerisModel::Precise) {
+        o.lstHours = LocalSiderealTime(t, longitude);
+        return o;
+    }
+    o.ofDate = true;
+    o.lstHours = Wrap360(PreciseEphemeris::ApparentSiderealTime(t) * kDegrees + longitude) / 15.0;
+    // ERFA's frame has z to the pole, the catalogue's y: swap the two on both sides.
+    const Rotation3 m = PreciseEphemeris::PrecessionNutation(t);
+    constexpr int kAxis[3] = {0, 2, 1};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) o.toDate[i][j] = m[kAxis[i]][kAxis[j]];
+    return o;
+}
+
+ViewBasis BuildViewBasis(const SkyOrientation& o, double latitude, double azimuth,
+                         double altitude) {
+    ViewBasis b = BuildViewBasis(o.lstHours, latitude, azimuth, altitude);
+    if (!o.ofDate) return b;
+    // Back from the date to J2000: the transpose of the turn.
+    const auto back = [&o](const scene::Vec3& v) {
+        const auto& m = o.toDate;
+        return scene::Vec3{m[0][0] * v.x + m[1][0] * v.y + m[2][0] * v.z,
+                           m[0][1] * v.x + m[1][1] * v.y + m[2][1] * v.z,
+                           m[0][2] * v.x + m[1][2] * v.y + m[2][2] * v.z};
+    };
+    for (scene::Vec3* axis : {&b.south, &b.zenith, &b.west, &b.forward, &b.up, &b.right})
+        *axis = back(*axis);
+    return b;
+}
+
 Horizontal ObserverHorizontal(const Ecliptic& fromEarth, SimTime t, double latitude,
-                              double longitude) {
+                              double longitude, EphemerisModel model) {
     // Straight down, with the azimuth that reads as north (0) on a compass.
     if (fromEarth.length() == 0) return {-90.0, 180.0};
-    const ViewBasis basis = BuildViewBasis(LocalSiderealTime(t, longitude), latitude, 0, 0);
+    const ViewBasis basis = BuildViewBasis(OrientationAt(t, longitude, model), latitude, 0, 0);
     const RaDecPosition p = EclipticToRaDec(fromEarth);
     return basis.HorizontalOf(RaDecToUnitVector(p.raHours, p.decDegrees));
 }

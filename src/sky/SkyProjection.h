@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "core/Ecliptic.h"
+#include "core/EphemerisModel.h"
 #include "core/SimTime.h"
 #include "scene/Vector.h"
 
@@ -46,9 +48,26 @@ struct ViewBasis {
     Horizontal HorizontalOf(const scene::Vec3& direction) const;
 };
 
+// How the sky stands at an instant. With the orbit elements: the local mean sidereal time of
+// the simple formula, the catalogue's J2000 equator taken for the equator of the date. With
+// precise positions: the apparent sidereal time (IAU 2006/2000A) plus the longitude, and the
+// precession and nutation that carry the catalogue frame to the true equator of the date.
+struct SkyOrientation {
+    double lstHours = 0;
+    bool ofDate = false;
+    // Catalogue frame (x to 0 h, y to the pole, z to 6 h) of J2000 to the same of the date.
+    std::array<std::array<double, 3>, 3> toDate{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+};
+SkyOrientation OrientationAt(SimTime t, double longitude, EphemerisModel model);
+
 // Facing the azimuth (sky view's count) with the view centre the altitude above the horizon,
 // for the local sidereal time (hours) and latitude (degrees).
 ViewBasis BuildViewBasis(double lstHours, double latitude, double azimuth, double altitude);
+// The same for an orientation: the horizon is laid out on the equator of the date, then every
+// axis is turned back into the catalogue's J2000 frame, which does for the stars and bodies
+// together what precessing each of them would.
+ViewBasis BuildViewBasis(const SkyOrientation& orientation, double latitude, double azimuth,
+                         double altitude);
 
 // Turns v by theta degrees about the unit axis (v cos + (axis x v) sin + axis (axis.v)(1 - cos)).
 scene::Vec3 RotateAbout(const scene::Vec3& axis, double thetaDegrees, const scene::Vec3& v);
@@ -57,7 +76,7 @@ scene::Vec3 RotateAbout(const scene::Vec3& axis, double thetaDegrees, const scen
 // the body, km), for an observer at the latitude and longitude at time t. The Earth's own
 // centre (a zero vector) is straight below: altitude -90, bearing 0.
 Horizontal ObserverHorizontal(const Ecliptic& fromEarth, SimTime t, double latitude,
-                              double longitude);
+                              double longitude, EphemerisModel model = EphemerisModel::Elements);
 
 enum class ProjectionResult { Behind = -1, OnPicture = 0, OffPicture = 1 };
 

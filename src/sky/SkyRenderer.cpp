@@ -107,11 +107,12 @@ void SkyRenderer::Draw(QImage& picture, SkyViewState& state, const SkyViewSettin
     if (width <= 0 || height <= 0) return;
 
     // The view basis and the projection for this moment.
-    const double lst = LocalSiderealTime(state.skyTime, observer.longitude);
+    const SkyOrientation orientation =
+        OrientationAt(state.skyTime, observer.longitude, observer.model);
     state.UpdateVerticalField(width, height);
     projection_ =
-        SkyProjection(BuildViewBasis(lst, observer.latitude, state.azimuth, state.altitude), width,
-                      height, state.fieldOfView);
+        SkyProjection(BuildViewBasis(orientation, observer.latitude, state.azimuth, state.altitude),
+                      width, height, state.fieldOfView);
     zoomShift_ = ZoomIndexShift(state.fieldOfView);
 
     // Where the grid's labels go.

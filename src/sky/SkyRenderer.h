@@ -21,6 +21,8 @@ struct SkyData;
 struct SkyObserver {
     double latitude = 53.0;  // degrees, north positive
     double longitude = 0.0;  // degrees, east positive
+    // With precise positions the sky is precessed to the date (see SkyOrientation).
+    EphemerisModel model = EphemerisModel::Elements;
 };
 
 // Counts of the last draw, for tests and benchmarks.

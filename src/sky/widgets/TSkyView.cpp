@@ -290,7 +290,8 @@ void TSkyView::DrawSky(bool takeCurrentTime) {
     sky.setDotsPerMeterY(dots);
     solarSystem_ = CollectSkyBodies(sim_);
     const Observer& o = sim_.observer();
-    renderer_.Draw(sky, state_, settings_, solarSystem_, {o.latitude, o.longitude}, fonts_);
+    renderer_.Draw(sky, state_, settings_, solarSystem_,
+                   {o.latitude, o.longitude, sim_.ephemerisModel()}, fonts_);
     skyPicture_->update();
     DrawDirectionStrip(direction_->picture(), state_, sky.width(), fonts_.scale);
     direction_->update();
