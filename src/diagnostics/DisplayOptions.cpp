@@ -53,6 +53,7 @@ DisplayOptions DisplayOptions::Read(const SettingsStore& store, const ProgramSta
     o.starsCompatMode = state.starsDrawPrim;
     o.skyHorizon = store.get(settings::SkyDrawHorizon);
     o.showSmallMoons = store.get(settings::ShowSmallMoons);
+    o.precise = state.precise;
     o.initialBody =
         static_cast<int>(state.initialBodies.indexOf(store.get(settings::InitialObject)));
     o.memoryUsage = std::clamp(state.detailLevel, 0, kMemoryUsageMax);
@@ -96,6 +97,13 @@ void DisplayOptions::Apply(SettingsStore& store, const ProgramState& state,
 
     if (hooks.setStarsDrawPrim) hooks.setStarsDrawPrim(starsCompatMode);
     store.set(settings::StarsUseDrawPrim, starsCompatMode);
+
+    // The box shows the running model, which --precise may have chosen for this run alone:
+    // only a change made here is stored.
+    if (precise != state.precise) {
+        store.set(settings::PreciseEphemeris, precise);
+        if (hooks.setPrecise) hooks.setPrecise(precise);
+    }
 
     // Written only when changed, like the horizon: the tours' own menu item keeps it too.
     if (store.get(settings::MuteNarrator) != muteNarrator)

@@ -32,6 +32,7 @@ struct ProgramState {
     bool ourTextures = false;
     bool starsDrawPrim = true;
     int detailLevel = 1;
+    bool precise = false;  // the running ephemeris model is the precise one
 };
 
 // What the program does with the choices that take effect at once.
@@ -46,6 +47,8 @@ struct ProgramHooks {
     std::function<bool(int)> changeDriver;
     // The sky view's settings changed (its horizon).
     std::function<void()> skyViewChanged;
+    // Switch between the orbital elements and the precise theories.
+    std::function<void(bool)> setPrecise;
 };
 
 // Every control of the options dialog, as values.
@@ -58,6 +61,7 @@ struct DisplayOptions {
     bool skyHorizon = true;
     // Simulation
     bool showSmallMoons = true;
+    bool precise = false;
     int initialBody = -1;  // index into ProgramState::initialBodies, -1 for none
     int memoryUsage = 1;   // 0 High .. 2 Low
     int limitingMag = 30;  // 0..50: magnitude 10.0 down to 5.0

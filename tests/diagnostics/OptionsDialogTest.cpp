@@ -72,6 +72,7 @@ class OptionsDialogTest : public ServicesTest {
             return switchesLive;
         };
         hooks.skyViewChanged = [this] { events.push_back(QStringLiteral("sky")); };
+        hooks.setPrecise = [this](bool on) { Note("precise", on); };
         store.events = &events;
     }
     void Note(const char* what, int value) {
@@ -268,6 +269,24 @@ TEST_F(OptionsDialogTest, HorizonIsWrittenWhenChangedAndTheSkyViewTold) {
     same->OKClick();
     EXPECT_FALSE(store.writes.contains(QStringLiteral("SkyView/DrawHorizon")));
     EXPECT_EQ(std::find(events.begin(), events.end(), QStringLiteral("sky")), events.end());
+}
+
+TEST_F(OptionsDialogTest, PrecisePositionsShowTheRunningModelAndStoreOnlyAChange) {
+    // Chosen with --precise for this run: the box shows it, and OK leaves the setting alone.
+    state.precise = true;
+    auto d = Open();
+    EXPECT_TRUE(d->precise()->isChecked());
+    d->OKClick();
+    EXPECT_FALSE(store.writes.contains(QStringLiteral("Simulation/PreciseEphemeris")));
+    EXPECT_EQ(std::find(events.begin(), events.end(), QStringLiteral("precise=1")), events.end());
+
+    state.precise = false;
+    auto off = Open();
+    EXPECT_FALSE(off->precise()->isChecked());
+    off->precise()->setChecked(true);
+    off->OKClick();
+    EXPECT_TRUE(store.get(settings::PreciseEphemeris));
+    EXPECT_NE(std::find(events.begin(), events.end(), QStringLiteral("precise=1")), events.end());
 }
 
 TEST_F(OptionsDialogTest, NarratorVoiceIsReadAndWrittenOnlyWhenChanged) {

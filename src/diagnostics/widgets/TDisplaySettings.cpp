@@ -119,6 +119,11 @@ QWidget* TDisplaySettings::BuildSimulationPage() {
     auto* switches = new QVBoxLayout;
     showSmallMoons_ = Box("ShowSmallMoons", QStringLiteral("S&how small moons"));
     switches->addWidget(showSmallMoons_);
+    precise_ = Box("PreciseEphemeris", QStringLiteral("&Precise positions (ERFA)"));
+    precise_->setToolTip(QStringLiteral(
+        "Places the planets and the Moon with published theories good to arcseconds instead of "
+        "their mean orbits."));
+    switches->addWidget(precise_);
     layout->addLayout(switches);
     initialBodyList_ = new QListWidget;
     initialBodyList_->setObjectName(QStringLiteral("InitialBodyList"));
@@ -195,6 +200,7 @@ void TDisplaySettings::Fill(const options::DisplayOptions& o) {
     starsCompatMode_->setChecked(o.starsCompatMode);
     skyHorizon_->setChecked(o.skyHorizon);
     showSmallMoons_->setChecked(o.showSmallMoons);
+    precise_->setChecked(o.precise);
     initialBodyList_->setCurrentRow(o.initialBody);
     if (o.initialBody < 0) initialBodyList_->clearSelection();
     memoryUsageBar_->setValue(o.memoryUsage);
@@ -217,6 +223,7 @@ options::DisplayOptions TDisplaySettings::values() const {
     o.starsCompatMode = starsCompatMode_->isChecked();
     o.skyHorizon = skyHorizon_->isChecked();
     o.showSmallMoons = showSmallMoons_->isChecked();
+    o.precise = precise_->isChecked();
     o.initialBody = selectedRow(initialBodyList_);
     o.memoryUsage = memoryUsageBar_->value();
     o.limitingMag = limitingMagBar_->value();

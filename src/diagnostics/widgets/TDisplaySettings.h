@@ -40,6 +40,7 @@ class TDisplaySettings : public QDialog {
     QCheckBox* skyHorizon() const { return skyHorizon_; }
     QCheckBox* muteNarrator() const { return muteNarrator_; }
     QCheckBox* showSmallMoons() const { return showSmallMoons_; }
+    QCheckBox* precise() const { return precise_; }
     QListWidget* initialBodyList() const { return initialBodyList_; }
     QSlider* memoryUsageBar() const { return memoryUsageBar_; }
     QSlider* limitingMagBar() const { return limitingMagBar_; }
@@ -75,6 +76,7 @@ class TDisplaySettings : public QDialog {
     QCheckBox* skyHorizon_ = nullptr;
     QCheckBox* muteNarrator_ = nullptr;
     QCheckBox* showSmallMoons_ = nullptr;
+    QCheckBox* precise_ = nullptr;
     QListWidget* initialBodyList_ = nullptr;
     QSlider* memoryUsageBar_ = nullptr;
     QSlider* limitingMagBar_ = nullptr;

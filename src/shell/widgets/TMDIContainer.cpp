@@ -741,6 +741,7 @@ options::ProgramState OptionsState(Session& session, int detailLevel) {
     state.starsDrawPrim = session.stars() ? session.stars()->useDrawPrimitives()
                                           : store.get(settings::StarsUseDrawPrim);
     state.detailLevel = detailLevel;
+    state.precise = session.simulation().ephemerisModel() == EphemerisModel::Precise;
     return state;
 }
 
@@ -767,6 +768,9 @@ void TMDIContainer::ShowOptions() {
         GraphicsSystem& graphics = session_.graphics();
         graphics.setNextStart(index);
         return index == graphics.selected();
+    };
+    hooks.setPrecise = [this](bool on) {
+        simulation().SetEphemerisModel(on ? EphemerisModel::Precise : EphemerisModel::Elements);
     };
     hooks.skyViewChanged = [this] {
         if (skyView_) {
