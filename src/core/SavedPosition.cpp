@@ -4,22 +4,22 @@
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
+#include "core/CheckedSaveFile.h"
 #include "core/Files.h"
 #include "core/Prompter.h"
 #include "core/Text.h"
 
 namespace {
 
-void Write(QSaveFile& f, const QString& line) {
-    f.write(line.toUtf8());
+void Write(CheckedSaveFile& f, const QString& line) {
+    f.write(line);
 }
 
-void SaveFailed(const QSaveFile& f) {
+void SaveFailed(const CheckedSaveFile& f) {
     ShowErrorText(
         QStringLiteral("An error has prevented the position being saved.\nThe error returned to "
                        "Orbivale was: ") +
@@ -44,7 +44,7 @@ double LeadingNumber(const QString& value) {
 }
 
 bool SavePosition(const ViewState& state, const QString& path) {
-    QSaveFile f(path);
+    CheckedSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) {
         SaveFailed(f);
         return false;

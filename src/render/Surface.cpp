@@ -1,10 +1,10 @@
 #include "render/Surface.h"
 
-#include <QSaveFile>
 #include <bit>
 #include <cmath>
 #include <cstring>
 
+#include "core/CheckedSaveFile.h"
 #include "core/Log.h"
 #include "core/Prompter.h"
 
@@ -288,8 +288,9 @@ bool Surface::SaveSurfaceToBitmap(const QString& file) {
     const bool hadPainter = painter_ != nullptr;
     if (painter_) painter_->end();
     QImage out = formatClass() == 9 ? image_ : toArgb().convertToFormat(QImage::Format_RGB888);
-    QSaveFile saved(file);
-    const bool ok = saved.open(QIODevice::WriteOnly) && out.save(&saved, "BMP") && saved.commit();
+    CheckedSaveFile saved(file);
+    if (saved.open() && !out.save(&saved.device(), "BMP")) saved.fail();
+    const bool ok = saved.commit();
     if (hadPainter) painter_->begin(&image_);
     return ok;
 }

@@ -1,11 +1,11 @@
 #include "sky/StarCatalogue.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "core/CheckedSaveFile.h"
 #include "sky/SkyMath.h"
 
 namespace sky {
@@ -204,9 +204,9 @@ const StarRecord* StarCatalogue::StarByNumber(int n) const {
 
 QString ExportStarData(const QString& directory) {
     const QString path = directory + QStringLiteral("/StarData.csv");
-    QSaveFile file(path);
+    CheckedSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return {};
-    file.write("\"Id\",\"Constellation\",\"Greek\",\"Flamstead\",\"Mag\"\n");
+    file.write(QByteArrayLiteral("\"Id\",\"Constellation\",\"Greek\",\"Flamstead\",\"Mag\"\n"));
     return file.commit() ? path : QString();
 }
 

@@ -137,3 +137,24 @@ TEST_F(SavedPositionTest, FailuresShowTheirTexts) {
     EXPECT_TRUE(prompter.calls[1].text.startsWith(
         QStringLiteral("An error has prevented the position being saved.")));
 }
+
+TEST_F(SavedPositionTest, ASaveOntoAFullDiskFailsAndLeavesTheOldFileWhole) {
+    QByteArray old;
+    for (int i = 0; i < 40; ++i) old += "# an earlier position, kept byte for byte\n";
+    const QString path = Write("kept.ov", old);
+    const QStringList before = FolderEntries(dir.path());
+    {
+        // Room for the comment lines, not for the whole position.
+        FileSizeCap full(120);
+        EXPECT_FALSE(SavePosition(Sample(), path));
+    }
+    EXPECT_EQ(Read(path), old);
+    EXPECT_EQ(FolderEntries(dir.path()), before);  // no scratch file left behind
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    EXPECT_TRUE(prompter.calls[0].text.startsWith(
+        QStringLiteral("An error has prevented the position being saved.")));
+
+    // With room again the same save goes through.
+    EXPECT_TRUE(SavePosition(Sample(), path));
+    EXPECT_TRUE(Read(path).startsWith("# This file contains a saved simulator position"));
+}

@@ -1,6 +1,8 @@
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "core/Files.h"
+#include "render/ObjectDump.h"
 #include "render/PixelFormat.h"
 #include "render/Surface.h"
 #include "render/TextureLoader.h"
@@ -153,4 +155,39 @@ TEST_F(SurfaceTest, SplittingIntoSquareTiles) {
     // Row by row from the top: the first four make the top row.
     EXPECT_EQ(textures[3]->image()->pixel(0, 0), square.image().pixel(768, 0));
     EXPECT_EQ(textures[4]->image()->pixel(0, 0), square.image().pixel(0, 256));
+}
+
+TEST_F(SurfaceTest, WritersOnAFullDiskKeepTheFileTheyWouldReplace) {
+    // A picture and the object dump each fail whole: the earlier file stays as it was and
+    // no scratch copy is left beside it.
+    const QString picture = dir.filePath(QStringLiteral("kept.bmp"));
+    Surface small(Gradient(4, 4));
+    ASSERT_TRUE(small.SaveSurfaceToBitmap(picture));
+    QFile f(picture);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray old = f.readAll();
+    f.close();
+
+    scene::Scene scene;
+    const QString dump = DumpObjects(scene);
+    ASSERT_FALSE(dump.isEmpty());
+    QFile d(dump);
+    ASSERT_TRUE(d.open(QIODevice::ReadOnly));
+    const QByteArray oldDump = d.readAll();
+    d.close();
+    for (int i = 0; i < 50; ++i)
+        scene.createLight(scene::LightType::Ambient, {0.1, 0.1, 0.1})
+            ->setName(scene::SceneName(QStringLiteral("Light:"), QString::number(i)));
+
+    const QStringList before = FolderEntries(dir.path());
+    {
+        FileSizeCap full(old.size() / 2);
+        EXPECT_FALSE(Surface(Gradient(64, 64)).SaveSurfaceToBitmap(picture));
+        EXPECT_TRUE(DumpObjects(scene).isEmpty());
+    }
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), old);
+    ASSERT_TRUE(d.open(QIODevice::ReadOnly));
+    EXPECT_EQ(d.readAll(), oldDump);
+    EXPECT_EQ(FolderEntries(dir.path()), before);
 }

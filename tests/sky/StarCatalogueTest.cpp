@@ -157,3 +157,18 @@ TEST(StarCatalogue, ExportWritesTheHeader) {
     EXPECT_EQ(f.readAll(),
               QByteArray("\"Id\",\"Constellation\",\"Greek\",\"Flamstead\",\"Mag\"\n"));
 }
+
+TEST(StarCatalogue, ExportOntoAFullDiskFailsAndKeepsTheEarlierExport) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("StarData.csv")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("earlier export\n");
+    f.close();
+    {
+        FileSizeCap full(10);
+        EXPECT_TRUE(ExportStarData(dir.path()).isEmpty());
+    }
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("earlier export\n"));
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("StarData.csv")});
+}

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "core/Body.h"
+#include "core/CheckedSaveFile.h"
 #include "core/Prompter.h"
 #include "render/ErrorTexts.h"
 #include "render/Surface.h"
@@ -162,8 +162,9 @@ bool TViewScreen::SavePicture(const QString& fileName) {
         QApplication::clipboard()->setImage(bitmap);
         return true;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !bitmap.save(&file, "BMP") || !file.commit()) {
+    CheckedSaveFile file(fileName);
+    if (file.open() && !bitmap.save(&file.device(), "BMP")) file.fail();
+    if (!file.commit()) {
         ReportError("An unexpected error occurred whilst trying to save the image.");
         return false;
     }
