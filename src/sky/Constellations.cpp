@@ -35,6 +35,8 @@ void Constellations::ParseFigures(const QByteArray& text) {
         QList<QByteArray> fields = comma < 0 ? QList<QByteArray>() : line.mid(comma + 1).split(',');
         if (fields.size() >= 1) f.labelRa = fields[0].trimmed().toFloat();
         if (fields.size() >= 2) f.labelDec = fields[1].trimmed().toFloat();
+        // A label off the sky sits at the origin rather than nowhere.
+        if (!InSkyRange(f.labelRa, f.labelDec)) f.labelRa = f.labelDec = 0;
         for (int i = 2; i < fields.size() && static_cast<int>(f.stars.size()) < kMaxEntries; ++i) {
             const QByteArray field = fields[i].trimmed();
             if (field.startsWith('-')) {
@@ -61,12 +63,11 @@ void Constellations::ParseBoundaries(const QByteArray& text) {
         } else {
             float ra = 0, dec = 0;
             if (line.size() < 2 || std::sscanf(line.constData() + 1, "%f %f", &ra, &dec) != 2 ||
-                !std::isfinite(ra) || !std::isfinite(dec))
+                !InSkyRange(ra, dec))
                 continue;
             const scene::Vec3 v = RaDecToUnitVector(ra, dec);
             p.direction = {float(v.x), float(v.y), float(v.z)};
-            p.zone =
-                static_cast<std::int16_t>(SkyZoneOf(int(std::trunc(ra)), int(std::trunc(dec))));
+            p.zone = static_cast<std::int16_t>(SkyZoneAt(ra, dec));
         }
         boundaries_.push_back(p);
     }

@@ -93,6 +93,24 @@ TEST_F(SurfaceTest, PixelsAndRotation) {
     EXPECT_EQ(prompter.calls.size(), 1u);
 }
 
+TEST_F(SurfaceTest, RotatingAHugeOrFarOffRectangleTouchesOnlyTheSurface) {
+    // Rectangles from a damaged objects file: the loops visit only pixels on the surface, so
+    // these return at once instead of running through 2^31 rows.
+    Surface s(PixelFormat::Xrgb8888(), 8, 8);
+    ASSERT_TRUE(s.StartDrawing(true));
+    s.PutPixel(0, 0, 0x0000FF, false);
+    s.DrawRotated(30, 0, 1228654364, 64, 1421203511, 64, 1228654364);
+    s.DrawRotated(0, 0, 0, 2147483647, 2147483647, -2147483647, -2147483647);
+    s.DrawRotated(90, -2147483647, -2147483647, 4, 4, 4, 4);  // the source is off the surface
+    s.StopDrawing();
+    EXPECT_EQ(s.image().pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(s.image().pixel(5, 5) & 0xFFFFFF, 0u);
+    ASSERT_TRUE(s.StartDrawing(true));
+    s.DrawRotated(0, 0, 0, 2147483647, 2147483647, 0, 0);  // covers it: a copy of itself
+    s.StopDrawing();
+    EXPECT_EQ(s.image().pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
+}
+
 TEST_F(SurfaceTest, AlphaTexturesTakeTheirAlphaFromTheBitmap) {
     QImage grey(4, 4, QImage::Format_Grayscale8);
     grey.fill(0x80);

@@ -54,6 +54,20 @@ TEST(Constellations, BoundariesBreakAndEnd) {
     EXPECT_NEAR(c.boundaries()[4].direction[1], 1.0f, 1e-6f);
 }
 
+TEST(Constellations, PointsAndLabelsOffTheSkyAreLeftOut) {
+    Constellations c;
+    c.ParseBoundaries(" 1e10 0\n 5 1e10\n -1 0\n 25 0\n nan 0\n 1.5 20\n 24 -90\n");
+    ASSERT_EQ(c.boundaries().size(), 2u);
+    EXPECT_EQ(c.boundaries()[0].zone, SkyZoneOf(1, 20));
+    EXPECT_EQ(c.boundaries()[1].zone, SkyZoneOf(0, -90));
+    c.ParseFigures("Ori Orion,1e30,-400,1,2\nCMa Canis Major,6.8,-16,3,4\n");
+    ASSERT_EQ(c.figures().size(), 2u);
+    EXPECT_EQ(c.figures()[0].labelRa, 0);
+    EXPECT_EQ(c.figures()[0].labelDec, 0);
+    EXPECT_EQ(c.figures()[0].stars.size(), 2u);  // the figure itself stays
+    EXPECT_FLOAT_EQ(c.figures()[1].labelRa, 6.8f);
+}
+
 TEST(Constellations, StarsBeyondTheLoadedOnesDropTheirSegments) {
     Constellations c;
     c.ParseFigures("Tst Test,0,0,1,2,9999,3,4\n");
