@@ -1,6 +1,6 @@
 // A saved position file through the reader, then onto a built solar system's clock and
 // camera the way opening a position does. After any file the time is one the calendar
-// covers and the camera's orientation is made of finite numbers.
+// covers, direction and up are unit vectors, and the camera's orientation is finite.
 #include <cmath>
 
 #include "FuzzSupport.h"
@@ -41,6 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(state.updateSpeedIndex >= 0 && state.updateSpeedIndex < 10);
     FUZZ_CHECK(state.resolutionIndex >= 0 && state.resolutionIndex < 3);
     for (const UserModelChoice& m : state.userModels) FUZZ_CHECK(sim.FindBody(m.body));
+    // The orientation is one a camera can take: finite unit vectors, not parallel.
+    auto unit = [](const scene::Vec3& v) {
+        return Finite(v) && std::abs(scene::Length(v) - 1) < 1e-6;
+    };
+    FUZZ_CHECK(unit(state.direction) && unit(state.up));
+    FUZZ_CHECK(scene::Length(scene::Cross(state.direction, state.up)) > 0);
 
     const scene::Vec3 &dir = state.direction, &up = state.up;
     if (scene::Length(dir) > 0 && scene::Length(scene::Cross(dir, up)) > 0)
