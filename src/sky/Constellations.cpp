@@ -74,16 +74,11 @@ void Constellations::ParseBoundaries(const QByteArray& text) {
 }
 
 void WalkFigure(const ConstellationFigure& figure, const std::function<void(int, int)>& segment) {
-    const auto& s = figure.stars;
-    if (s.empty()) return;
-    int previous = s[0];
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        if (s[i] == -1) {
-            if (++i < s.size()) previous = s[i];
-            continue;
-        }
-        segment(previous, s[i]);
-        previous = s[i];
+    // A break (-1) is never an end of a segment, wherever it stands: first, last or twice.
+    int previous = -1;
+    for (const int star : figure.stars) {
+        if (star != -1 && previous != -1) segment(previous, star);
+        previous = star;
     }
 }
 

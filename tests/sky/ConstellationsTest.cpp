@@ -32,6 +32,11 @@ TEST(Constellations, FiguresAndTheirWalk) {
     EXPECT_EQ(c.figures()[1].stars, (std::vector<std::int16_t>{1, 2}));  // "x" ends the list
     EXPECT_TRUE(c.figures()[2].stars.empty());
     EXPECT_TRUE(Walk(c.figures()[2]).empty());
+    // Breaks first, last or doubled never become the end of a segment.
+    Constellations broken;
+    broken.ParseFigures("Cyg Cygnus,20,40,-,4,6,-,-,8,10,-\nLeo Leo,10,15,-\n");
+    EXPECT_EQ(Walk(broken.figures()[0]), (std::vector<std::pair<int, int>>{{4, 6}, {8, 10}}));
+    EXPECT_TRUE(Walk(broken.figures()[1]).empty());
 
     // At most 50 entries a line, 88 figures.
     QByteArray longLine = "Big Big,1,1";
