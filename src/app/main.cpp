@@ -21,6 +21,9 @@
 
 namespace {
 
+// Exit status of a command-line run that finished but showed messages on the way.
+constexpr int kUncleanRun = 3;
+
 // Prints the renderer OpenGL gives this process by default; the start-up asks a separate
 // process so that its own choice of driver stays open.
 int ProbeRenderer(int argc, char** argv) {
@@ -38,8 +41,12 @@ int RunWindows(int argc, char** argv, const CommandLine& cl) {
     QSurfaceFormat::setDefaultFormat(ProgramSurfaceFormat());
     OrbivaleApplication app(argc, argv);
     UseDotDecimalsInCLibrary();
-    QtPrompter prompter;
-    Services::instance().setPrompter(&prompter);
+    // A picture taken from the command line never waits for a person: messages go to
+    // standard error with their default answer, and any message makes the run unclean.
+    const bool unattended = !cl.snapshot.isEmpty();
+    QtPrompter dialogs;
+    ConsolePrompter console;
+    Services::instance().setPrompter(unattended ? static_cast<Prompter*>(&console) : &dialogs);
     int code = 0;
     {
         // The session outlives the main window, whose windows use its parts.
@@ -49,6 +56,11 @@ int RunWindows(int argc, char** argv, const CommandLine& cl) {
             code = main.exitCode();
         } else if (!cl.snapshot.isEmpty()) {
             code = SaveSnapshot(main, cl.snapshot, cl.view);
+            if (code == 0 && console.shown() > 0) {
+                QTextStream(stderr) << "orbivale: the picture was saved, but the run showed "
+                                    << console.shown() << " message(s) (above)\n";
+                code = kUncleanRun;
+            }
         } else {
             code = app.exec();
         }

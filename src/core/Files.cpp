@@ -14,7 +14,12 @@ bool FileExists(const QString& name) {
     return QFileInfo::exists(name);
 }
 
+bool IsRegularFile(const QString& name) {
+    return QFileInfo(name).isFile();
+}
+
 qint64 FileSize(const QString& name) {
+    if (!IsRegularFile(name)) return -1;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) return -1;
     return file.size();
@@ -22,6 +27,7 @@ qint64 FileSize(const QString& name) {
 
 BmpHeader ReadBmpHeader(const QString& name) {
     BmpHeader header;
+    if (!IsRegularFile(name)) return header;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) return header;
     const QByteArray fileHeader = file.read(14);

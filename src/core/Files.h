@@ -4,6 +4,9 @@
 #include <cstdint>
 
 bool FileExists(const QString& name);
+// A regular file (after links), not a folder, pipe or device: reading one of those could
+// wait for ever or never end.
+bool IsRegularFile(const QString& name);
 // Size in bytes, -1 when the file cannot be opened.
 qint64 FileSize(const QString& name);
 

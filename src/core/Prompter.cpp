@@ -8,6 +8,7 @@
 
 MessageResult ConsolePrompter::show(const QString& caption, const QString& text,
                                     MessageButtons buttons, MessageIcon) {
+    ++shown_;
     std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(text));
     switch (buttons) {
         case MessageButtons::Ok:

@@ -19,6 +19,11 @@ class ConsolePrompter : public Prompter {
   public:
     MessageResult show(const QString& caption, const QString& text, MessageButtons buttons,
                        MessageIcon icon) override;
+    // How many messages were shown: a command-line run that showed any was not clean.
+    int shown() const { return shown_; }
+
+  private:
+    int shown_ = 0;
 };
 
 // Thrown when the user cancels an assertion report: it unwinds the current operation back to

@@ -2,24 +2,26 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
+#include "core/CheckedSaveFile.h"
 #include "core/Files.h"
 #include "core/Prompter.h"
+#include "core/Services.h"
 #include "core/Text.h"
 
 namespace {
 
-void Write(QSaveFile& f, const QString& line) {
-    f.write(line.toUtf8());
+void Write(CheckedSaveFile& f, const QString& line) {
+    f.write(line);
 }
 
-void SaveFailed(const QSaveFile& f) {
+void SaveFailed(const CheckedSaveFile& f) {
     ShowErrorText(
         QStringLiteral("An error has prevented the position being saved.\nThe error returned to "
                        "Orbivale was: ") +
@@ -44,7 +46,7 @@ double LeadingNumber(const QString& value) {
 }
 
 bool SavePosition(const ViewState& state, const QString& path) {
-    QSaveFile f(path);
+    CheckedSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) {
         SaveFailed(f);
         return false;
@@ -100,13 +102,45 @@ std::optional<UserModelChoice> ParseUserModel(const QString& value,
         const int close = int(rest.indexOf(QLatin1Char('"'), 1));
         choice.file = close < 0 ? rest.mid(1) : rest.mid(1, close - 1);
         choice.text = QLatin1Char('"') + choice.file + QLatin1Char('"');
+        // Model files are named within the media folder: a name may not climb out of it.
+        static const QRegularExpression parent(QStringLiteral(R"((^|[/\\])\.\.([/\\]|$))"));
+        if (parent.match(choice.file).hasMatch()) return std::nullopt;
     } else if (!rest.isEmpty()) {
         choice.text = rest.left(1);
         choice.file = choice.body + choice.text + QStringLiteral(".bmp");
     } else {
         return std::nullopt;
     }
+    // Something there that is not a file (a pipe, a folder) would block or fail the load.
+    const QString inMedia = Services::instance().mediaDirectory() + choice.file;
+    if (QFileInfo::exists(inMedia) && !IsRegularFile(inMedia)) return std::nullopt;
     return choice;
+}
+
+// A restored orientation replaces the current one only when both vectors can be made unit
+// and are not parallel; otherwise the view keeps facing where it did.
+void TakeOrientation(const scene::Vec3& direction, const scene::Vec3& up, ViewState& state) {
+    const scene::Vec3 d = scene::Normalised(direction), u = scene::Normalised(up);
+    constexpr double kUnit = 1e-6, kParallel = 1e-9;
+    if (std::abs(scene::Length(d) - 1) > kUnit || std::abs(scene::Length(u) - 1) > kUnit ||
+        scene::Length(scene::Cross(d, u)) < kParallel)
+        return;
+    state.direction = d;
+    state.up = u;
+}
+
+// Up to the first kLineCharacters characters of a line (at most four bytes each) are read;
+// the rest of a longer line is passed over in pieces, so a file without line breaks never
+// sits in memory whole.
+constexpr int kLineCharacters = 255;
+constexpr qint64 kSkipPiece = 64 * 1024;
+
+QByteArray ReadLimitedLine(QFile& f) {
+    QByteArray line = f.readLine(4 * kLineCharacters + 1);
+    if (!line.endsWith('\n'))
+        while (!f.atEnd() && !f.readLine(kSkipPiece).endsWith('\n')) {
+        }
+    return line;
 }
 
 int ClampIndex(double n, int count) {
@@ -117,20 +151,27 @@ int ClampIndex(double n, int count) {
 
 bool RestorePosition(const QString& path, const PositionContext& context, ViewState& state) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const QFileInfo info(path);
+    // A pipe or device named as a position would block here for good.
+    const bool regular = info.isFile();
+    if (!regular || !f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        const QString reason = !info.exists() || regular
+                                   ? f.errorString()
+                                   : QStringLiteral("It is not an ordinary file.");
         ShowErrorText(
             QStringLiteral(
                 "An error has prevented the position being restored.\nThe error returned to "
                 "Orbivale was: ") +
-            f.errorString());
+            reason);
         return false;
     }
     state.lockOn = false;
     state.userModels.clear();
     auto known = [&](const QString& name) { return context.isBody && context.isBody(name); };
+    scene::Vec3 direction = state.direction, up = state.up;
     while (!f.atEnd()) {
-        const QString line = QString::fromUtf8(f.readLine())
-                                 .left(255)
+        const QString line = QString::fromUtf8(ReadLimitedLine(f))
+                                 .left(kLineCharacters)
                                  .remove(QLatin1Char('\n'))
                                  .remove(QLatin1Char('\r'));
         const int eq = int(line.indexOf(QLatin1Char('=')));
@@ -170,17 +211,17 @@ bool RestorePosition(const QString& path, const PositionContext& context, ViewSt
         else if (key == QLatin1String("CameraSpeed"))
             state.cameraSpeed = n;
         else if (key == QLatin1String("DirX"))
-            state.direction.x = n;
+            direction.x = n;
         else if (key == QLatin1String("DirY"))
-            state.direction.y = n;
+            direction.y = n;
         else if (key == QLatin1String("DirZ"))
-            state.direction.z = n;
+            direction.z = n;
         else if (key == QLatin1String("UpX"))
-            state.up.x = n;
+            up.x = n;
         else if (key == QLatin1String("UpY"))
-            state.up.y = n;
+            up.y = n;
         else if (key == QLatin1String("UpZ"))
-            state.up.z = n;
+            up.z = n;
         else if (key == QLatin1String("FPS"))
             state.updateSpeedIndex = ClampIndex(n, context.updateSpeedCount);
         else if (key == QLatin1String("Res"))
@@ -207,5 +248,6 @@ bool RestorePosition(const QString& path, const PositionContext& context, ViewSt
             }
         }
     }
+    TakeOrientation(direction, up, state);
     return true;
 }

@@ -10,6 +10,7 @@
 #include "core/Body.h"
 #include "core/BodyCatalogue.h"
 #include "core/BodyPoints.h"
+#include "core/Files.h"
 #include "core/Log.h"
 #include "core/Luna.h"
 #include "core/Moon.h"
@@ -191,16 +192,24 @@ void Simulation::BuildLights() {
 
 void Simulation::ReadShortTexts(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+    if (!IsRegularFile(path) || !file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+    // Each body's text is gathered first and set once: appending to the body's own copy
+    // line by line made start-up time grow with the square of the file.
+    std::vector<QString> texts(bodies_.size());
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine(1024));
         if (!line.startsWith(QLatin1Char('%'))) continue;
         const int second = static_cast<int>(line.indexOf(QLatin1Char('%'), 1));
         if (second < 0) continue;
-        Body* body = FindBody(line.mid(1, second - 1));
-        if (!body) continue;
-        body->setShortText(body->shortText() + line.mid(second + 1));
+        const QStringView name = QStringView(line).mid(1, second - 1);
+        const auto at = std::find_if(bodies_.begin(), bodies_.end(), [&](const auto& b) {
+            return b->name().compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (at == bodies_.end()) continue;
+        texts[static_cast<std::size_t>(at - bodies_.begin())] += QStringView(line).mid(second + 1);
     }
+    for (std::size_t i = 0; i < bodies_.size(); ++i)
+        if (!texts[i].isEmpty()) bodies_[i]->setShortText(bodies_[i]->shortText() + texts[i]);
 }
 
 void Simulation::ReadObserverAndClock() {
@@ -213,8 +222,12 @@ void Simulation::ReadObserverAndClock() {
     SetTimeZone(zone, dst);
     const double offset = settings_.get(settings::TimeOffset);
     const int speed = settings_.get(settings::Speed);
-    // Offsets beyond the calendar the program covers (1901-2099) are ignored.
-    clock_.start(std::abs(offset) < 4.0e9 ? offset : 0.0, speed);
+    // An offset that would take the clock beyond the calendar the program covers
+    // (1901-2099) is ignored.
+    const SimTime start = wallNow() + offset;
+    const bool inCalendar = std::isfinite(start) && start >= MakeSimTime(1901, 1, 1, 0, 0, 0) &&
+                            start < MakeSimTime(2100, 1, 1, 0, 0, 0);
+    clock_.start(inCalendar ? offset : 0.0, speed);
     observer_.FollowZone(SimNow());
 }
 

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <bit>
 
+#include "core/CheckedSaveFile.h"
 #include "core/Text.h"
 
 namespace sysinfo {
@@ -203,14 +203,9 @@ QString DumpText(const Dump& dump, const QDateTime& when) {
 }
 
 bool SaveDump(const QString& path, const Dump& dump, const QDateTime& when) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-    const QByteArray bytes = DumpText(dump, when).toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    CheckedSaveFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Text) &&
+           file.write(DumpText(dump, when)) && file.commit();
 }
 
 MemoryFacts ParseMemInfo(const QByteArray& meminfo) {

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cmath>
 
+#include "core/CheckedSaveFile.h"
 #include "core/Prompter.h"
 #include "core/Services.h"
 #include "core/Text.h"
@@ -158,18 +158,14 @@ std::optional<std::vector<NamedLocation>> LoadLocations(const QString& path) {
 
 bool SaveLocations(const QString& path, const std::vector<NamedLocation>& places) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
+    CheckedSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
-    for (auto it = places.begin(); ok && it != places.end(); ++it) {
-        const QByteArray line = FormatLocationLine(*it);
-        ok = file.write(line) == line.size();
-    }
-    ok = ok && file.flush() && file.commit();
-    if (!ok) {
-        const QString reason = SystemReason(file);
-        file.cancelWriting();
-        ShowError(QStringLiteral("Could not save locations, because of error: ") + reason,
-                  QStringLiteral("Error"));
-    }
+    for (auto it = places.begin(); ok && it != places.end(); ++it)
+        ok = file.write(FormatLocationLine(*it));
+    ok = file.commit() && ok;
+    if (!ok)
+        ShowError(
+            QStringLiteral("Could not save locations, because of error: ") + file.errorString(),
+            QStringLiteral("Error"));
     return ok;
 }

@@ -1,10 +1,12 @@
 #include "render/Surface.h"
 
-#include <QSaveFile>
+#include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
+#include "core/CheckedSaveFile.h"
 #include "core/Log.h"
 #include "core/Prompter.h"
 
@@ -217,16 +219,23 @@ void Surface::DrawRotated(double angle, int x0, int y0, int w, int h, int x1, in
     if (!painter_) return;
     const double a = angle * 3.14159265358979323846 / 180.0;
     const double s = std::sin(a), c = std::cos(a);
+    if (w <= 0 || h <= 0) return;
     const QImage source = image_.copy();
-    for (int i = 0; i < h; ++i) {
-        for (int j = 0; j < w; ++j) {
-            const int r = static_cast<int>(h / 2.0 + (j - w / 2.0) * s + (i - h / 2.0) * c + 0.5);
-            const int t = static_cast<int>(w / 2.0 + (j - w / 2.0) * c - (i - h / 2.0) * s + 0.5);
-            const int sx = x0 + t, sy = y0 + r;
-            const int dx = x1 + j, dy = y1 + i;
-            if (dx < 0 || dy < 0 || dx >= width() || dy >= height()) continue;
-            const bool inside = t >= 0 && r >= 0 && sx < width() && sy < height();
-            image_.setPixel(dx, dy, inside ? source.pixel(sx, sy) : qRgb(0, 0, 0));
+    // Only the rows and columns that land on the surface are visited, worked out in 64 bits
+    // so that no rectangle, however large or far off, wraps or runs for ages.
+    const std::int64_t iFirst = std::max<std::int64_t>(0, -std::int64_t(y1));
+    const std::int64_t iEnd = std::min<std::int64_t>(h, std::int64_t(height()) - y1);
+    const std::int64_t jFirst = std::max<std::int64_t>(0, -std::int64_t(x1));
+    const std::int64_t jEnd = std::min<std::int64_t>(w, std::int64_t(width()) - x1);
+    for (std::int64_t i = iFirst; i < iEnd; ++i) {
+        for (std::int64_t j = jFirst; j < jEnd; ++j) {
+            const double r = std::trunc(h / 2.0 + (j - w / 2.0) * s + (i - h / 2.0) * c + 0.5);
+            const double t = std::trunc(w / 2.0 + (j - w / 2.0) * c - (i - h / 2.0) * s + 0.5);
+            const double sx = x0 + t, sy = y0 + r;
+            const bool inside =
+                t >= 0 && r >= 0 && sx >= 0 && sy >= 0 && sx < width() && sy < height();
+            image_.setPixel(int(x1 + j), int(y1 + i),
+                            inside ? source.pixel(int(sx), int(sy)) : qRgb(0, 0, 0));
         }
     }
 }
@@ -288,8 +297,9 @@ bool Surface::SaveSurfaceToBitmap(const QString& file) {
     const bool hadPainter = painter_ != nullptr;
     if (painter_) painter_->end();
     QImage out = formatClass() == 9 ? image_ : toArgb().convertToFormat(QImage::Format_RGB888);
-    QSaveFile saved(file);
-    const bool ok = saved.open(QIODevice::WriteOnly) && out.save(&saved, "BMP") && saved.commit();
+    CheckedSaveFile saved(file);
+    if (saved.open() && !out.save(&saved.device(), "BMP")) saved.fail();
+    const bool ok = saved.commit();
     if (hadPainter) painter_->begin(&image_);
     return ok;
 }

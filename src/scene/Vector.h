@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 
 namespace scene {
@@ -37,10 +38,15 @@ inline double Length(const Vec3& v) {
     return std::sqrt(Dot(v, v));
 }
 
-// The vector scaled to unit length; a zero vector stays zero.
+// The vector scaled to unit length; a zero vector stays zero, and so does one with a
+// component that is not finite. It is first divided by its largest component, so that huge
+// or tiny vectors do not overflow or underflow on the way.
 inline Vec3 Normalised(const Vec3& v) {
-    const double l = Length(v);
-    return l > 0 ? v / l : v;
+    const double m = std::max({std::abs(v.x), std::abs(v.y), std::abs(v.z)});
+    if (!std::isfinite(m)) return Vec3{};
+    if (m == 0) return v;
+    const Vec3 s = v / m;
+    return s / Length(s);
 }
 
 // Turns v by theta radians about axis. Seen from the axis's positive end towards the origin

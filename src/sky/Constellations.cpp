@@ -35,6 +35,8 @@ void Constellations::ParseFigures(const QByteArray& text) {
         QList<QByteArray> fields = comma < 0 ? QList<QByteArray>() : line.mid(comma + 1).split(',');
         if (fields.size() >= 1) f.labelRa = fields[0].trimmed().toFloat();
         if (fields.size() >= 2) f.labelDec = fields[1].trimmed().toFloat();
+        // A label off the sky sits at the origin rather than nowhere.
+        if (!InSkyRange(f.labelRa, f.labelDec)) f.labelRa = f.labelDec = 0;
         for (int i = 2; i < fields.size() && static_cast<int>(f.stars.size()) < kMaxEntries; ++i) {
             const QByteArray field = fields[i].trimmed();
             if (field.startsWith('-')) {
@@ -61,28 +63,22 @@ void Constellations::ParseBoundaries(const QByteArray& text) {
         } else {
             float ra = 0, dec = 0;
             if (line.size() < 2 || std::sscanf(line.constData() + 1, "%f %f", &ra, &dec) != 2 ||
-                !std::isfinite(ra) || !std::isfinite(dec))
+                !InSkyRange(ra, dec))
                 continue;
             const scene::Vec3 v = RaDecToUnitVector(ra, dec);
             p.direction = {float(v.x), float(v.y), float(v.z)};
-            p.zone =
-                static_cast<std::int16_t>(SkyZoneOf(int(std::trunc(ra)), int(std::trunc(dec))));
+            p.zone = static_cast<std::int16_t>(SkyZoneAt(ra, dec));
         }
         boundaries_.push_back(p);
     }
 }
 
 void WalkFigure(const ConstellationFigure& figure, const std::function<void(int, int)>& segment) {
-    const auto& s = figure.stars;
-    if (s.empty()) return;
-    int previous = s[0];
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        if (s[i] == -1) {
-            if (++i < s.size()) previous = s[i];
-            continue;
-        }
-        segment(previous, s[i]);
-        previous = s[i];
+    // A break (-1) is never an end of a segment, wherever it stands: first, last or twice.
+    int previous = -1;
+    for (const int star : figure.stars) {
+        if (star != -1 && previous != -1) segment(previous, star);
+        previous = star;
     }
 }
 

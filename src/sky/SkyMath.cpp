@@ -47,8 +47,24 @@ int SkyZoneOf(int hour, int d) {
     return (d + 90) / 10 + hour * 18;
 }
 
+bool InSkyRange(double raHours, double decDegrees) {
+    return std::isfinite(raHours) && std::isfinite(decDegrees) && raHours >= 0 && raHours <= 24 &&
+           decDegrees >= -90 && decDegrees <= 90;
+}
+
+int SkyZoneAt(double raHours, double decDegrees) {
+    if (!std::isfinite(raHours)) raHours = 0;
+    if (!std::isfinite(decDegrees)) decDegrees = 0;
+    double hour = std::fmod(std::trunc(raHours), 24.0);
+    if (hour < 0) hour += 24;
+    const double degree = std::clamp(std::trunc(decDegrees), -90.0, 90.0);
+    return SkyZoneOf(static_cast<int>(hour), static_cast<int>(degree));
+}
+
 std::uint8_t MagIndex(double m) {
-    return static_cast<std::uint8_t>(static_cast<int>(std::trunc((m + 2) * 19)) & 0xFF);
+    // Held to a range an int holds; any real magnitude is far inside it.
+    const double index = std::isfinite(m) ? std::clamp(std::trunc((m + 2) * 19), -1e9, 1e9) : 0;
+    return static_cast<std::uint8_t>(static_cast<int>(index) & 0xFF);
 }
 
 }  // namespace sky

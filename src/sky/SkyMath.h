@@ -29,6 +29,12 @@ RaDec UnitVectorToRaDec(const scene::Vec3& v);
 RaDec WorldToRaDec(const scene::Vec3& v);
 
 int SkyZoneOf(int hour, int degree);
+// Whether a catalogue position is one: right ascension 0 to 24 hours, declination -90 to 90
+// degrees, both finite.
+bool InSkyRange(double raHours, double decDegrees);
+// The zone of any finite position: right ascension folded into one day, declination held to
+// the poles, so no value reaches the integer arithmetic out of range.
+int SkyZoneAt(double raHours, double decDegrees);
 // trunc((m + 2) x 19) kept to 8 bits: -2 gives 0, 7.0 gives 171.
 std::uint8_t MagIndex(double magnitude);
 

@@ -20,8 +20,7 @@ void SkyZoneMask::Add(int zone) {
 }
 
 bool SkyZoneMask::markedAt(double raHours, double decDegrees) const {
-    return marked(
-        SkyZoneOf(static_cast<int>(std::trunc(raHours)), static_cast<int>(std::trunc(decDegrees))));
+    return marked(SkyZoneAt(raHours, decDegrees));
 }
 
 int SkyZoneMask::markedCount() const {

@@ -1,16 +1,20 @@
 #include "sky/StarCatalogue.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "core/CheckedSaveFile.h"
 #include "sky/SkyMath.h"
 
 namespace sky {
 
 namespace {
+
+constexpr int kObjectSheetSize = 512;  // the objects' picture sheet is this many pixels square
+// Brighter or fainter than anything in a catalogue: a line with such a magnitude is broken.
+constexpr float kMagnitudeBound = 100;
 
 std::array<float, 3> ToFloats(const scene::Vec3& v, double scale = 1.0) {
     return {float(v.x * scale), float(v.y * scale), float(v.z * scale)};
@@ -110,12 +114,13 @@ bool StarCatalogue::ParseStarLine(const QByteArray& raw, StarRecord& r, float& m
     const QByteArray rest = line.mid(pos);
     if (std::sscanf(rest.constData(), "%f,%f,%f,%c", &ra, &dec, &magnitude, &spectral) < 3)
         return false;
-    if (!std::isfinite(ra) || !std::isfinite(dec) || !std::isfinite(magnitude)) return false;
+    if (!InSkyRange(ra, dec) || !std::isfinite(magnitude) || std::abs(magnitude) > kMagnitudeBound)
+        return false;
     r = StarRecord{};
     r.names = std::move(names);
     r.world = ToFloats(RaDecToWorld(ra, dec), kStarDistance);
     r.equatorial = ToFloats(RaDecToUnitVector(ra, dec));
-    r.zone = static_cast<std::uint16_t>(SkyZoneOf(int(std::trunc(ra)), int(std::trunc(dec))));
+    r.zone = static_cast<std::uint16_t>(SkyZoneAt(ra, dec));
     r.magIndex = MagIndex(magnitude);
     r.magnitude = magnitude;
     r.spectral = SpectralCode(spectral) & 0x0F;
@@ -176,18 +181,24 @@ void StarCatalogue::LoadObjects(const QString& path) {
         const QByteArray line = file.readLine().left(511);
         if (line.isEmpty() || line[0] < '0' || line[0] > '9') continue;
         SkyObject o;
+        long long top = 0, width = 0, height = 0;
         float ra = 0, dec = 0;
-        if (std::sscanf(line.constData(), "%d,%d,%d,%f,%f,%f", &o.top, &o.width, &o.height, &ra,
+        if (std::sscanf(line.constData(), "%lld,%lld,%lld,%f,%f,%f", &top, &width, &height, &ra,
                         &dec, &o.size) != 6)
             continue;
-        // A picture must fit its 512-pixel band; anything else cannot be drawn.
-        if (o.width <= 0 || o.width > 512 || o.height <= 0 || o.top < 0 || o.top + o.height > 512 ||
-            !std::isfinite(ra) || !std::isfinite(dec) || !std::isfinite(o.size))
+        // A picture must fit its band of the 512-pixel sheet (checked in 64 bits, so no sum
+        // wraps) and sit on the sky; anything else cannot be drawn.
+        if (width <= 0 || width > kObjectSheetSize || height <= 0 || top < 0 ||
+            top + height > kObjectSheetSize || !InSkyRange(ra, dec) || !std::isfinite(o.size) ||
+            o.size <= 0 || o.size > 180)
             continue;
+        o.top = static_cast<int>(top);
+        o.width = static_cast<int>(width);
+        o.height = static_cast<int>(height);
         o.world = ToFloats(RaDecToWorld(ra, dec), kStarDistance);
         o.northPoint = ToFloats(RaDecToWorld(ra, dec + 2.0), kStarDistance);
-        o.zone = static_cast<std::uint16_t>(SkyZoneOf(int(std::trunc(ra)), int(std::trunc(dec))));
-        o.slotCount = std::min(32, (512 - o.width) / o.width);
+        o.zone = static_cast<std::uint16_t>(SkyZoneAt(ra, dec));
+        o.slotCount = std::min(32, (kObjectSheetSize - o.width) / o.width);
         objects_.push_back(o);
     }
 }
@@ -204,9 +215,9 @@ const StarRecord* StarCatalogue::StarByNumber(int n) const {
 
 QString ExportStarData(const QString& directory) {
     const QString path = directory + QStringLiteral("/StarData.csv");
-    QSaveFile file(path);
+    CheckedSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return {};
-    file.write("\"Id\",\"Constellation\",\"Greek\",\"Flamstead\",\"Mag\"\n");
+    file.write(QByteArrayLiteral("\"Id\",\"Constellation\",\"Greek\",\"Flamstead\",\"Mag\"\n"));
     return file.commit() ? path : QString();
 }
 

@@ -164,3 +164,19 @@ TEST_F(ClockSimulationTest, ZoneNameReadAtStartUp) {
     EXPECT_TRUE(sim.observer().FollowsZone());
     EXPECT_EQ(sim.observer().dstMinutes, 60);
 }
+
+TEST_F(ClockSimulationTest, AStoredOffsetBeyondTheCalendarIsIgnored) {
+    // 3.9e9 s from 2026 is in 2150: the clock stays at the present instead.
+    store.set(settings::Speed, 0);
+    store.set(settings::TimeOffset, 3.9e9);
+    sim.BuildSolarSystem();
+    EXPECT_DOUBLE_EQ(sim.SimNow(), wall);
+    sim.DestroySolarSystem();
+    store.set(settings::TimeOffset, -3.9e9);  // 1903: inside, kept
+    sim.BuildSolarSystem();
+    EXPECT_EQ(SplitSimTime(sim.SimNow()).year, 1903);
+    sim.DestroySolarSystem();
+    store.set(settings::TimeOffset, MakeSimTime(2100, 1, 1, 0, 0, 0) - wall);  // just past 2099
+    sim.BuildSolarSystem();
+    EXPECT_DOUBLE_EQ(sim.SimNow(), wall);
+}

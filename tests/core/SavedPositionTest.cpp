@@ -1,4 +1,7 @@
+#include <sys/stat.h>
+
 #include <QFile>
+#include <cmath>
 
 #include "core/SavedPosition.h"
 #include "support/ExpectVec.h"
@@ -136,4 +139,92 @@ TEST_F(SavedPositionTest, FailuresShowTheirTexts) {
     ASSERT_EQ(prompter.calls.size(), 2u);
     EXPECT_TRUE(prompter.calls[1].text.startsWith(
         QStringLiteral("An error has prevented the position being saved.")));
+}
+
+TEST_F(SavedPositionTest, ASaveOntoAFullDiskFailsAndLeavesTheOldFileWhole) {
+    QByteArray old;
+    for (int i = 0; i < 40; ++i) old += "# an earlier position, kept byte for byte\n";
+    const QString path = Write("kept.ov", old);
+    const QStringList before = FolderEntries(dir.path());
+    {
+        // Room for the comment lines, not for the whole position.
+        FileSizeCap full(120);
+        EXPECT_FALSE(SavePosition(Sample(), path));
+    }
+    EXPECT_EQ(Read(path), old);
+    EXPECT_EQ(FolderEntries(dir.path()), before);  // no scratch file left behind
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    EXPECT_TRUE(prompter.calls[0].text.startsWith(
+        QStringLiteral("An error has prevented the position being saved.")));
+
+    // With room again the same save goes through.
+    EXPECT_TRUE(SavePosition(Sample(), path));
+    EXPECT_TRUE(Read(path).startsWith("# This file contains a saved simulator position"));
+}
+
+TEST_F(SavedPositionTest, OrientationIsTakenOnlyWhenItCanBeMadeUnit) {
+    // Huge components are scaled before their length is taken: no overflow to infinity.
+    ViewState state;
+    ASSERT_TRUE(
+        RestorePosition(Write("huge.ov", "UpX=1e200\nUpY=1e200\nUpZ=1e200\n"), context, state));
+    const double third = 1 / std::sqrt(3.0);
+    ExpectVec(state.up, {third, third, third}, 1e-12);
+    ExpectVec(state.direction, {0, 0, 1});
+    ASSERT_TRUE(
+        RestorePosition(Write("tiny.ov", "DirX=3e-300\nDirY=0\nDirZ=4e-300\n"), context, state));
+    ExpectVec(state.direction, {0.6, 0, 0.8}, 1e-12);
+
+    // Zero, parallel or out-of-range vectors keep the orientation the view had.
+    const ViewState before = Sample();
+    for (const char* text :
+         {"UpX=0\nUpY=0\nUpZ=0\n", "DirX=0\nDirY=0\nDirZ=0\n",
+          "DirX=0\nDirY=2\nDirZ=0\nUpX=0\nUpY=-5\nUpZ=0\n",
+          "DirX=1e400\nDirY=0\nDirZ=0\nUpX=0\nUpY=1\nUpZ=0\n", "DirX=nan\nDirY=-inf\nDirZ=0\n"}) {
+        state = before;
+        ASSERT_TRUE(RestorePosition(Write("bad.ov", text), context, state)) << text;
+        ExpectVec(state.direction, before.direction);
+        ExpectVec(state.up, before.up);
+    }
+    // A tilted pair is taken as it is, each made unit.
+    state = before;
+    ASSERT_TRUE(RestorePosition(Write("tilt.ov", "DirX=0\nDirY=0\nDirZ=-2\nUpX=3\nUpY=4\nUpZ=0\n"),
+                                context, state));
+    ExpectVec(state.direction, {0, 0, -1});
+    ExpectVec(state.up, {0.6, 0.8, 0}, 1e-12);
+}
+
+TEST_F(SavedPositionTest, LongLinesAndFilesThatAreNotFilesAreReadSafely) {
+    // A line is read to its first 255 characters; the rest, however long, is passed over
+    // without being held, and the next line is read as usual.
+    QByteArray text = "Zoom=3" + QByteArray(300, '5') + "\nSimSpeed=7\n";
+    text += "Select=" + QByteArray(2 * 1024 * 1024, 'x') + "Mars\nCx=12\n";
+    ViewState state;
+    ASSERT_TRUE(RestorePosition(Write("long.ov", text), context, state));
+    // "Zoom=" and the first 250 digits: 3.55...e249, not the whole 301-digit number.
+    EXPECT_GT(state.zoom, 3.5e249);
+    EXPECT_LT(state.zoom, 3.6e249);
+    EXPECT_EQ(state.simSpeed, 7);
+    EXPECT_EQ(state.selected, QString());  // the cut-off name is not a body
+    EXPECT_EQ(state.cameraPosition.x, 12);
+
+    // A pipe would block the reader until someone wrote to it; a folder is no position.
+    const QString fifo = dir.filePath(QStringLiteral("pipe.ov"));
+    ASSERT_EQ(mkfifo(qPrintable(fifo), 0600), 0);
+    EXPECT_FALSE(RestorePosition(fifo, context, state));
+    EXPECT_FALSE(RestorePosition(dir.path(), context, state));
+    ASSERT_EQ(prompter.calls.size(), 2u);
+    EXPECT_TRUE(prompter.calls[0].text.endsWith(QStringLiteral("It is not an ordinary file.")));
+
+    // Model names: a pipe where a model should be, or a name climbing out of the media
+    // folder, leave that body's line out.
+    Services::instance().setMediaDirectory(dir.path());
+    ASSERT_TRUE(RestorePosition(Write("models.ov",
+                                      "Body=Earth,\"pipe.ov\"\n"
+                                      "Body=Mars,\"../../etc/passwd\"\n"
+                                      "Body=Saturn,\"maps\\\\..\\\\..\\\\x.bmp\"\n"),
+                                context, state));
+    EXPECT_TRUE(state.userModels.empty());
+    ASSERT_TRUE(RestorePosition(Write("model.ov", "Body=Mars,\"my..mars.bmp\"\n"), context, state));
+    ASSERT_EQ(state.userModels.size(), 1u);
+    EXPECT_EQ(state.userModels[0].file, QStringLiteral("my..mars.bmp"));
 }

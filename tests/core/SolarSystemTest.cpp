@@ -146,6 +146,25 @@ TEST_F(SolarSystemTest, ShortTextsFollowTheFileRules) {
     EXPECT_TRUE(sim->FindBody(QStringLiteral("Mars"))->shortText().isEmpty());
 }
 
+TEST_F(SolarSystemTest, ManyShortTextLinesJoinInOrderForEachBody) {
+    // Lines for several bodies interleaved, mixed case; each body's lines keep their order.
+    QByteArray text;
+    for (int i = 0; i < 20000; ++i)
+        text += "%" + QByteArray(i % 2 ? "earth" : "Mars") + "%" + QByteArray::number(i) + "\n";
+    WriteShorts(text);
+    auto sim = Build();
+    const QStringList earth =
+        sim->earth()->shortText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList mars = sim->FindBody(QStringLiteral("Mars"))
+                                 ->shortText()
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(earth.size(), 10000);
+    ASSERT_EQ(mars.size(), 10000);
+    EXPECT_EQ(earth.first(), QStringLiteral("1"));
+    EXPECT_EQ(earth.last(), QStringLiteral("19999"));
+    EXPECT_EQ(mars[4321], QStringLiteral("8642"));
+}
+
 TEST_F(SolarSystemTest, MissingShortTextsFileIsSkipped) {
     auto sim = Build();
     EXPECT_TRUE(sim->earth()->shortText().isEmpty());

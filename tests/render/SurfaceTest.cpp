@@ -1,6 +1,8 @@
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "core/Files.h"
+#include "render/ObjectDump.h"
 #include "render/PixelFormat.h"
 #include "render/Surface.h"
 #include "render/TextureLoader.h"
@@ -91,6 +93,24 @@ TEST_F(SurfaceTest, PixelsAndRotation) {
     EXPECT_EQ(prompter.calls.size(), 1u);
 }
 
+TEST_F(SurfaceTest, RotatingAHugeOrFarOffRectangleTouchesOnlyTheSurface) {
+    // Rectangles from a damaged objects file: the loops visit only pixels on the surface, so
+    // these return at once instead of running through 2^31 rows.
+    Surface s(PixelFormat::Xrgb8888(), 8, 8);
+    ASSERT_TRUE(s.StartDrawing(true));
+    s.PutPixel(0, 0, 0x0000FF, false);
+    s.DrawRotated(30, 0, 1228654364, 64, 1421203511, 64, 1228654364);
+    s.DrawRotated(0, 0, 0, 2147483647, 2147483647, -2147483647, -2147483647);
+    s.DrawRotated(90, -2147483647, -2147483647, 4, 4, 4, 4);  // the source is off the surface
+    s.StopDrawing();
+    EXPECT_EQ(s.image().pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(s.image().pixel(5, 5) & 0xFFFFFF, 0u);
+    ASSERT_TRUE(s.StartDrawing(true));
+    s.DrawRotated(0, 0, 0, 2147483647, 2147483647, 0, 0);  // covers it: a copy of itself
+    s.StopDrawing();
+    EXPECT_EQ(s.image().pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
+}
+
 TEST_F(SurfaceTest, AlphaTexturesTakeTheirAlphaFromTheBitmap) {
     QImage grey(4, 4, QImage::Format_Grayscale8);
     grey.fill(0x80);
@@ -153,4 +173,39 @@ TEST_F(SurfaceTest, SplittingIntoSquareTiles) {
     // Row by row from the top: the first four make the top row.
     EXPECT_EQ(textures[3]->image()->pixel(0, 0), square.image().pixel(768, 0));
     EXPECT_EQ(textures[4]->image()->pixel(0, 0), square.image().pixel(0, 256));
+}
+
+TEST_F(SurfaceTest, WritersOnAFullDiskKeepTheFileTheyWouldReplace) {
+    // A picture and the object dump each fail whole: the earlier file stays as it was and
+    // no scratch copy is left beside it.
+    const QString picture = dir.filePath(QStringLiteral("kept.bmp"));
+    Surface small(Gradient(4, 4));
+    ASSERT_TRUE(small.SaveSurfaceToBitmap(picture));
+    QFile f(picture);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray old = f.readAll();
+    f.close();
+
+    scene::Scene scene;
+    const QString dump = DumpObjects(scene);
+    ASSERT_FALSE(dump.isEmpty());
+    QFile d(dump);
+    ASSERT_TRUE(d.open(QIODevice::ReadOnly));
+    const QByteArray oldDump = d.readAll();
+    d.close();
+    for (int i = 0; i < 50; ++i)
+        scene.createLight(scene::LightType::Ambient, {0.1, 0.1, 0.1})
+            ->setName(scene::SceneName(QStringLiteral("Light:"), QString::number(i)));
+
+    const QStringList before = FolderEntries(dir.path());
+    {
+        FileSizeCap full(old.size() / 2);
+        EXPECT_FALSE(Surface(Gradient(64, 64)).SaveSurfaceToBitmap(picture));
+        EXPECT_TRUE(DumpObjects(scene).isEmpty());
+    }
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), old);
+    ASSERT_TRUE(d.open(QIODevice::ReadOnly));
+    EXPECT_EQ(d.readAll(), oldDump);
+    EXPECT_EQ(FolderEntries(dir.path()), before);
 }

@@ -1,5 +1,7 @@
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "shell/CommandLine.h"
@@ -241,4 +243,30 @@ TEST(CommandLine, HelpListsExactlyTheViewsThatWork) {
              QStringLiteral("--view"), view});
         EXPECT_TRUE(cl.error.isEmpty()) << view.toStdString();
     }
+}
+
+TEST(CommandLine, SnapshotNeverWaitsForAPersonAndSaysWhenTheRunWasNotClean) {
+    // A missing position file used to open a message box that nobody would ever close.
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (xvfb.isEmpty()) GTEST_SKIP() << "xvfb-run is not installed; the picture needs a display";
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("out.png"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+    p.setProcessEnvironment(env);
+    p.start(xvfb,
+            {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24"),
+             QStringLiteral(ORBIVALE_BINARY), QStringLiteral("--snapshot"), picture,
+             QStringLiteral("--size"), QStringLiteral("320x240"), QStringLiteral("--utc"),
+             QStringLiteral("2000-01-01T00:00:00"), dir.filePath(QStringLiteral("missing.ov"))});
+    const bool finished = p.waitForFinished(90000);
+    if (!finished) p.kill();
+    ASSERT_TRUE(finished) << "the snapshot run waited for a person";
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(p.exitCode(), 3) << qPrintable(err);
+    EXPECT_TRUE(err.contains(QStringLiteral("missing.ov"))) << qPrintable(err);
+    EXPECT_TRUE(QFileInfo(picture).size() > 0);  // the default answer was taken: it went on
 }

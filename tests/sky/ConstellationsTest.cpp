@@ -32,6 +32,11 @@ TEST(Constellations, FiguresAndTheirWalk) {
     EXPECT_EQ(c.figures()[1].stars, (std::vector<std::int16_t>{1, 2}));  // "x" ends the list
     EXPECT_TRUE(c.figures()[2].stars.empty());
     EXPECT_TRUE(Walk(c.figures()[2]).empty());
+    // Breaks first, last or doubled never become the end of a segment.
+    Constellations broken;
+    broken.ParseFigures("Cyg Cygnus,20,40,-,4,6,-,-,8,10,-\nLeo Leo,10,15,-\n");
+    EXPECT_EQ(Walk(broken.figures()[0]), (std::vector<std::pair<int, int>>{{4, 6}, {8, 10}}));
+    EXPECT_TRUE(Walk(broken.figures()[1]).empty());
 
     // At most 50 entries a line, 88 figures.
     QByteArray longLine = "Big Big,1,1";
@@ -52,6 +57,20 @@ TEST(Constellations, BoundariesBreakAndEnd) {
     EXPECT_EQ(c.boundaries()[1].zone, SkyZoneOf(1, 20));
     EXPECT_EQ(c.boundaries()[4].zone, 432);
     EXPECT_NEAR(c.boundaries()[4].direction[1], 1.0f, 1e-6f);
+}
+
+TEST(Constellations, PointsAndLabelsOffTheSkyAreLeftOut) {
+    Constellations c;
+    c.ParseBoundaries(" 1e10 0\n 5 1e10\n -1 0\n 25 0\n nan 0\n 1.5 20\n 24 -90\n");
+    ASSERT_EQ(c.boundaries().size(), 2u);
+    EXPECT_EQ(c.boundaries()[0].zone, SkyZoneOf(1, 20));
+    EXPECT_EQ(c.boundaries()[1].zone, SkyZoneOf(0, -90));
+    c.ParseFigures("Ori Orion,1e30,-400,1,2\nCMa Canis Major,6.8,-16,3,4\n");
+    ASSERT_EQ(c.figures().size(), 2u);
+    EXPECT_EQ(c.figures()[0].labelRa, 0);
+    EXPECT_EQ(c.figures()[0].labelDec, 0);
+    EXPECT_EQ(c.figures()[0].stars.size(), 2u);  // the figure itself stays
+    EXPECT_FLOAT_EQ(c.figures()[1].labelRa, 6.8f);
 }
 
 TEST(Constellations, StarsBeyondTheLoadedOnesDropTheirSegments) {

@@ -157,3 +157,62 @@ TEST(StarCatalogue, ExportWritesTheHeader) {
     EXPECT_EQ(f.readAll(),
               QByteArray("\"Id\",\"Constellation\",\"Greek\",\"Flamstead\",\"Mag\"\n"));
 }
+
+TEST(StarCatalogue, ExportOntoAFullDiskFailsAndKeepsTheEarlierExport) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("StarData.csv")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("earlier export\n");
+    f.close();
+    {
+        FileSizeCap full(10);
+        EXPECT_TRUE(ExportStarData(dir.path()).isEmpty());
+    }
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("earlier export\n"));
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("StarData.csv")});
+}
+
+TEST(StarCatalogue, ValuesOffTheSkyOrOffTheSheetAreRejected) {
+    // Each of these once reached integer arithmetic out of range (a float-to-int overflow or
+    // a wrapped sum) or made the object drawing loop for ages.
+    StarRecord r;
+    float m = 0;
+    std::uint32_t mem = 0;
+    for (const char* line :
+         {"1,,,,1e10,10,5,G", "1,,,,-0.5,10,5,G", "1,,,,24.5,10,5,G", "1,,,,3,90.5,5,G",
+          "1,,,,3,-1e30,5,G", "1,,,,3,10,1e30,G", "1,,,,nan,10,5,G", "1,,,,3,inf,5,G"})
+        EXPECT_FALSE(StarCatalogue::ParseStarLine(line, r, m, mem)) << line;
+    EXPECT_TRUE(StarCatalogue::ParseStarLine("1,,,,24,-90,5,G", r, m, mem));
+    EXPECT_EQ(r.zone, SkyZoneAt(0, -90));
+    EXPECT_EQ(MagIndex(std::nan("")), 0);
+    EXPECT_EQ(MagIndex(1e30), MagIndex(1e30));  // held in range: no overflow to trap on
+
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("Objects.txt")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "1228654364,64,1421203511,5.6,-5.4,3.2\n"  // top + height wraps an int
+        "0,64,2147483647,5.6,-5.4,3.2\n"
+        "-64,64,64,5.6,-5.4,3.2\n"
+        "0,0,64,5.6,-5.4,3.2\n"
+        "0,9999999999,64,5.6,-5.4,3.2\n"
+        "0,64,64,1e30,-5.4,3.2\n"
+        "0,64,64,5.6,-95,3.2\n"
+        "0,64,64,5.6,-5.4,1e30\n"
+        "0,64,64,5.6,-5.4,-1\n"
+        "448,64,64,23.5,89,1.5\n");  // the one good line, in the sheet's last band
+    f.close();
+    StarCatalogue c;
+    c.Load(dir.path() + QLatin1Char('/'), 7.0f);
+    ASSERT_EQ(c.objects().size(), 1u);
+    EXPECT_EQ(c.objects()[0].top, 448);
+    EXPECT_EQ(c.objects()[0].zone, SkyZoneOf(23, 89));
+    EXPECT_EQ(c.objects()[0].slotCount, 7);
+
+    EXPECT_TRUE(InSkyRange(0, -90) && InSkyRange(24, 90));
+    EXPECT_FALSE(InSkyRange(24.01, 0) || InSkyRange(0, 90.01) || InSkyRange(-1e-9, 0));
+    EXPECT_EQ(SkyZoneAt(1e10, 1e10), SkyZoneAt(std::fmod(1e10, 24.0), 90));
+    EXPECT_EQ(SkyZoneAt(-1, 0), SkyZoneOf(23, 0));
+    EXPECT_EQ(SkyZoneAt(std::nan(""), -1e300), SkyZoneOf(0, -90));
+}

@@ -1,6 +1,9 @@
 #include "support/TestSupport.h"
 
+#include <sys/resource.h>
+
 #include <QDir>
+#include <csignal>
 #include <cstdlib>
 
 void PrepareTestEnvironment(const QString& root) {
@@ -23,4 +26,25 @@ void ServicesTest::SetUp() {
 
 void ServicesTest::TearDown() {
     Services::instance().reset();
+}
+
+FileSizeCap::FileSizeCap(long bytes) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    oldSoft_ = static_cast<long>(limit.rlim_cur);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeCap::~FileSizeCap() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(oldSoft_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler_);
+}
+
+QStringList FolderEntries(const QString& path) {
+    return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }

@@ -41,3 +41,21 @@ class ServicesTest : public ::testing::Test {
     RecordingPrompter prompter;
     QTemporaryDir dir;
 };
+
+// Makes the file system look full to this process: while it lives, no file may grow past
+// `bytes` (writes beyond fail with EFBIG, as on a full disk), without root or a special
+// mount. The signal such a write raises is ignored for the while.
+class FileSizeCap {
+  public:
+    explicit FileSizeCap(long bytes);
+    ~FileSizeCap();
+    FileSizeCap(const FileSizeCap&) = delete;
+    FileSizeCap& operator=(const FileSizeCap&) = delete;
+
+  private:
+    long oldSoft_ = 0;
+    void (*oldHandler_)(int) = nullptr;
+};
+
+// The names in a folder, for checking that a failed save left no scratch file behind.
+QStringList FolderEntries(const QString& path);

@@ -3,11 +3,11 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/CheckedSaveFile.h"
 #include "core/Files.h"
 #include "core/Prompter.h"
 
@@ -51,9 +51,9 @@ QStringList TDebugWindow::lines() const {
 }
 
 bool TDebugWindow::SaveLog(const QString& path) {
-    QSaveFile file(path);
+    CheckedSaveFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        for (const QString& line : lines()) file.write((line + QLatin1Char('\n')).toUtf8());
+        for (const QString& line : lines()) file.write(line + QLatin1Char('\n'));
         if (file.commit()) return true;
     }
     ShowError(QStringLiteral("The log file could not be written."), QStringLiteral("Error"));

@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QThread>
 
+#include "core/CheckedSaveFile.h"
 #include "shell/widgets/TMDIContainer.h"
 
 int SaveSnapshot(TMDIContainer& main, const QString& file, const QString& view) {
@@ -18,9 +18,9 @@ int SaveSnapshot(TMDIContainer& main, const QString& file, const QString& view) 
         QThread::msleep(20);
     }
     const QImage picture = main.Snapshot(view);
-    QSaveFile out(file);
-    if (picture.isNull() || !out.open(QIODevice::WriteOnly) || !picture.save(&out, "PNG") ||
-        !out.commit()) {
+    CheckedSaveFile out(file);
+    if (picture.isNull() || !out.open() || !picture.save(&out.device(), "PNG")) out.fail();
+    if (!out.commit()) {
         QTextStream(stderr) << "orbivale: could not write the picture " << file << "\n";
         return 1;
     }

@@ -4,13 +4,13 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
 
 #include "core/Body.h"
 #include "core/Log.h"
+#include "core/CheckedSaveFile.h"
 #include "core/Prompter.h"
 #include "render/ErrorTexts.h"
 #include "render/Surface.h"
@@ -189,10 +189,9 @@ bool TViewScreen::SavePicture(const QString& fileName) {
     }
     // The name's extension chooses the format; anything else is written as a bitmap.
     const char* format = PictureFormat(fileName);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !bitmap.save(&file, format ? format : "BMP", 92) ||
-        !file.commit()) {
-        file.cancelWriting();
+    CheckedSaveFile file(fileName);
+    if (file.open() && !bitmap.save(&file.device(), format ? format : "BMP", 92)) file.fail();
+    if (!file.commit()) {
         ReportError("An unexpected error occurred whilst trying to save the image.");
         return false;
     }
