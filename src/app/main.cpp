@@ -10,6 +10,7 @@
 #include "core/Services.h"
 #include "render/gl/RenderDevice.h"
 #include "shell/CommandLine.h"
+#include "shell/ConsoleScript.h"
 #include "shell/Ephemeris.h"
 #include "shell/Session.h"
 #include "shell/widgets/OrbivaleApplication.h"
@@ -82,9 +83,10 @@ int main(int argc, char** argv) {
         return RunEphemeris(cl, out);
     }
     if (!cl.consoleScript.isEmpty()) {
-        err << "orbivale: --console-script needs the console, which this version does not have "
-               "yet.\n";
-        return 2;
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
+        QCoreApplication::setApplicationName(QStringLiteral("Orbivale"));
+        return RunConsoleScript(cl, out, err);
     }
     if (!cl.snapshot.isEmpty() && cl.view != QLatin1String("main") &&
         cl.view != QLatin1String("viewer") && cl.view != QLatin1String("map") &&

@@ -1,7 +1,6 @@
 #include "console/ConsoleInterpreter.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 
 #include "console/Evaluator.h"
@@ -31,8 +30,15 @@ QString TrimBlanks(const QString& text) {
 // A text's lines, split at CR, LF or CR LF; a final line break ends the last line rather
 // than starting an empty one.
 QStringList SplitLines(const QString& text) {
-    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('\r') && text[i] != QLatin1Char('\n')) continue;
+        lines << text.mid(start, i - start);
+        if (text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < text.size() || lines.isEmpty()) lines << text.mid(start);
     return lines;
 }
 
