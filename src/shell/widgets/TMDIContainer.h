@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/SavedPosition.h"
+#include "console/widgets/TConsole.h"
 #include "diagnostics/widgets/TDebugWindow.h"
 #include "maps/widgets/TJupiterMoon.h"
 #include "shell/Session.h"
@@ -21,6 +22,7 @@ class QMenu;
 class HelpBrowser;
 class LogSink;
 class TAboutOE;
+class SimulationConsoleHost;
 class TSolarSystemMap;
 class TViewScreen;
 class TViewScreenControls;
@@ -76,6 +78,10 @@ class TMDIContainer : public QMainWindow {
     TJupiterMoon* jupiterMoons() const { return jupiter_; }
     // Shows the Jupiter's moons window, creating it the first time.
     void ShowJupiterMoons();
+    // Shows the console, creating it the first time.
+    void ShowConsole();
+    TConsole* console() const { return console_; }
+    QAction* consoleWindowMenuItem() const { return windowConsole_; }
     int tutorialStopRequests() const { return tutorialStops_; }
     QLabel* statusPanel(int panel) const { return panel == 0 ? status0_ : status1_; }
     QComboBox* updateSpeedBox() const { return updateSpeed_; }
@@ -101,6 +107,8 @@ class TMDIContainer : public QMainWindow {
     void ShowSystemLog();
     void JupiterActivation(QMdiSubWindow* active);
     void SaveJupiterPlacement();
+    void ConsoleActivation(QMdiSubWindow* active);
+    void SaveConsolePlacement();
     void ShowAbout();
     // The location chooser and the date and time dialog, modal.
     void ChooseLocation();
@@ -142,6 +150,9 @@ class TMDIContainer : public QMainWindow {
     QPointer<TDebugWindow> systemLog_;
     QMdiSubWindow* jupiterWindow_ = nullptr;
     QPointer<TJupiterMoon> jupiter_;
+    QMdiSubWindow* consoleWindow_ = nullptr;
+    QPointer<TConsole> console_;
+    std::unique_ptr<SimulationConsoleHost> consoleHost_;
     std::unique_ptr<HelpBrowser> help_;
     std::unique_ptr<LogSink> statusSink_;
     TAboutOE* splash_ = nullptr;
@@ -155,6 +166,7 @@ class TMDIContainer : public QMainWindow {
     QAction* windowMap_ = nullptr;
     QAction* windowSystemLog_ = nullptr;
     QAction* windowJupiter_ = nullptr;
+    QAction* windowConsole_ = nullptr;
     QAction* viewSky_ = nullptr;
     QComboBox* modelRes_ = nullptr;
     QComboBox* updateSpeed_ = nullptr;
