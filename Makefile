@@ -3,13 +3,15 @@
 
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME  ?= 25
 PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
 ARGS       ?=
 
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-sanitize bench install clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-smoke bench install clean
 
 all: build
 
@@ -35,6 +37,17 @@ test-sanitize: deps
 	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer targets (fuzz/), built by clang with AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DORBIVALE_FUZZ=ON \
+	    -DORBIVALE_BUILD_TESTS=OFF -DORBIVALE_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
+
+# Each fuzz target for FUZZ_TIME seconds over its seeds; a crash, leak or hang fails.
+fuzz-smoke: fuzz
+	scripts/fuzz-smoke.sh $(FUZZ_BUILD)/fuzz $(FUZZ_TIME)
+
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; xvfb-run -a -s "-screen 0 1600x1200x24" $$b; done
 
@@ -42,4 +55,4 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libqt6opengl6-dev qt6-declarative-dev qt6-speech-dev qt6-speech-flite-plugin
     qt6-qpa-plugins qt6-image-formats-plugins libgl-dev libgl1-mesa-dri libglx-mesa0 mesa-utils
     libgtest-dev libgmock-dev libbenchmark-dev libsdl2-dev
+    clang libclang-rt-14-dev
     xvfb xauth xdotool fonts-liberation fonts-dejavu-core espeak-ng
 )
 

@@ -4,7 +4,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <ranges>
 #include <vector>
 
 #include "core/Body.h"
@@ -32,6 +31,46 @@ struct SimulationHooks {
     std::function<void()> refreshCaption;
 };
 
+// The bodies as plain pointers over the owning list; a view, valid while the list is
+// unchanged. (Written out rather than a std::views::transform, which clang 14 cannot
+// compile against GCC 12's library, and the fuzzing build uses clang.)
+class BodyList {
+  public:
+    using Owned = std::vector<std::unique_ptr<Body>>;
+    class iterator {
+      public:
+        using value_type = Body*;
+        using difference_type = std::ptrdiff_t;
+        iterator() = default;
+        explicit iterator(Owned::const_iterator it) : it_(it) {}
+        Body* operator*() const { return it_->get(); }
+        iterator& operator++() {
+            ++it_;
+            return *this;
+        }
+        iterator operator++(int) {
+            iterator old = *this;
+            ++it_;
+            return old;
+        }
+        friend bool operator==(const iterator&, const iterator&) = default;
+
+      private:
+        Owned::const_iterator it_;
+    };
+
+    explicit BodyList(const Owned& owned) : owned_(&owned) {}
+    iterator begin() const { return iterator(owned_->begin()); }
+    iterator end() const { return iterator(owned_->end()); }
+    std::size_t size() const { return owned_->size(); }
+    bool empty() const { return owned_->empty(); }
+    Body* operator[](std::size_t i) const { return (*owned_)[i].get(); }
+    Body* back() const { return owned_->back().get(); }
+
+  private:
+    const Owned* owned_;
+};
+
 // The simulated solar system: the scene, the bodies, the clock, the observer and the
 // camera position, with the update step that brings them all to the current time.
 class Simulation {
@@ -53,9 +92,7 @@ class Simulation {
     SimTime wallNow() const { return clock_.wallNow(); }
 
     // The body list: the Sun first, then in construction order.
-    auto bodies() const {
-        return bodies_ | std::views::transform([](const auto& b) { return b.get(); });
-    }
+    BodyList bodies() const { return BodyList(bodies_); }
     int bodyCount() const { return static_cast<int>(bodies_.size()); }
     bool AddBody(std::unique_ptr<Body> body);
     // First body whose name matches, ignoring case.
