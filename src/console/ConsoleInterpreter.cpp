@@ -35,7 +35,8 @@ QStringList SplitLines(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != QLatin1Char('\r') && text[i] != QLatin1Char('\n')) continue;
         lines << text.mid(start, i - start);
-        if (text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        if (text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
         start = i + 1;
     }
     if (start < text.size() || lines.isEmpty()) lines << text.mid(start);
@@ -148,8 +149,7 @@ bool ConsoleInterpreter::RunLine(const QString& line) {
     };
     if (is("end")) return false;
     if (is("print") || word == QLatin1String("?")) {
-        if (const std::optional<Element> value = EvaluateAt(line, position))
-            Print(value->ToText());
+        if (const std::optional<Element> value = EvaluateAt(line, position)) Print(value->ToText());
     } else if (is("tree")) {
         script::Tokenizer tokenizer(line, position - 1);
         PrintExpressionTree(*script::ParseExpression(tokenizer), 0);
@@ -169,7 +169,8 @@ bool ConsoleInterpreter::RunLine(const QString& line) {
     } else if (is("unloadbody")) {
         const QString name = ReadCommandWord(line, position);
         const std::optional<QString> body = host_.FindBody(name);
-        if (!body) throw Error(FormatText("Expected solar system body name: '%s'", qUtf8Printable(name)));
+        if (!body)
+            throw Error(FormatText("Expected solar system body name: '%s'", qUtf8Printable(name)));
         host_.UnloadModel(*body);
     } else if (is("help")) {
         // Reached from a text of several lines; a typed entry opens help before this.
@@ -183,7 +184,8 @@ bool ConsoleInterpreter::RunLine(const QString& line) {
 void ConsoleInterpreter::LoadBody(const QString& line, int position) {
     const QString name = ReadCommandWord(line, position);
     const std::optional<QString> body = host_.FindBody(name);
-    if (!body) throw Error(FormatText("Expected solar system body name: '%s'", qUtf8Printable(name)));
+    if (!body)
+        throw Error(FormatText("Expected solar system body name: '%s'", qUtf8Printable(name)));
     // The comma must follow the name at once.
     if (position > line.size() || line[position - 1] != QLatin1Char(','))
         throw Error(QStringLiteral("Only one argument supplied, expected more."));

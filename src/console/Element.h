@@ -10,10 +10,10 @@ namespace script {
 // A typed value: what evaluating an expression gives.
 class Element {
   public:
-    explicit Element(std::int64_t value);  // long
+    explicit Element(std::int64_t value);                 // long
     explicit Element(double value, int code = vbDouble);  // double or date
-    explicit Element(float value);         // single
-    explicit Element(const QString& text);  // text
+    explicit Element(float value);                        // single
+    explicit Element(const QString& text);                // text
     static Element Byte(signed char c);
 
     const StockType* type() const { return type_; }

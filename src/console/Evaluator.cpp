@@ -36,9 +36,12 @@ Element Arithmetic(const Node& node) {
         const std::int64_t a = l.ToInt64(), b = r.ToInt64();
         const auto ua = std::uint64_t(a), ub = std::uint64_t(b);
         switch (kind) {
-            case kAdd: return Element(Wrap(ua + ub));
-            case kSubtract: return Element(Wrap(ua - ub));
-            case kMultiply: return Element(Wrap(ua * ub));
+            case kAdd:
+                return Element(Wrap(ua + ub));
+            case kSubtract:
+                return Element(Wrap(ua - ub));
+            case kMultiply:
+                return Element(Wrap(ua * ub));
             default:
                 if (b == 0) throw Error(QStringLiteral("Integer division by zero"));
                 // The one quotient that does not fit wraps like the others.
@@ -49,9 +52,12 @@ Element Arithmetic(const Node& node) {
     if (IsRealType(l.code())) {
         const double a = l.ToDouble(), b = r.ToDouble();
         switch (kind) {
-            case kAdd: return Element(a + b);
-            case kSubtract: return Element(a - b);
-            case kMultiply: return Element(a * b);
+            case kAdd:
+                return Element(a + b);
+            case kSubtract:
+                return Element(a - b);
+            case kMultiply:
+                return Element(a * b);
             default:
                 if (b == 0) throw Error(QStringLiteral("Division by zero"));
                 return Element(a / b);

@@ -72,9 +72,12 @@ class ExprStack {
                 // no type (a name) leaves the choice to the other.
                 const StockType* l = left->type();
                 const StockType* r = right->type();
-                if (!l) op->setType(r);
-                else if (!r) op->setType(l);
-                else op->setType(TypeRank(l->code) > TypeRank(r->code) ? l : r);
+                if (!l)
+                    op->setType(r);
+                else if (!r)
+                    op->setType(l);
+                else
+                    op->setType(TypeRank(l->code) > TypeRank(r->code) ? l : r);
             }
             Attach(*op, std::move(left));
             Attach(*op, std::move(right));
@@ -123,9 +126,9 @@ class Parser {
                     if (operandSeen)
                         stack.PushOperator(std::make_unique<Node>(token.kind));
                     else
-                        stack.PushOperator(std::make_unique<Node>(
-                                               token.kind == kAdd ? kUnaryPlus : kUnaryMinus),
-                                           true);
+                        stack.PushOperator(
+                            std::make_unique<Node>(token.kind == kAdd ? kUnaryPlus : kUnaryMinus),
+                            true);
                     operandSeen = false;
                     break;
                 case kMultiply:
@@ -300,7 +303,8 @@ std::unique_ptr<Node> MakeNumberConstant(const QString& text) {
     double value = 0;
     // Always with a dot, whatever the C library's locale.
     const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (result.ec == std::errc::result_out_of_range) throw Error(QStringLiteral("Number Range Invalid"));
+    if (result.ec == std::errc::result_out_of_range)
+        throw Error(QStringLiteral("Number Range Invalid"));
     if (result.ec != std::errc()) throw SyntaxError();
     const bool real = last == QLatin1Char('#') || last == QLatin1Char('!');
     if (value == std::trunc(value) && value <= double(kLargestConstant) && !real &&

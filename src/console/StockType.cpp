@@ -38,8 +38,24 @@ constexpr std::array<TypeInfo, kTypeCount> kTypes = {{
 }};
 
 // Codes 15 and 16 are unused: their descriptors hold the empty type.
-const std::array<StockType, kTypeCount> kDescriptors = {
-    {{0}, {1}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}, {10}, {11}, {12}, {13}, {14}, {0}, {0}, {17}}};
+const std::array<StockType, kTypeCount> kDescriptors = {{{0},
+                                                         {1},
+                                                         {2},
+                                                         {3},
+                                                         {4},
+                                                         {5},
+                                                         {6},
+                                                         {7},
+                                                         {8},
+                                                         {9},
+                                                         {10},
+                                                         {11},
+                                                         {12},
+                                                         {13},
+                                                         {14},
+                                                         {0},
+                                                         {0},
+                                                         {17}}};
 
 bool InRange(int code) {
     return code >= 0 && code < kTypeCount;

@@ -16,6 +16,7 @@ struct Keyword {
 
 // "For Each" has a blank, so the tokenizer never reads it; the currency type is spelled
 // "Currancy" as a keyword while its kind displays as "Currency".
+// clang-format off
 constexpr Keyword kKeywords[] = {
     {"Function", 52},  {"As", 56},         {"AtEndOfLine", 53},    {"AtEndOfStream", 54},
     {"Attributes", 55}, {"AvailableSpace", 57}, {"BuildPath", 58}, {"Call", 59},
@@ -111,6 +112,7 @@ constexpr BuiltIn kBuiltIns[] = {
     // the type of the first argument
     {O, "Abs", kFirstArgumentType},
 };
+// clang-format on
 
 constexpr int kTableBuckets = 256;
 

@@ -54,29 +54,61 @@ Token Tokenizer::Next() {
     if (c.isNull() || c == QLatin1Char('\'')) return token;
 
     switch (c.unicode()) {
-        case '(': token.kind = kOpen; break;
-        case ')': token.kind = kClose; break;
-        case '+': token.kind = kAdd; break;
-        case '-': token.kind = kSubtract; break;
-        case '&': token.kind = kConcat; break;
-        case '/': token.kind = kDivide; break;
-        case '*': token.kind = kMultiply; break;
-        case '=': token.kind = kEqual; break;
-        case '<': token.kind = kLess; break;
-        case '>': token.kind = kGreater; break;
-        case '^': token.kind = kPower; break;
-        case '\\': token.kind = kIntDivide; break;
-        case ':': token.kind = kColon; break;
-        case ',': token.kind = kComma; break;
-        default: break;
+        case '(':
+            token.kind = kOpen;
+            break;
+        case ')':
+            token.kind = kClose;
+            break;
+        case '+':
+            token.kind = kAdd;
+            break;
+        case '-':
+            token.kind = kSubtract;
+            break;
+        case '&':
+            token.kind = kConcat;
+            break;
+        case '/':
+            token.kind = kDivide;
+            break;
+        case '*':
+            token.kind = kMultiply;
+            break;
+        case '=':
+            token.kind = kEqual;
+            break;
+        case '<':
+            token.kind = kLess;
+            break;
+        case '>':
+            token.kind = kGreater;
+            break;
+        case '^':
+            token.kind = kPower;
+            break;
+        case '\\':
+            token.kind = kIntDivide;
+            break;
+        case ':':
+            token.kind = kColon;
+            break;
+        case ',':
+            token.kind = kComma;
+            break;
+        default:
+            break;
     }
     if (token.kind != kNone) {
         token.text = c;
         ++cursor_;
         const QChar n = Current();
-        if (c == QLatin1Char('<') && n == QLatin1Char('=')) token.kind = kLessEqual;
-        else if (c == QLatin1Char('<') && n == QLatin1Char('>')) token.kind = kNotEqual;
-        else if (c == QLatin1Char('>') && n == QLatin1Char('=')) token.kind = kGreaterEqual;
+        if (c == QLatin1Char('<') && n == QLatin1Char('='))
+            token.kind = kLessEqual;
+        else if (c == QLatin1Char('<') && n == QLatin1Char('>'))
+            token.kind = kNotEqual;
+        else if (c == QLatin1Char('>') && n == QLatin1Char('='))
+            token.kind = kGreaterEqual;
         if (token.kind == kLessEqual || token.kind == kNotEqual || token.kind == kGreaterEqual) {
             token.text += n;
             ++cursor_;

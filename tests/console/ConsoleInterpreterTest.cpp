@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "FakeConsoleHost.h"
 #include "console/ConsoleInterpreter.h"
 #include "console/ScriptError.h"
-#include "FakeConsoleHost.h"
 
 namespace {
 
@@ -36,7 +36,8 @@ TEST(ConsoleCommands, EntriesEchoRunAndAnswer) {
     EXPECT_EQ(c.Enter(QStringLiteral("print 2^3")), (QStringList{"> print 2^3", "OK"}));
     EXPECT_EQ(c.Enter(QStringLiteral("print 1/0")),
               (QStringList{"> print 1/0", "Error: Integer division by zero."}));
-    EXPECT_EQ(c.Enter(QStringLiteral("5")), (QStringList{"> 5", "Error: Unrecognised command: ''."}));
+    EXPECT_EQ(c.Enter(QStringLiteral("5")),
+              (QStringList{"> 5", "Error: Unrecognised command: ''."}));
     EXPECT_EQ(c.Enter(QStringLiteral("hel")),
               (QStringList{"> hel", "Error: Unrecognised command: 'hel'."}));
     EXPECT_EQ(c.Enter(QStringLiteral("printx 1")),
@@ -48,7 +49,8 @@ TEST(ConsoleCommands, EntriesEchoRunAndAnswer) {
     EXPECT_EQ(c.Enter(QStringLiteral("tree 1+2*3")),
               (QStringList{"> tree 1+2*3", "+ int ", "  Constant int 1", "  * int ",
                            "    Constant int 2", "    Constant int 3", "OK"}));
-    EXPECT_EQ(c.Enter(QStringLiteral("tree 2^")), (QStringList{"> tree 2^", "Error: Syntax Error."}));
+    EXPECT_EQ(c.Enter(QStringLiteral("tree 2^")),
+              (QStringList{"> tree 2^", "Error: Syntax Error."}));
     // The rest of a line after a complete expression is ignored.
     EXPECT_EQ(c.Enter(QStringLiteral("? 4, 5")), (QStringList{"> ? 4, 5", "4", "OK"}));
 
@@ -154,12 +156,13 @@ TEST(ConsoleCommands, LoadingAndUnloadingModels) {
     // The body's own spelling names the file; a real number is cut to a whole one.
     EXPECT_EQ(c.Enter(QStringLiteral("loadbody earth, 2.9")).value(1), QStringLiteral("OK"));
     EXPECT_EQ(c.Enter(QStringLiteral("loadbody Earth,\"Clouds\"")).value(1), QStringLiteral("OK"));
-    EXPECT_EQ(c.host.calls, (QStringList{"load Earth Earth2.bmp 2",
-                                         "load Earth Clouds.bmp \"Clouds.bmp\""}));
+    EXPECT_EQ(c.host.calls,
+              (QStringList{"load Earth Earth2.bmp 2", "load Earth Clouds.bmp \"Clouds.bmp\""}));
     EXPECT_EQ(c.Enter(QStringLiteral("loadbody Earth, 3")).value(1),
               QStringLiteral("Error: Could not find Earth3.bmp."));
-    EXPECT_EQ(c.Enter(QStringLiteral("loadbody Earth, \"Fog\"")).value(1),
-              QStringLiteral("Error: Could not find ") + media.path() + QStringLiteral("/Fog.bmp."));
+    EXPECT_EQ(
+        c.Enter(QStringLiteral("loadbody Earth, \"Fog\"")).value(1),
+        QStringLiteral("Error: Could not find ") + media.path() + QStringLiteral("/Fog.bmp."));
     EXPECT_EQ(c.Enter(QStringLiteral("loadbody earth , 2")).value(1),
               QStringLiteral("Error: Only one argument supplied, expected more.."));
     EXPECT_EQ(c.Enter(QStringLiteral("loadbody Earth")).value(1),

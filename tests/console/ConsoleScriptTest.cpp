@@ -29,30 +29,31 @@ TEST(ConsoleScript, TranscriptOfAWholeScript) {
     const QString script = dir.filePath(QStringLiteral("commands.txt"));
     QFile f(script);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("?1+2\n"
-            "\n"
-            "   \n"
-            "print \"Orbit\" & \"er\"\n"
-            "PRINT 2*-3\r\n"
-            "print 2^3\n"
-            "; a comment\n"
-            "tree 1+2*3\n"
-            "print sin(0) + cos(0)\n"
-            "print 7/2, 1/0\n"
-            "print 1/0\n"
-            "cx 1000\n"
-            "forward \"far\"\n"
-            "unloadbody Vulcan\n"
-            "loadbody earth , 2\n"
-            "Help me\n"
-            "hel\n"
-            "5\n"
-            "print left(\"abc\", 1)\n"
-            "end");
+    f.write(
+        "?1+2\n"
+        "\n"
+        "   \n"
+        "print \"Orbit\" & \"er\"\n"
+        "PRINT 2*-3\r\n"
+        "print 2^3\n"
+        "; a comment\n"
+        "tree 1+2*3\n"
+        "print sin(0) + cos(0)\n"
+        "print 7/2, 1/0\n"
+        "print 1/0\n"
+        "cx 1000\n"
+        "forward \"far\"\n"
+        "unloadbody Vulcan\n"
+        "loadbody earth , 2\n"
+        "Help me\n"
+        "hel\n"
+        "5\n"
+        "print left(\"abc\", 1)\n"
+        "end");
     f.close();
-    const ProgramRun run = RunOrbivale({QStringLiteral("--settings-dir"), dir.path(),
-                                 QStringLiteral("--utc"), QStringLiteral("2000-01-01T12:00:00"),
-                                 QStringLiteral("--console-script"), script});
+    const ProgramRun run = RunOrbivale(
+        {QStringLiteral("--settings-dir"), dir.path(), QStringLiteral("--utc"),
+         QStringLiteral("2000-01-01T12:00:00"), QStringLiteral("--console-script"), script});
     EXPECT_EQ(run.code, 0) << qPrintable(run.err);
     const QString expected = QStringLiteral("Orbivale version ") + FileVersionText() +
                              QStringLiteral(
@@ -85,10 +86,11 @@ TEST(ConsoleScript, MissingFileExitsWithAClearMessage) {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("none.txt"));
     const ProgramRun run = RunOrbivale({QStringLiteral("--settings-dir"), dir.path(),
-                                 QStringLiteral("--console-script"), missing});
+                                        QStringLiteral("--console-script"), missing});
     EXPECT_EQ(run.code, 2);
     EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_TRUE(run.err.contains(QStringLiteral("cannot read the console script"))) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("cannot read the console script")))
+        << qPrintable(run.err);
     EXPECT_TRUE(run.err.contains(missing));
     // A folder is no script either.
     EXPECT_EQ(RunOrbivale({QStringLiteral("--settings-dir"), dir.path(),

@@ -70,9 +70,9 @@ TEST(ScriptTokens, OperatorsTextsNumbersAndNames) {
     EXPECT_EQ(Tokens(QStringLiteral("\"a\"\"b\" \"open")),
               (QStringList{"41:a\"b", "41:open", "0:"}));
     EXPECT_EQ(Tokens(QStringLiteral("\"x\ny")), (QStringList{"41:x", "0:"}));
-    EXPECT_EQ(Tokens(QStringLiteral("1.5e3# 12% 7& .5 1e+ 2.")),
-              (QStringList{"1:1.5e3#", "1:12%", "1:7&", "1:.5", "1:1", "35:e", "2:+", "1:2.",
-                           "0:"}));
+    EXPECT_EQ(
+        Tokens(QStringLiteral("1.5e3# 12% 7& .5 1e+ 2.")),
+        (QStringList{"1:1.5e3#", "1:12%", "1:7&", "1:.5", "1:1", "35:e", "2:+", "1:2.", "0:"}));
     // Decimal only: "0x10" is the number 0 followed by a name.
     EXPECT_EQ(Tokens(QStringLiteral("0x10")), (QStringList{"1:0", "35:x10", "0:"}));
     EXPECT_EQ(Tokens(QStringLiteral("Left$(a.b) x' comment")),
@@ -202,14 +202,22 @@ TEST(ScriptParser, ConstantsTakeTheirTypesFromTheText) {
         const char* text;
         const char* line;
     } cases[] = {
-        {"1e3", "Constant int 1000"},        {"40000", "Constant long 40000"},
-        {"3000000000", "Constant double 3000000000"}, {"3.0", "Constant double 3"},
-        {"7%", "Constant int 7"},            {"7&", "Constant long 7"},
-        {"2#", "Constant double 2"},         {"1.5!", "Constant float 1.5"},
-        {"&HFF", "Constant int 255"},        {"&H8000", "Constant long 32768"},
-        {"&hffffffffff", "Constant long 2147483647"}, {"&O17", "Constant int 15"},
-        {"&O17&", "Constant long 15"},       {"&H10&", "Constant long 16"},
-        {"2147483647", "Constant long 2147483647"}, {"2147483648", "Constant double 2147483648"},
+        {"1e3", "Constant int 1000"},
+        {"40000", "Constant long 40000"},
+        {"3000000000", "Constant double 3000000000"},
+        {"3.0", "Constant double 3"},
+        {"7%", "Constant int 7"},
+        {"7&", "Constant long 7"},
+        {"2#", "Constant double 2"},
+        {"1.5!", "Constant float 1.5"},
+        {"&HFF", "Constant int 255"},
+        {"&H8000", "Constant long 32768"},
+        {"&hffffffffff", "Constant long 2147483647"},
+        {"&O17", "Constant int 15"},
+        {"&O17&", "Constant long 15"},
+        {"&H10&", "Constant long 16"},
+        {"2147483647", "Constant long 2147483647"},
+        {"2147483648", "Constant double 2147483648"},
         {"\"a b\"", "Constant vbString \"a b\""},
     };
     for (const Case& c : cases)
@@ -238,8 +246,7 @@ TEST(ScriptParser, TreesShowPrecedenceAndGrouping) {
     EXPECT_EQ(Tree(QStringLiteral("abs(1.5)"))[0], QStringLiteral("VBfn: double Abs"));
     EXPECT_EQ(Tree(QStringLiteral("abs()"))[0], QStringLiteral("VBfn: Abs"));
     EXPECT_EQ(Tree(QStringLiteral("mid(,2,)")),
-              (QStringList{"VBfn: vbVariant Mid", "  Missing ", "  Constant int 2",
-                           "  Missing "}));
+              (QStringList{"VBfn: vbVariant Mid", "  Missing ", "  Constant int 2", "  Missing "}));
     EXPECT_EQ(Tree(QStringLiteral("-x"))[0], QStringLiteral("U- "));
     // The expression ends at a token that cannot continue it; the rest is left.
     Tokenizer t(QStringLiteral("1+2 Then 3"));
@@ -279,12 +286,15 @@ TEST(ScriptParser, DeepNestingAndLongLinesFailCleanly) {
     EXPECT_EQ(Value(QStringLiteral("-").repeated(n) + QLatin1Char('1')), tooComplex);
     EXPECT_EQ(Value(QStringLiteral("2^").repeated(n) + QLatin1Char('1')), tooComplex);
     // Within the limits, nesting works.
-    EXPECT_EQ(Value(QString(150, QLatin1Char('(')) + QLatin1Char('7') + QString(150, QLatin1Char(')'))),
-              QStringLiteral("long 7"));
-    EXPECT_EQ(Value(QStringLiteral("1+").repeated(900) + QLatin1Char('1')), QStringLiteral("long 901"));
+    EXPECT_EQ(
+        Value(QString(150, QLatin1Char('(')) + QLatin1Char('7') + QString(150, QLatin1Char(')'))),
+        QStringLiteral("long 7"));
+    EXPECT_EQ(Value(QStringLiteral("1+").repeated(900) + QLatin1Char('1')),
+              QStringLiteral("long 901"));
     // A long line without depth is fine.
-    EXPECT_EQ(Value(QString(n, QLatin1Char(' ')) + QStringLiteral("\"") + QString(n, QLatin1Char('x')) +
-                    QStringLiteral("\" & 1")).size(),
+    EXPECT_EQ(Value(QString(n, QLatin1Char(' ')) + QStringLiteral("\"") +
+                    QString(n, QLatin1Char('x')) + QStringLiteral("\" & 1"))
+                  .size(),
               QStringLiteral("vbString ").size() + n + 1);
 }
 
@@ -378,9 +388,15 @@ TEST(ScriptEvaluation, RandomIntegerExpressionsMatch64BitArithmetic) {
         const std::int64_t a = *l.value, b = *r.value;
         std::int64_t v = 0;
         switch (op) {
-            case '+': out.overflow = __builtin_add_overflow(a, b, &v); break;
-            case '-': out.overflow = __builtin_sub_overflow(a, b, &v); break;
-            case '*': out.overflow = __builtin_mul_overflow(a, b, &v); break;
+            case '+':
+                out.overflow = __builtin_add_overflow(a, b, &v);
+                break;
+            case '-':
+                out.overflow = __builtin_sub_overflow(a, b, &v);
+                break;
+            case '*':
+                out.overflow = __builtin_mul_overflow(a, b, &v);
+                break;
             default:
                 if (b == 0) return out;
                 v = a / b;
@@ -396,7 +412,8 @@ TEST(ScriptEvaluation, RandomIntegerExpressionsMatch64BitArithmetic) {
         const QString expected = g.value ? QStringLiteral("long ") + QString::number(*g.value)
                                          : QStringLiteral("error: Integer division by zero");
         divisionsByZero += !g.value;
-        large += g.value && (*g.value > (std::int64_t(1) << 40) || *g.value < -(std::int64_t(1) << 40));
+        large +=
+            g.value && (*g.value > (std::int64_t(1) << 40) || *g.value < -(std::int64_t(1) << 40));
         ASSERT_EQ(Value(QString::fromStdString(g.text)), expected) << g.text;
     }
     EXPECT_GT(large, 50);
@@ -424,9 +441,13 @@ TEST(ScriptEvaluation, RandomIntegerExpressionsMatch64BitArithmetic) {
         std::vector<char> signs;
         bool zero = false;
         for (std::size_t k = 0; k < ops.size(); ++k) {
-            if (ops[k] == '*') terms.back() *= values[k + 1];
+            if (ops[k] == '*')
+                terms.back() *= values[k + 1];
             else if (ops[k] == '/') {
-                if (values[k + 1] == 0) { zero = true; break; }
+                if (values[k + 1] == 0) {
+                    zero = true;
+                    break;
+                }
                 terms.back() /= values[k + 1];
             } else {
                 signs.push_back(ops[k]);
