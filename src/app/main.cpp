@@ -11,6 +11,7 @@
 #include "core/Text.h"
 #include "render/gl/RenderDevice.h"
 #include "shell/CommandLine.h"
+#include "shell/ConsoleScript.h"
 #include "shell/Ephemeris.h"
 #include "shell/Session.h"
 #include "shell/SystemInfoReport.h"
@@ -99,9 +100,11 @@ int main(int argc, char** argv) {
     }
     if (cl.systemInfo) return RunSystemInfo(argc, argv, cl, out);
     if (!cl.consoleScript.isEmpty()) {
-        err << "orbivale: --console-script needs the console, which this version does not have "
-               "yet.\n";
-        return 2;
+        QCoreApplication app(argc, argv);
+        UseDotDecimalsInCLibrary();
+        QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
+        QCoreApplication::setApplicationName(QStringLiteral("Orbivale"));
+        return RunConsoleScript(cl, out, err);
     }
     if (!cl.snapshot.isEmpty() && !SnapshotViews().contains(cl.view)) {
         err << "orbivale: --view " << cl.view << " is not available in this version; use "

@@ -26,6 +26,7 @@
 #include <QTreeWidget>
 #include <QWheelEvent>
 
+#include "console/widgets/TConsole.h"
 #include "core/Body.h"
 #include "core/Log.h"
 #include "core/SettingsStore.h"
@@ -314,6 +315,55 @@ TEST_F(MainWindowTest, JupiterMoonsWindowIsMadeOnDemandAndKeepsItsPlace) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(main->jupiterMoons());
     EXPECT_EQ(main->jupiterMoons()->parentWidget()->geometry(), QRect(30, 40, 350, 420));
+}
+
+TEST_F(MainWindowTest, ConsoleIsMadeOnDemandMovesTheCameraAndKeepsItsPlace) {
+    ASSERT_TRUE(Start());
+    auto action = [this](const QString& menu, const QString& text) -> QAction* {
+        for (QAction* m : main->menuBar()->actions())
+            if (m->text().remove(QLatin1Char('&')) == menu)
+                for (QAction* a : m->menu()->actions())
+                    if (a->text() == text) return a;
+        return nullptr;
+    };
+    QAction* view = action(QStringLiteral("View"), QStringLiteral("Console"));
+    QAction* window = action(QStringLiteral("Window"), QStringLiteral("Console"));
+    ASSERT_TRUE(view && window);
+    EXPECT_FALSE(window->isVisible());
+    view->trigger();
+    QCoreApplication::processEvents();
+    TConsole* console = main->console();
+    ASSERT_TRUE(console);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isChecked());
+    // Typing at the console leaves the viewer at its slowest pace.
+    EXPECT_EQ(main->viewer()->currentInterval(), 100 * main->viewer()->baseInterval());
+    // With no placement stored it takes the lower middle of the main window.
+    const QSize client = main->findChild<QMdiArea*>()->viewport()->size();
+    EXPECT_EQ(console->parentWidget()->geometry(), TConsole::DefaultPlacement(client));
+
+    const double x = main->simulation().camera().position.x;
+    console->commandLine()->setEditText(QStringLiteral("cx 12345"));
+    console->EnterCommandLine();
+    EXPECT_NEAR(main->simulation().camera().position.x, x + 12345, 1e-3);
+    EXPECT_TRUE(console->transcript().endsWith(QStringLiteral("> cx 12345\nOK")));
+
+    main->findChild<QMdiArea*>()->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(main->viewer()->parentWidget()));
+    EXPECT_FALSE(window->isChecked());
+    EXPECT_EQ(main->viewer()->currentInterval(), main->viewer()->baseInterval());
+
+    QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(console->parentWidget());
+    sub->setGeometry(20, 30, 400, 250);
+    sub->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(main->console());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(main->settings().readInt(QStringLiteral("Console"), QStringLiteral("Width"), 0), 400);
+    view->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(main->console());
+    EXPECT_EQ(main->console()->parentWidget()->geometry(), QRect(20, 30, 400, 250));
 }
 
 TEST_F(MainWindowTest, SolarSystemMapWindow) {

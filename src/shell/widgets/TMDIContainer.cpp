@@ -17,6 +17,8 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "console/SimulationConsoleHost.h"
+#include "console/widgets/TConsole.h"
 #include "core/Body.h"
 #include "core/Files.h"
 #include "core/Log.h"
@@ -130,6 +132,7 @@ void TMDIContainer::SavePlacements() {
         SaveWindowPlacement(p, store, QStringLiteral("MapView"), true);
     }
     SaveJupiterPlacement();
+    SaveConsolePlacement();
     if (skyWindow_) {
         WidgetPlacement p(*skyWindow_);
         SaveWindowPlacement(p, store, QStringLiteral("SkyView"), true);
@@ -182,6 +185,7 @@ void TMDIContainer::BuildMenus() {
     viewSky_ = view->addAction(QStringLiteral("Sky View"), this, [this] { ShowChild(skyWindow_); });
     viewSky_->setCheckable(true);
     view->addAction(QStringLiteral("Jupiter's Moons"), this, &TMDIContainer::ShowJupiterMoons);
+    view->addAction(QStringLiteral("Console"), this, &TMDIContainer::ShowConsole);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(QStringLiteral("Choose &Location..."), this, &TMDIContainer::ChooseLocation);
@@ -236,6 +240,11 @@ void TMDIContainer::BuildWindowMenu() {
                                        [this] { ShowChild(jupiterWindow_); });
     windowJupiter_->setCheckable(true);
     windowJupiter_->setVisible(false);
+    // Shown while the console exists, checked while it is the active window.
+    windowConsole_ = window->addAction(QStringLiteral("Console"), this,
+                                       [this] { ShowChild(consoleWindow_); });
+    windowConsole_->setCheckable(true);
+    windowConsole_->setVisible(false);
     windowSystemLog_ =
         window->addAction(QStringLiteral("System Log"), this, &TMDIContainer::ShowSystemLog);
     windowSystemLog_->setCheckable(true);
@@ -507,6 +516,9 @@ void TMDIContainer::CreateSkyView() {
 }
 
 void TMDIContainer::SubWindowActivated(QMdiSubWindow* w) {
+    // Leaving the console, the viewer's pace returns to its base; a window that wants it
+    // slower says so below.
+    if (viewer_ && windowConsole_->isChecked() && w != consoleWindow_) viewer_->UseBaseInterval();
     if (viewer_) (w == viewerWindow_ ? viewer_->Activated() : viewer_->Deactivated());
     if (controls_ && w == controlsWindow_) controls_->Activated();
     if (skyView_) {
@@ -527,6 +539,7 @@ void TMDIContainer::SubWindowActivated(QMdiSubWindow* w) {
     windowControls_->setChecked(w && w == controlsWindow_);
     windowSystemLog_->setChecked(w && w == systemLogWindow_);
     JupiterActivation(w);
+    ConsoleActivation(w);
 }
 
 void TMDIContainer::ArrangeChildren(Arrangement how) {
@@ -591,6 +604,7 @@ bool TMDIContainer::FunctionKey(int key) {
 bool TMDIContainer::eventFilter(QObject* watched, QEvent* event) {
     // The Jupiter's moons window is freed when closed: its placement is kept first.
     if (event->type() == QEvent::Close && watched == jupiterWindow_) SaveJupiterPlacement();
+    if (event->type() == QEvent::Close && watched == consoleWindow_) SaveConsolePlacement();
     // The function keys act here, on the key going down, and nowhere else: one press, one
     // action, whichever window has the focus. A held key's repeats do nothing more.
     if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
@@ -694,6 +708,54 @@ void TMDIContainer::SaveJupiterPlacement() {
     if (!jupiterWindow_) return;
     WidgetPlacement p(*jupiterWindow_);
     SaveWindowPlacement(p, settings(), QStringLiteral("JupiterView"), true);
+}
+
+void TMDIContainer::ShowConsole() {
+    if (!console_) {
+        if (!consoleHost_) {
+            consoleHost_ = std::make_unique<SimulationConsoleHost>(simulation(), session_.camera());
+            consoleHost_->viewerTick = [this] {
+                if (viewer_)
+                    viewer_->RenderNow();
+                else
+                    simulation().UpdateSimulation();
+            };
+            consoleHost_->openHelp = [this](const QString& topic) { OpenHelpTopic(topic); };
+        }
+        console_ = new TConsole(*consoleHost_);
+        connect(console_, &TConsole::helpRequested, this, &TMDIContainer::OpenHelpTopic);
+        connect(console_, &TConsole::functionKeyPressed, this, &TMDIContainer::FunctionKey);
+        consoleWindow_ = AddChild(console_, QStringLiteral("Console"), true,
+                                  TConsole::DefaultPlacement(mdi_->viewport()->size()));
+        consoleWindow_->setMinimumSize(consoleWindow_->size() - console_->size() +
+                                       console_->minimumSizeHint());
+        consoleWindow_->setAttribute(Qt::WA_DeleteOnClose, true);
+        windowConsole_->setVisible(true);
+        connect(console_, &QObject::destroyed, this, [this] {
+            windowConsole_->setChecked(false);
+            windowConsole_->setVisible(false);
+            consoleWindow_ = nullptr;
+        });
+    }
+    ShowChild(consoleWindow_);
+    // It became active while being added, before it was known as this window.
+    ConsoleActivation(mdi_->activeSubWindow());
+}
+
+void TMDIContainer::ConsoleActivation(QMdiSubWindow* active) {
+    const bool on = active && active == consoleWindow_;
+    if (on && console_) {
+        // Typing needs no animation behind it: the viewer slows to its slowest pace.
+        if (viewer_) viewer_->UseSlowestInterval();
+        console_->Activated();
+    }
+    windowConsole_->setChecked(on);
+}
+
+void TMDIContainer::SaveConsolePlacement() {
+    if (!consoleWindow_) return;
+    WidgetPlacement p(*consoleWindow_);
+    SaveWindowPlacement(p, settings(), QStringLiteral("Console"), true);
 }
 
 void TMDIContainer::ChooseLocation() {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/SavedPosition.h"
+#include "console/widgets/TConsole.h"
 #include "diagnostics/widgets/TDebugWindow.h"
 #include "maps/widgets/TJupiterMoon.h"
 #include "shell/Session.h"
@@ -21,6 +22,7 @@ class QMenu;
 class HelpBrowser;
 class LogSink;
 class TAboutOE;
+class SimulationConsoleHost;
 class TSolarSystemMap;
 class TViewScreen;
 class TViewScreenControls;
@@ -80,6 +82,10 @@ class TMDIContainer : public QMainWindow {
     TJupiterMoon* jupiterMoons() const { return jupiter_; }
     // Shows the Jupiter's moons window, creating it the first time.
     void ShowJupiterMoons();
+    // Shows the console, creating it the first time.
+    void ShowConsole();
+    TConsole* console() const { return console_; }
+    QAction* consoleWindowMenuItem() const { return windowConsole_; }
     int tutorialStopRequests() const { return tutorialStops_; }
     Tutorials* tutorials() const { return tutorials_.get(); }
     QLabel* statusPanel(int panel) const { return panel == 0 ? status0_ : status1_; }
@@ -105,6 +111,8 @@ class TMDIContainer : public QMainWindow {
     void ShowSystemLog();
     void JupiterActivation(QMdiSubWindow* active);
     void SaveJupiterPlacement();
+    void ConsoleActivation(QMdiSubWindow* active);
+    void SaveConsolePlacement();
     void ShowAbout();
     // The options and system information dialogs, modal.
     void ShowOptions();
@@ -156,6 +164,9 @@ class TMDIContainer : public QMainWindow {
     QPointer<TDebugWindow> systemLog_;
     QMdiSubWindow* jupiterWindow_ = nullptr;
     QPointer<TJupiterMoon> jupiter_;
+    QMdiSubWindow* consoleWindow_ = nullptr;
+    QPointer<TConsole> console_;
+    std::unique_ptr<SimulationConsoleHost> consoleHost_;
     std::unique_ptr<HelpBrowser> help_;
     std::unique_ptr<Tutorials> tutorials_;
     std::unique_ptr<LogSink> statusSink_;
@@ -170,6 +181,7 @@ class TMDIContainer : public QMainWindow {
     QAction* windowMap_ = nullptr;
     QAction* windowSystemLog_ = nullptr;
     QAction* windowJupiter_ = nullptr;
+    QAction* windowConsole_ = nullptr;
     QAction* viewSky_ = nullptr;
     QComboBox* modelRes_ = nullptr;
     QComboBox* updateSpeed_ = nullptr;
