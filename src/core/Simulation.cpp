@@ -272,7 +272,11 @@ QString Simulation::ClockDisplayText() const {
     const SimTime t = SimNow();
     const CalendarRecord r = ToCalendarRecord(t + observer_.ZoneOffsetAt(t));
     const Locale& locale = Services::instance().locale();
-    return observer_.locationName + QStringLiteral("   ") + locale.FormatDate(r) +
+    // A long place name is cut so that the date, time and zone stay on the status bar.
+    constexpr qsizetype kNameChars = 40;
+    QString name = observer_.locationName;
+    if (name.size() > kNameChars) name = name.left(kNameChars - 1) + QChar(0x2026);
+    return name + QStringLiteral("   ") + locale.FormatDate(r) +
            QStringLiteral(",   ") + locale.FormatTime(r, true) + QStringLiteral("    ") +
            observer_.ZoneTextAt(t);
 }

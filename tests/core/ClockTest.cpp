@@ -63,6 +63,13 @@ TEST_F(ClockSimulationTest, LocalTimeAndHooks) {
     const QString text = sim.ClockDisplayText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Manchester   1 ")));
     EXPECT_TRUE(text.contains(QStringLiteral("2000,   00:00:00    GMT+01:00")));
+
+    // A name of ten thousand characters is cut; the clock itself still shows.
+    sim.observer().locationName = QString(10000, QLatin1Char('x'));
+    const QString cut = sim.ClockDisplayText();
+    EXPECT_LT(cut.size(), 100);
+    EXPECT_TRUE(cut.startsWith(QString(39, QLatin1Char('x')) + QChar(0x2026)));
+    EXPECT_TRUE(cut.contains(QStringLiteral("00:00:00")));
 }
 
 // Daylight saving that follows the place's zone: London's clocks go forward at 01:00 UT on

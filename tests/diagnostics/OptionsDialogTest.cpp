@@ -155,9 +155,10 @@ TEST_F(OptionsDialogTest, UnknownAndUnreadableValuesShowDefaultsAndKeepTheStored
     EXPECT_EQ(d->limitingMagBar()->value(), 30);
     EXPECT_EQ(d->backgroundLight()->value(), 50);
     EXPECT_TRUE(d->showSmallMoons()->isChecked());
-    // Nothing stored: the installed encyclopedia and the per-user data folder.
+    // Nothing stored: the installed encyclopedia and "Saved Positions" in the per-user data
+    // folder, where Open and Save As start.
     EXPECT_EQ(d->encycDir()->text(), options::DefaultEncyclopediaFolder());
-    EXPECT_EQ(d->storedLocs()->text(), QDir::cleanPath(dir.path()));
+    EXPECT_EQ(d->storedLocs()->text(), QDir(dir.path()).filePath(QStringLiteral("Saved Positions")));
 
     d->OKClick();
     EXPECT_EQ(store.get(settings::InitialObject), QStringLiteral("Vulcan"));

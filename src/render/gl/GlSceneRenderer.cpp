@@ -262,12 +262,21 @@ void GlSceneRenderer::releaseResources() {
     initialised_ = false;
 }
 
-void GlSceneRenderer::clear() {
-    if (!initialised_ && !initialise()) return;
+bool GlSceneRenderer::clear() {
+    if (!initialised_ && !initialise()) return false;
+    // Errors left over from earlier calls are not this clear's (bounded: a lost context may
+    // keep reporting).
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
     glClearColor(0, 0, 0, 1);
     glDepthMask(GL_TRUE);
     glClearDepthf(1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (const GLenum code = glGetError(); code != GL_NO_ERROR) {
+        error_ = QStringLiteral("OpenGL error 0x%1").arg(code, 4, 16, QLatin1Char('0'));
+        return false;
+    }
+    return true;
 }
 
 void GlSceneRenderer::drawBackground(const QImage& picture) {

@@ -33,7 +33,8 @@ class GlSceneRenderer : protected QOpenGLFunctions {
     const QString& error() const { return error_; }
     bool coreProfile() const { return core_; }
 
-    void clear();
+    // Clears colour and depth; false (with error()) when the context refuses.
+    bool clear();
     // Lays a picture of the framebuffer's size (premultiplied ARGB, top row first) over what is
     // there without touching depth, so that everything rendered afterwards covers it: the
     // star field drawn as a picture stays behind the bodies.

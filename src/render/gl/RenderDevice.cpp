@@ -151,7 +151,11 @@ QImage RenderDevice::RenderToImage(int width, int height) {
     }
     target_->bind();
     scene_.viewport().setSize(width, height);
-    renderer_.clear();
+    if (!renderer_.clear()) {
+        LogToFile("Failed to clear viewport: %s", qUtf8Printable(renderer_.error()));
+        target_->release();
+        return {};
+    }
     if (drawBackground) {
         QImage background(width, height, QImage::Format_ARGB32_Premultiplied);
         background.fill(Qt::transparent);

@@ -637,6 +637,7 @@ bool TMDIContainer::ShowPageInside(const QString& path) {
 void TMDIContainer::SetStatusText(int panel, const QString& text) {
     QLabel* label = panel == 0 ? status0_ : status1_;
     label->setText(text);
+    label->setToolTip(panel == 1 ? simulation().observer().locationName : QString());
     label->repaint();
 }
 

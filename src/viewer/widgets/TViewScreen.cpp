@@ -122,8 +122,10 @@ void TViewScreen::CheckFrame() {
     if (stopped_) return;
     if (!viewport_->lastFrameOk()) {
         stopped_ = true;
+        const QString what = viewport_->lastClearOk() ? QStringLiteral("Failed to render universe")
+                                                      : QStringLiteral("Failed to clear viewport");
         ReportPlatformError(RenderError::ShaderFailed,
-                            QStringLiteral("Failed to render universe\n") + viewport_->lastError());
+                            what + QLatin1Char('\n') + viewport_->lastError());
         return;
     }
     // A frame drawn without a framebuffer to hold it never reaches the window.

@@ -28,7 +28,12 @@ void ViewportWidget::resizeGL(int, int) {
 void ViewportWidget::paintGL() {
     const qreal ratio = devicePixelRatioF();
     scene_.viewport().setSize(int(width() * ratio), int(height() * ratio));
-    renderer_.clear();
+    clearOk_ = renderer_.clear();
+    if (!clearOk_) {
+        ok_ = false;
+        error_ = renderer_.error();
+        return;
+    }
     if (drawOverlay && (!overlayWanted || overlayWanted())) {
         Surface sky(QImage(scene_.viewport().width(), scene_.viewport().height(),
                            QImage::Format_ARGB32_Premultiplied));

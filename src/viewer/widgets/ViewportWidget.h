@@ -23,6 +23,8 @@ class ViewportWidget : public QOpenGLWidget {
     std::function<bool()> overlayWanted;
     // False when the last frame failed.
     bool lastFrameOk() const { return ok_; }
+    // False when the last frame failed already at clearing the picture.
+    bool lastClearOk() const { return clearOk_; }
     const QString& lastError() const { return error_; }
     // Frames rendered so far.
     int frames() const { return frames_; }
@@ -43,6 +45,7 @@ class ViewportWidget : public QOpenGLWidget {
     scene::Scene& scene_;
     GlSceneRenderer renderer_;
     bool ok_ = true;
+    bool clearOk_ = true;
     QString error_;
     int frames_ = 0;
 };
