@@ -256,6 +256,9 @@ TEST(CommandLine, SnapshotNeverWaitsForAPersonAndSaysWhenTheRunWasNotClean) {
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+    // The windowed program's platform libraries (D-Bus, the X client) keep allocations to the
+    // end, which a leak check cannot tell from ours, as for the windowed tests.
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     p.setProcessEnvironment(env);
     p.start(xvfb,
             {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24"),
