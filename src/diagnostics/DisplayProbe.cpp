@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "render/GraphicsSystem.h"
-#include "render/gl/RenderDevice.h"
+#include "render/gl/GlProbe.h"
 
 bool HaveDisplay() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return false;
@@ -20,13 +20,7 @@ bool HaveDisplay() {
 namespace {
 
 void ReadOpenGl(sysinfo::DisplayFacts& d) {
-    for (bool core : {true, false}) {
-        QOffscreenSurface surface;
-        surface.setFormat(ProgramSurfaceFormat(core));
-        surface.create();
-        QOpenGLContext context;
-        context.setFormat(ProgramSurfaceFormat(core));
-        if (!context.create() || !context.makeCurrent(&surface)) continue;
+    WithProbeContext([&d](QOpenGLContext& context) {
         QOpenGLFunctions* gl = context.functions();
         auto text = [gl](GLenum name) {
             const auto* s = reinterpret_cast<const char*>(gl->glGetString(name));
@@ -42,9 +36,7 @@ void ReadOpenGl(sysinfo::DisplayFacts& d) {
         d.maxTextureWidth = d.maxTextureHeight = size;
         d.textureUnits = units;
         d.depthBits = context.format().depthBufferSize();
-        context.doneCurrent();
-        return;
-    }
+    });
 }
 
 }  // namespace

@@ -5,20 +5,12 @@
 #include <QTemporaryDir>
 
 #include "core/Files.h"
+#include "support/TestSupport.h"
 
 namespace {
 
-struct ProgramRun {
-    int code;
-    QString out, err;
-};
-
 ProgramRun RunOrbivale(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ORBIVALE_BINARY), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return RunBinary(QStringLiteral(ORBIVALE_BINARY), args, 120000);
 }
 
 }  // namespace

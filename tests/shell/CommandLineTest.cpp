@@ -16,17 +16,10 @@ CommandLine Parse(std::initializer_list<const char*> args) {
     return ParseCommandLine(list);
 }
 
-struct RunResult {
-    int code;
-    QString out, err;
-};
+using RunResult = ProgramRun;
 
 RunResult RunProgram(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ORBIVALE_BINARY), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return RunBinary(QStringLiteral(ORBIVALE_BINARY), args);
 }
 
 QStringList Row(const QString& csv, const QString& name) {
@@ -238,9 +231,9 @@ TEST(CommandLine, HelpListsExactlyTheViewsThatWork) {
     const QStringList views = listed.split(QLatin1Char('|'));
     EXPECT_EQ(views, SnapshotViews());
     for (const QString& view : views) {
-        const CommandLine cl = ParseCommandLine(
-            {QStringLiteral("orbivale"), QStringLiteral("--snapshot"), QStringLiteral("x.png"),
-             QStringLiteral("--view"), view});
+        const CommandLine cl =
+            ParseCommandLine({QStringLiteral("orbivale"), QStringLiteral("--snapshot"),
+                              QStringLiteral("x.png"), QStringLiteral("--view"), view});
         EXPECT_TRUE(cl.error.isEmpty()) << view.toStdString();
     }
 }

@@ -11,17 +11,10 @@
 
 namespace {
 
-struct RunResult {
-    int code;
-    QString out, err;
-};
+using RunResult = ProgramRun;
 
 RunResult RunProgram(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ORBIVALE_BINARY), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return RunBinary(QStringLiteral(ORBIVALE_BINARY), args);
 }
 
 Ecliptic RowPosition(const QString& csv, const QString& name) {

@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 
 #include <QDir>
+#include <QProcess>
 #include <csignal>
 #include <cstdlib>
 
@@ -47,4 +48,12 @@ FileSizeCap::~FileSizeCap() {
 
 QStringList FolderEntries(const QString& path) {
     return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+ProgramRun RunBinary(const QString& binary, const QStringList& args, int timeoutMs) {
+    QProcess p;
+    p.start(binary, args);
+    p.waitForFinished(timeoutMs);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }

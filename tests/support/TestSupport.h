@@ -12,6 +12,13 @@
 
 void PrepareTestEnvironment(const QString& root);
 
+// The program run to its end with these arguments: its exit status and what it printed.
+struct ProgramRun {
+    int code;
+    QString out, err;
+};
+ProgramRun RunBinary(const QString& binary, const QStringList& args, int timeoutMs = 60000);
+
 // Records every message box and answers with a chosen result.
 class RecordingPrompter : public Prompter {
   public:

@@ -5,7 +5,7 @@
 
 #include "render/gl/RenderDevice.h"
 
-int OpenGlVersionProbe() {
+bool WithProbeContext(const std::function<void(QOpenGLContext&)>& use) {
     for (bool core : {true, false}) {
         QOffscreenSurface surface;
         surface.setFormat(ProgramSurfaceFormat(core));
@@ -13,9 +13,18 @@ int OpenGlVersionProbe() {
         QOpenGLContext context;
         context.setFormat(ProgramSurfaceFormat(core));
         if (!context.create() || !context.makeCurrent(&surface)) continue;
-        const auto v = context.format().version();
+        use(context);
         context.doneCurrent();
-        return v.first * 256 + v.second;
+        return true;
     }
-    return 0;
+    return false;
+}
+
+int OpenGlVersionProbe() {
+    int version = 0;
+    WithProbeContext([&](QOpenGLContext& context) {
+        const auto v = context.format().version();
+        version = v.first * 256 + v.second;
+    });
+    return version;
 }
