@@ -186,10 +186,12 @@ void StarCatalogue::LoadObjects(const QString& path) {
         if (std::sscanf(line.constData(), "%lld,%lld,%lld,%f,%f,%f", &top, &width, &height, &ra,
                         &dec, &o.size) != 6)
             continue;
-        // A picture must fit its band of the 512-pixel sheet (checked in 64 bits, so no sum
-        // wraps) and sit on the sky; anything else cannot be drawn.
+        // A picture must fit its band of the 512-pixel sheet and sit on the sky; anything else
+        // cannot be drawn. The band test subtracts from the sheet size, so no sum can overflow
+        // even when the scan saturated a huge number.
         if (width <= 0 || width > kObjectSheetSize || height <= 0 || top < 0 ||
-            top + height > kObjectSheetSize || !InSkyRange(ra, dec) || !std::isfinite(o.size) ||
+            top > kObjectSheetSize || height > kObjectSheetSize - top || !InSkyRange(ra, dec) ||
+            !std::isfinite(o.size) ||
             o.size <= 0 || o.size > 180)
             continue;
         o.top = static_cast<int>(top);
