@@ -10,6 +10,7 @@
 #include "core/Body.h"
 #include "core/Files.h"
 #include "core/Log.h"
+#include "core/Prompter.h"
 #include "core/Rings.h"
 #include "core/Services.h"
 #include "core/SettingsStore.h"
@@ -88,7 +89,8 @@ void BodyModels::ApplyTexture(Body& body, const QString& textureFile) {
     if (!body.model.mesh) return;
     body.model.mesh->setColour(0xFFFFFFFFu);
     SphereMesh wrapper{body.model.mesh, QString(), false};
-    ApplyCylinderWrap(wrapper, textureFile, device_, meshes_);
+    if (!ApplyCylinderWrap(wrapper, textureFile, device_, meshes_))
+        ShowInOwnColour(body, *wrapper.mesh, body.model.level, textureFile);
     if (wrapper.mesh != body.model.mesh) {
         body.frame()->deleteVisual(body.model.mesh.get());
         body.model.mesh = wrapper.mesh;
@@ -146,6 +148,7 @@ void BodyModels::SelectModel(Body& body, double ratio) {
         model = SphereMesh{body.model.mesh, meshFile, false};
     } else if (t >= 0 && MediaFileExists(textureFile)) {
         model = meshes_.GetTexturedSphere(level, textureFile, device_);
+        if (model && !model->textured) ShowInOwnColour(body, *model->mesh, level, textureFile);
         if (model) {
             m.bytes = FileSize(MediaPath(textureFile));
             memory_.add(m.bytes);
@@ -165,6 +168,23 @@ void BodyModels::SelectModel(Body& body, double ratio) {
         }
     }
     if (model && model->mesh) Attach(body, std::move(*model), level);
+}
+
+void BodyModels::ShowInOwnColour(Body& body, scene::Mesh& mesh, int level,
+                                 const QString& pictureFile) {
+    if (body.IsSolid()) mesh.setColour(scene::ArgbFromBgr(body.colour(level)));
+    ReportUnreadablePicture(body, pictureFile);
+}
+
+void BodyModels::ReportUnreadablePicture(const Body& body, const QString& pictureFile) {
+    Log("Could not read the picture %s; %s is shown in its own colour",
+        qUtf8Printable(pictureFile), qUtf8Printable(body.name()));
+    if (toldOfUnreadablePicture_) return;
+    toldOfUnreadablePicture_ = true;
+    ShowError(QStringLiteral("The picture %1 could not be read, so %2 is shown in its own colour "
+                             "instead. Pictures that cannot be read are listed in the log file.")
+                  .arg(pictureFile, body.name()),
+              QStringLiteral("OE"));
 }
 
 bool BodyModels::LoadBodyMesh(SphereMesh& loaded, const QString& meshFile) {
@@ -189,6 +209,7 @@ bool BodyModels::LoadUserModel(Body& body, int level, const QString& textureFile
     UnloadModel(body);
     auto model = meshes_.GetTexturedSphere(level, textureFile, device_);
     if (!model) return false;
+    if (!model->textured) ShowInOwnColour(body, *model->mesh, level, textureFile);
     const auto& radii = body.radii();
     ScaleMeshTo(*model->mesh, radii[0], radii[1], radii[2]);
     body.model.bytes = std::max<qint64>(0, FileSize(MediaPath(textureFile)));
@@ -256,6 +277,7 @@ std::optional<SphereMesh> BodyModels::RingModel(Body& body, int level, int textu
         Log("Loaded default model (%d) for %s. Used texture %d", level, qUtf8Printable(body.name()),
             textureIndex);
     } else {
+        if (textureIndex >= 0 && MediaFileExists(file)) ReportUnreadablePicture(body, file);
         mesh->setColour(scene::ArgbFromBgr(body.colour(level) & 0x00FFFFFFu) | 0xB0000000u);
         Log("Loaded default model (%d) for %s, no texture present", level,
             qUtf8Printable(body.name()));

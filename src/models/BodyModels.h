@@ -49,10 +49,15 @@ class BodyModels : public ModelManager {
     std::optional<SphereMesh> RingModel(Body& body, int level, int textureIndex);
     // Loads the body's own mesh file when there is one that has not failed before.
     bool LoadBodyMesh(SphereMesh& loaded, const QString& meshFile);
+    // A picture that is there but cannot be read: the body shows in its own colour, and the
+    // user hears of it the first time in a session (every time in the log).
+    void ShowInOwnColour(Body& body, scene::Mesh& mesh, int level, const QString& pictureFile);
+    void ReportUnreadablePicture(const Body& body, const QString& pictureFile);
 
     Simulation& sim_;
     TextureDevice& device_;
     DefaultMeshes meshes_;
     ModelMemory memory_;
     std::map<QString, QString> failedMeshes_;  // mesh file -> its time and size when it failed
+    bool toldOfUnreadablePicture_ = false;
 };

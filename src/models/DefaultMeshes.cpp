@@ -31,6 +31,17 @@ void GenerateMipmaps(scene::Texture& texture, const QString& file, bool clearSta
             status->logLine(QString());
 }
 
+// Lays the whole picture on the mesh's first group; false when it could not be read.
+bool ApplyWholeTexture(scene::Mesh& mesh, const QString& file, TextureDevice& device,
+                       bool clearStatus) {
+    auto texture = LoadTexture(file, device);
+    if (!texture) return false;
+    texture->setName(QStringLiteral("Tex: ") + file);
+    if (device.mipmapAutoGenerate()) GenerateMipmaps(*texture, file, clearStatus);
+    mesh.setGroupTexture(0, texture);
+    return true;
+}
+
 }  // namespace
 
 void DefaultMeshes::Create() {
@@ -75,12 +86,7 @@ std::optional<SphereMesh> DefaultMeshes::GetTexturedSphere(int quality, const QS
         auto mesh = CloneMesh(quality == 1 ? Lowres : RealLowres);
         if (!mesh) return std::nullopt;
         mesh->setName(QStringLiteral("Mesh 1 piece: ") + file);
-        if (auto texture = LoadTexture(file, device)) {
-            if (device.mipmapAutoGenerate()) GenerateMipmaps(*texture, file, true);
-            texture->setName(QStringLiteral("Tex: ") + file);
-            mesh->setGroupTexture(0, texture);
-        }
-        return SphereMesh{mesh, QString(), true};
+        return SphereMesh{mesh, QString(), true, ApplyWholeTexture(*mesh, file, device, true)};
     }
     const BmpHeader header = ReadBmpHeader(MediaPath(file));
     if (!header.ok) return GetPlainSphere(quality);
@@ -93,33 +99,27 @@ std::optional<SphereMesh> DefaultMeshes::GetTexturedSphere(int quality, const QS
             return GetPlainSphere(quality);
         }
         const Slot s = W <= 2 * M ? FourPiece : W <= 4 * M ? SixteenPiece : SixtyFourPiece;
+        const int pieces = s == FourPiece ? 2 : s == SixteenPiece ? 4 : 8;
         const char* prefix = s == FourPiece      ? "Mesh 4 piece: "
                              : s == SixteenPiece ? "Mesh 16 piece: "
                                                  : "Mesh 64 piece: ";
         auto mesh = CloneMesh(s);
         if (!mesh) return std::nullopt;
         mesh->setName(QLatin1String(prefix) + file);
-        std::vector<std::shared_ptr<scene::Texture>> textures;
-        SplitIntoTextureSurfaces(Surface(bitmap.convertToFormat(QImage::Format_ARGB32)), M,
-                                 device.scene(), textures);
+        const auto textures = SplitIntoTextureGrid(
+            Surface(bitmap.convertToFormat(QImage::Format_ARGB32)), pieces, M, device.scene());
         for (std::size_t i = 0; i < textures.size(); ++i) {
-            if (!textures[i]) continue;
             textures[i]->setName(QStringLiteral("Tex%1:").arg(i) + file);
             if (device.mipmapAutoGenerate()) GenerateMipmaps(*textures[i], file, false);
             if (!mesh->setGroupTexture(static_cast<int>(i), textures[i]))
                 LogToFile("SetGroupTexture failed on group %d: %s", int(i), "D3DRMERR_BADVALUE");
         }
-        return SphereMesh{mesh, QString(), true};
+        return SphereMesh{mesh, QString(), true, !textures.empty()};
     }
     auto mesh = CloneMesh(Hires);
     if (!mesh) return std::nullopt;
     mesh->setName(QStringLiteral("Mesh 1 piece: ") + file);
-    if (auto texture = LoadTexture(file, device)) {
-        texture->setName(QStringLiteral("Tex: ") + file);
-        if (device.mipmapAutoGenerate()) GenerateMipmaps(*texture, file, false);
-        mesh->setGroupTexture(0, texture);
-    }
-    return SphereMesh{mesh, QString(), true};
+    return SphereMesh{mesh, QString(), true, ApplyWholeTexture(*mesh, file, device, false)};
 }
 
 void ScaleMeshTo(scene::Mesh& mesh, double rx, double ry, double rz) {
@@ -141,19 +141,19 @@ bool ApplyCylinderWrap(SphereMesh& wrapper, const QString& file, TextureDevice& 
         const BmpHeader header = ReadBmpHeader(MediaPath(file));
         if (!header.ok) return false;
         if (device.maxTextureSize() < header.width) {
+            const QImage bitmap(MediaPath(file));
+            if (bitmap.isNull()) return false;
             auto mesh = MakeFourPieceSphere(device.scene(), 1);
             mesh->setName(QStringLiteral("Mesh 4 piece"));
-            std::vector<std::shared_ptr<scene::Texture>> textures;
-            SplitIntoTextureSurfaces(
-                Surface(QImage(MediaPath(file)).convertToFormat(QImage::Format_ARGB32)),
-                device.maxTextureSize(), device.scene(), textures);
+            const auto textures =
+                SplitIntoTextureGrid(Surface(bitmap.convertToFormat(QImage::Format_ARGB32)), 2,
+                                     device.maxTextureSize(), device.scene());
             for (std::size_t i = 0; i < textures.size(); ++i) {
-                if (!textures[i]) continue;
                 textures[i]->setName(QStringLiteral("Tex:") + file);
                 mesh->setGroupTexture(static_cast<int>(i), textures[i]);
             }
             wrapper.mesh = mesh;
-            return true;
+            return !textures.empty();
         }
     }
     (void)meshes;

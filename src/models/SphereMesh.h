@@ -11,6 +11,8 @@ struct SphereMesh {
     std::shared_ptr<scene::Mesh> mesh;
     QString name;
     bool isSphere = true;
+    // A picture was laid on it; false when there was none or it could not be read.
+    bool textured = false;
 };
 
 // The position of the sphere point at h hours of longitude (24 a turn) and d degrees of

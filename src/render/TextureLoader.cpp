@@ -77,23 +77,28 @@ std::shared_ptr<scene::Texture> LoadTexture(const QString& name, TextureDevice& 
                               Surface(bitmap.convertToFormat(QImage::Format_ARGB32)));
 }
 
-int SplitIntoTextureSurfaces(const Surface& source, int tile, scene::Scene& scene,
-                             std::vector<std::shared_ptr<scene::Texture>>& textures) {
-    int count = 0;
-    if (source.isNull() || tile <= 0) return 0;
+std::vector<std::shared_ptr<scene::Texture>> SplitIntoTextureGrid(const Surface& source,
+                                                                  int pieces, int tile,
+                                                                  scene::Scene& scene) {
+    std::vector<std::shared_ptr<scene::Texture>> textures;
+    if (source.isNull() || pieces <= 0 || tile <= 0) return textures;
     const QImage argb = source.toArgb();
-    for (int y = 0; y < source.height(); y += std::min(tile, source.height() - y)) {
-        const int th = std::min(tile, source.height() - y);
-        for (int x = 0; x < source.width();) {
-            const int tw = std::min(tile, source.width() - x);
-            if (tw != th) AssertReport("dx==dy", "non square bitmap", "Surface", 0);
-            if (BitCount(static_cast<std::uint32_t>(tw)) != 1)
-                AssertReport("HowManyBits(dx)==1", "not power of 2 bitmap", "Surface", 0);
-            Surface piece(argb.copy(x, y, tw, th));
-            textures.push_back(TextureFromSurface(scene, piece));
-            ++count;
-            x += tw;
+    const qint64 w = argb.width(), h = argb.height();
+    for (int band = 0; band < pieces; ++band) {
+        const int top = int(h * band / pieces), bottom = int(h * (band + 1) / pieces);
+        for (int sector = 0; sector < pieces; ++sector) {
+            const int left = int(w * sector / pieces), right = int(w * (sector + 1) / pieces);
+            // A picture smaller than the grid still gives every piece at least one pixel.
+            const QImage part = argb.copy(left, top, std::max(1, right - left),
+                                          std::max(1, bottom - top));
+            const int longest = std::min(tile, std::max(part.width(), part.height()));
+            const int side = 1 << (31 - __builtin_clz(unsigned(longest)));
+            const QImage square =
+                part.width() == side && part.height() == side
+                    ? part
+                    : part.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            textures.push_back(TextureFromSurface(scene, Surface(square)));
         }
     }
-    return count;
+    return textures;
 }

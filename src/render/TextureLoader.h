@@ -18,7 +18,10 @@ std::shared_ptr<scene::Texture> TextureFromSurface(scene::Scene& scene, const Su
 // A texture from the media folder: our own loader first when "UseOurTextures" is on, then
 // the straightforward one. None (and a log line) when the file cannot be read.
 std::shared_ptr<scene::Texture> LoadTexture(const QString& name, TextureDevice& device);
-// Cuts the picture into square power-of-two textures of at most tile pixels a side, row by
-// row from the top, left to right. Returns how many were made.
-int SplitIntoTextureSurfaces(const Surface& source, int tile, scene::Scene& scene,
-                             std::vector<std::shared_ptr<scene::Texture>>& textures);
+// Cuts the picture into pieces x pieces equal parts, band by band from the top and each band
+// from the left (the order of the pieced spheres' groups), and makes each a square
+// power-of-two texture of at most tile pixels a side, resampling where the part is not one
+// already. Any picture size and shape works; none when the picture or a size is empty.
+std::vector<std::shared_ptr<scene::Texture>> SplitIntoTextureGrid(const Surface& source,
+                                                                  int pieces, int tile,
+                                                                  scene::Scene& scene);

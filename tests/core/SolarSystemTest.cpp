@@ -202,3 +202,34 @@ TEST_F(SolarSystemTest, ClockStartsFromSettings) {
     wall += 10;
     EXPECT_EQ(sim->SimNow(), wall - 10 + 3600 + 600);
 }
+
+TEST_F(SolarSystemTest, EveryBodyStaysFiniteOverTheCalendar) {
+    // Every 23 days from 1901 to 2099 by both theories: a position or spin that is not
+    // finite anywhere in the calendar would lose a body from the picture for good.
+    auto sim = Build();
+    const SimTime first = MakeSimTime(1901, 1, 1, 0, 0, 0);
+    const SimTime last = MakeSimTime(2099, 12, 31, 23, 59, 59);
+    auto finite = [](const scene::Vec3& v) {
+        return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+    };
+    for (EphemerisModel model : {EphemerisModel::Elements, EphemerisModel::Precise}) {
+        sim->SetEphemerisModel(model);
+        int bad = 0;
+        for (SimTime t = first; t <= last; t += 23 * 86400.0 + 3671) {
+            sim->UpdateBodies(t);
+            for (const Body* body : sim->bodies())
+                if (!finite(body->positionKm()) || !finite(body->up()) ||
+                    !finite(body->direction())) {
+                    if (++bad < 5) ADD_FAILURE() << qPrintable(body->name()) << " at " << t;
+                }
+        }
+        sim->UpdateBodies(last);
+        EXPECT_EQ(bad, 0);
+        // The far end is still a solar system: Earth about 1 AU out, Neptune about 30.
+        const double au = 1.495978707e8;
+        EXPECT_NEAR(std::hypot(sim->earth()->positionKm().x, sim->earth()->positionKm().y,
+                               sim->earth()->positionKm().z) / au, 1.0, 0.02);
+        const scene::Vec3 n = sim->planet(7)->positionKm();
+        EXPECT_NEAR(std::hypot(n.x, n.y, n.z) / au, 30.0, 0.6);
+    }
+}

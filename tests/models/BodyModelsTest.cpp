@@ -182,3 +182,57 @@ TEST_F(BodyModelsTest, ABrokenMeshFileIsTriedOnceUntilItChanges) {
     EXPECT_TRUE(
         Services::instance().systemLog().contains(QStringLiteral("Loaded model (0) for Earth")));
 }
+
+TEST_F(BodyModelsTest, AnUnreadablePictureShowsTheBodysColourAndIsToldOnce) {
+    // Pictures that exist but cannot be decoded, at every detail level and for the rings.
+    // (Detail level 1 by default: Mars takes its picture 1 near and far.)
+    for (const char* name : {"Mars1.bmp", "Jupiter0.bmp", "SaturnRings0.bmp"}) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("BM this is not a picture");
+    }
+    Body& mars = Find("Mars");
+    for (double ratio : {5.0, 400.0}) {  // high detail, then low
+        models->SelectModel(mars, ratio);
+        ASSERT_TRUE(mars.model.mesh);
+        for (int g = 0; g < mars.model.mesh->groupCount(); ++g) {
+            EXPECT_FALSE(mars.model.mesh->group(g).texture);
+            EXPECT_EQ(mars.model.mesh->group(g).colour,
+                      scene::ArgbFromBgr(mars.colour(mars.model.level)));
+        }
+    }
+    models->SelectModel(Find("Jupiter"), 10);
+    models->SelectModel(Find("SaturnRings"), 30);
+    ASSERT_EQ(prompter.calls.size(), 1u);  // told once in the session...
+    EXPECT_TRUE(prompter.calls[0].text.contains(QStringLiteral("Mars1.bmp")));
+    const QString log = Services::instance().systemLog().join(u'\n');  // ...each one logged
+    for (const char* name : {"Mars1.bmp", "Jupiter0.bmp", "SaturnRings0.bmp"})
+        EXPECT_TRUE(log.contains(
+            QStringLiteral("Could not read the picture %1").arg(QLatin1String(name))))
+            << name;
+    // A good picture still textures the sphere.
+    models->SelectModel(Find("Earth"), 10);
+    EXPECT_TRUE(Find("Earth").model.mesh->group(0).texture);
+}
+
+TEST_F(BodyModelsTest, AWideMapUnderASmallTextureLimitIsCutWithoutQuestions) {
+    // A 2:1 map four times wider than the limit: sixteen square pieces, no assertion boxes.
+    QImage map(256, 128, QImage::Format_RGB32);
+    map.fill(qRgb(180, 120, 60));
+    ASSERT_TRUE(map.save(dir.filePath(QStringLiteral("Mars0.bmp")), "BMP"));
+    models.reset();
+    device = std::make_unique<FakeDevice>(sim->scene(), 64);
+    models = std::make_unique<BodyModels>(*sim, *device, store);
+    models->CreateDefaultMeshes();
+    Body& mars = Find("Mars");
+    models->SelectModel(mars, 10);
+    ASSERT_TRUE(mars.model.mesh);
+    ASSERT_EQ(mars.model.mesh->groupCount(), 16);
+    for (int g = 0; g < 16; ++g) {
+        const auto& texture = mars.model.mesh->group(g).texture;
+        ASSERT_TRUE(texture) << g;
+        EXPECT_EQ(texture->width(), 64);
+        EXPECT_EQ(texture->height(), 64);
+    }
+    EXPECT_TRUE(prompter.calls.empty());
+}

@@ -150,29 +150,43 @@ TEST_F(SurfaceTest, SavesEightAndTwentyFourBitBitmaps) {
     EXPECT_FALSE(colour.SaveSurfaceToBitmap(QStringLiteral("/proc/no/such/place.bmp")));
 }
 
-TEST_F(SurfaceTest, SplittingIntoSquareTiles) {
+TEST_F(SurfaceTest, SplittingIntoAGridOfSquareTextures) {
     scene::Scene scene;
-    std::vector<std::shared_ptr<scene::Texture>> textures;
-    Surface wide(Gradient(512, 256));
-    EXPECT_EQ(SplitIntoTextureSurfaces(wide, 256, scene, textures), 2);
-    EXPECT_TRUE(prompter.calls.empty());
-    EXPECT_EQ(textures[1]->image()->pixel(0, 0), wide.image().pixel(256, 0));
-    textures.clear();
-    EXPECT_EQ(SplitIntoTextureSurfaces(wide, 512, scene, textures), 1);
-    ASSERT_EQ(prompter.calls.size(), 1u);
-    EXPECT_TRUE(prompter.calls[0].text.contains(QStringLiteral("non square bitmap")));
-    prompter.calls.clear();
-    textures.clear();
-    EXPECT_EQ(SplitIntoTextureSurfaces(Surface(Gradient(300, 300)), 300, scene, textures), 1);
-    ASSERT_EQ(prompter.calls.size(), 1u);
-    EXPECT_TRUE(prompter.calls[0].text.contains(QStringLiteral("not power of 2 bitmap")));
-    prompter.calls.clear();
-    textures.clear();
+    // A square picture whose parts are already power-of-two squares is cut, not resampled,
+    // band by band from the top.
     Surface square(Gradient(1024, 1024));
-    EXPECT_EQ(SplitIntoTextureSurfaces(square, 256, scene, textures), 16);
-    // Row by row from the top: the first four make the top row.
+    auto textures = SplitIntoTextureGrid(square, 4, 256, scene);
+    ASSERT_EQ(textures.size(), 16u);
     EXPECT_EQ(textures[3]->image()->pixel(0, 0), square.image().pixel(768, 0));
     EXPECT_EQ(textures[4]->image()->pixel(0, 0), square.image().pixel(0, 256));
+    EXPECT_EQ(textures[15]->width(), 256);
+
+    // Pictures of any shape under a small texture limit (a wide map, odd sizes, a picture
+    // smaller than the grid) give every piece a square power-of-two texture within the
+    // limit, and never ask the user anything.
+    for (const QSize size : {QSize(256, 128), QSize(200, 100), QSize(300, 77), QSize(3, 1),
+                             QSize(4096, 2048)}) {
+        for (int pieces : {2, 4, 8}) {
+            textures = SplitIntoTextureGrid(Surface(Gradient(size.width(), size.height())),
+                                            pieces, 64, scene);
+            ASSERT_EQ(textures.size(), std::size_t(pieces * pieces));
+            for (const auto& t : textures) {
+                ASSERT_TRUE(t);
+                EXPECT_EQ(t->width(), t->height());
+                EXPECT_LE(t->width(), 64);
+                EXPECT_EQ(t->width() & (t->width() - 1), 0) << t->width();
+            }
+        }
+    }
+    EXPECT_TRUE(prompter.calls.empty());
+    // The wide map's last piece is its bottom-right corner, stretched to a square.
+    textures = SplitIntoTextureGrid(Surface(Gradient(256, 128)), 2, 64, scene);
+    EXPECT_EQ(textures[3]->width(), 64);
+    EXPECT_GE(qRed(textures[3]->image()->pixel(63, 63)), 250);
+
+    EXPECT_TRUE(SplitIntoTextureGrid(Surface(), 2, 64, scene).empty());
+    EXPECT_TRUE(SplitIntoTextureGrid(square, 0, 64, scene).empty());
+    EXPECT_TRUE(SplitIntoTextureGrid(square, 2, 0, scene).empty());
 }
 
 TEST_F(SurfaceTest, WritersOnAFullDiskKeepTheFileTheyWouldReplace) {
