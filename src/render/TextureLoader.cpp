@@ -5,8 +5,6 @@
 
 #include "core/Files.h"
 #include "core/Log.h"
-#include "core/Numbers.h"
-#include "core/Prompter.h"
 #include "core/Services.h"
 #include "scene/Scene.h"
 
@@ -97,7 +95,9 @@ std::vector<std::shared_ptr<scene::Texture>> SplitIntoTextureGrid(const Surface&
                 part.width() == side && part.height() == side
                     ? part
                     : part.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            textures.push_back(TextureFromSurface(scene, Surface(square)));
+            auto texture = TextureFromSurface(scene, Surface(square));
+            if (!texture) return {};  // all the pieces or none: a hole would show white
+            textures.push_back(std::move(texture));
         }
     }
     return textures;

@@ -21,7 +21,8 @@ std::shared_ptr<scene::Texture> LoadTexture(const QString& name, TextureDevice& 
 // Cuts the picture into pieces x pieces equal parts, band by band from the top and each band
 // from the left (the order of the pieced spheres' groups), and makes each a square
 // power-of-two texture of at most tile pixels a side, resampling where the part is not one
-// already. Any picture size and shape works; none when the picture or a size is empty.
+// already. Any picture size and shape works; none when the picture or a size is empty, or
+// when a piece could not be made.
 std::vector<std::shared_ptr<scene::Texture>> SplitIntoTextureGrid(const Surface& source,
                                                                   int pieces, int tile,
                                                                   scene::Scene& scene);
