@@ -4,7 +4,7 @@
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
-FUZZ_TIME  ?= 25
+FUZZ_TIME  ?= 60
 PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
 ARGS       ?=

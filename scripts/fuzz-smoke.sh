@@ -10,7 +10,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bin_dir=${1:?usage: fuzz-smoke.sh BUILD_DIR/fuzz [SECONDS]}
-seconds=${2:-25}
+seconds=${2:-60}
 shift $(( $# < 2 ? $# : 2 ))
 seed=${FUZZ_SEED:-1}
 keep=${FUZZ_KEEP:-0}

@@ -18,10 +18,11 @@ xvfb-run -a -s "-screen 0 1600x1200x24" "$program" --settings-dir "$settings" \
     --speed "$speed" >"$settings/out.log" 2>&1 &
 runner=$!
 
-# xvfb-run starts the program as its child; wait until it is there.
+# xvfb-run starts the program as its child; wait until it is there (the anchor keeps
+# xvfb-run's own command line, which holds the same words, from matching).
 pid=
 for _ in $(seq 1 100); do
-    pid=$(pgrep -n -f -- "$program --settings-dir $settings" || true)
+    pid=$(pgrep -n -f -- "^$program --settings-dir $settings" || true)
     [ -n "$pid" ] && break
     sleep 0.2
 done
