@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <array>
+#include <cmath>
 
 #include "tours/SpeechText.h"
 
@@ -160,7 +161,8 @@ class Parser {
             step.kind = TourStepKind::Wait;
             bool ok = false;
             step.seconds = l.rest.toDouble(&ok);
-            if (!ok || step.seconds < 0 || step.seconds > kMaxWaitSeconds)
+            // Asked as "within", so that "nan" is refused as well.
+            if (!ok || !(step.seconds >= 0 && step.seconds <= kMaxWaitSeconds))
                 return Fail(
                     QStringLiteral("'wait' wants seconds from 0 to %1").arg(kMaxWaitSeconds));
         } else if (word == QLatin1String("sleep")) {
@@ -246,7 +248,7 @@ class Parser {
             case Argument::Number: {
                 bool ok = false;
                 const double x = arg.toDouble(&ok);
-                if (!ok || x <= 0)
+                if (!ok || !std::isfinite(x) || x <= 0)
                     return Fail(QStringLiteral("'%1' wants a positive number").arg(name));
                 step.text = arg;
                 break;
