@@ -1,5 +1,5 @@
-// A bitmap through the header reader and the texture loader, then cut into tiles as for a
-// device whose textures are at most 64 pixels wide.
+// A bitmap through the header reader and the texture loader, then cut into the pieces of
+// the 4- and 16-piece spheres as for a device whose textures are at most 64 pixels wide.
 #include <QImageReader>
 
 #include "FuzzSupport.h"
@@ -37,8 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SmallDevice device(scene);
     const Surface surface = LoadTextureSurface(path, device);
     if (surface.isNull()) return 0;
-    std::vector<std::shared_ptr<scene::Texture>> textures;
-    const int n = SplitIntoTextureSurfaces(surface, 64, scene, textures);
-    FUZZ_CHECK(n == int(textures.size()));
+    for (int pieces : {2, 4}) {
+        const auto textures = SplitIntoTextureGrid(surface, pieces, device.maxTextureSize(), scene);
+        // Every piece, each a square power of two within the limit.
+        FUZZ_CHECK(textures.size() == std::size_t(pieces * pieces));
+        for (const auto& t : textures) {
+            const int side = t->width();
+            FUZZ_CHECK(side == t->height() && side >= 1 && side <= 64 && (side & (side - 1)) == 0);
+        }
+    }
     return 0;
 }
