@@ -49,4 +49,8 @@ for ((t = interval; t <= seconds; t += interval)); do
 done
 kill "$pid" 2>/dev/null
 wait "$runner" 2>/dev/null
+if [ -z "$first" ]; then
+    echo "no sample taken: run longer than the ${interval} s between samples" >&2
+    exit 1
+fi
 echo "growth from ${interval} s to ${seconds} s: $((last - first)) KiB ($first -> $last)"

@@ -177,8 +177,8 @@ void BodyModels::ShowInOwnColour(Body& body, scene::Mesh& mesh, int level,
 }
 
 void BodyModels::ReportUnreadablePicture(const Body& body, const QString& pictureFile) {
-    Log("Could not read the picture %s; %s is shown in its own colour",
-        qUtf8Printable(pictureFile), qUtf8Printable(body.name()));
+    Log("Could not read the picture %s; %s is shown in its own colour", qUtf8Printable(pictureFile),
+        qUtf8Printable(body.name()));
     if (toldOfUnreadablePicture_) return;
     toldOfUnreadablePicture_ = true;
     ShowError(QStringLiteral("The picture %1 could not be read, so %2 is shown in its own colour "

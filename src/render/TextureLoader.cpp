@@ -75,9 +75,8 @@ std::shared_ptr<scene::Texture> LoadTexture(const QString& name, TextureDevice& 
                               Surface(bitmap.convertToFormat(QImage::Format_ARGB32)));
 }
 
-std::vector<std::shared_ptr<scene::Texture>> SplitIntoTextureGrid(const Surface& source,
-                                                                  int pieces, int tile,
-                                                                  scene::Scene& scene) {
+std::vector<std::shared_ptr<scene::Texture>> SplitIntoTextureGrid(const Surface& source, int pieces,
+                                                                  int tile, scene::Scene& scene) {
     std::vector<std::shared_ptr<scene::Texture>> textures;
     if (source.isNull() || pieces <= 0 || tile <= 0) return textures;
     const QImage argb = source.toArgb();
@@ -87,8 +86,8 @@ std::vector<std::shared_ptr<scene::Texture>> SplitIntoTextureGrid(const Surface&
         for (int sector = 0; sector < pieces; ++sector) {
             const int left = int(w * sector / pieces), right = int(w * (sector + 1) / pieces);
             // A picture smaller than the grid still gives every piece at least one pixel.
-            const QImage part = argb.copy(left, top, std::max(1, right - left),
-                                          std::max(1, bottom - top));
+            const QImage part =
+                argb.copy(left, top, std::max(1, right - left), std::max(1, bottom - top));
             const int longest = std::min(tile, std::max(part.width(), part.height()));
             const int side = 1 << (31 - __builtin_clz(unsigned(longest)));
             const QImage square =

@@ -23,6 +23,5 @@ std::shared_ptr<scene::Texture> LoadTexture(const QString& name, TextureDevice& 
 // power-of-two texture of at most tile pixels a side, resampling where the part is not one
 // already. Any picture size and shape works; none when the picture or a size is empty, or
 // when a piece could not be made.
-std::vector<std::shared_ptr<scene::Texture>> SplitIntoTextureGrid(const Surface& source,
-                                                                  int pieces, int tile,
-                                                                  scene::Scene& scene);
+std::vector<std::shared_ptr<scene::Texture>> SplitIntoTextureGrid(const Surface& source, int pieces,
+                                                                  int tile, scene::Scene& scene);

@@ -191,8 +191,7 @@ void StarCatalogue::LoadObjects(const QString& path) {
         // even when the scan saturated a huge number.
         if (width <= 0 || width > kObjectSheetSize || height <= 0 || top < 0 ||
             top > kObjectSheetSize || height > kObjectSheetSize - top || !InSkyRange(ra, dec) ||
-            !std::isfinite(o.size) ||
-            o.size <= 0 || o.size > 180)
+            !std::isfinite(o.size) || o.size <= 0 || o.size > 180)
             continue;
         o.top = static_cast<int>(top);
         o.width = static_cast<int>(width);

@@ -227,8 +227,8 @@ TEST_F(SolarSystemTest, EveryBodyStaysFiniteOverTheCalendar) {
         EXPECT_EQ(bad, 0);
         // The far end is still a solar system: Earth about 1 AU out, Neptune about 30.
         const double au = 1.495978707e8;
-        EXPECT_NEAR(std::hypot(sim->earth()->positionKm().x, sim->earth()->positionKm().y,
-                               sim->earth()->positionKm().z) / au, 1.0, 0.02);
+        const scene::Vec3 e = sim->earth()->positionKm();
+        EXPECT_NEAR(std::hypot(e.x, e.y, e.z) / au, 1.0, 0.02);
         const scene::Vec3 n = sim->planet(7)->positionKm();
         EXPECT_NEAR(std::hypot(n.x, n.y, n.z) / au, 30.0, 0.6);
     }

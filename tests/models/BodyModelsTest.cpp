@@ -207,8 +207,8 @@ TEST_F(BodyModelsTest, AnUnreadablePictureShowsTheBodysColourAndIsToldOnce) {
     EXPECT_TRUE(prompter.calls[0].text.contains(QStringLiteral("Mars1.bmp")));
     const QString log = Services::instance().systemLog().join(u'\n');  // ...each one logged
     for (const char* name : {"Mars1.bmp", "Jupiter0.bmp", "SaturnRings0.bmp"})
-        EXPECT_TRUE(log.contains(
-            QStringLiteral("Could not read the picture %1").arg(QLatin1String(name))))
+        EXPECT_TRUE(
+            log.contains(QStringLiteral("Could not read the picture %1").arg(QLatin1String(name))))
             << name;
     // A good picture still textures the sphere.
     models->SelectModel(Find("Earth"), 10);

@@ -164,11 +164,11 @@ TEST_F(SurfaceTest, SplittingIntoAGridOfSquareTextures) {
     // Pictures of any shape under a small texture limit (a wide map, odd sizes, a picture
     // smaller than the grid) give every piece a square power-of-two texture within the
     // limit, and never ask the user anything.
-    for (const QSize size : {QSize(256, 128), QSize(200, 100), QSize(300, 77), QSize(3, 1),
-                             QSize(4096, 2048)}) {
+    for (const QSize size :
+         {QSize(256, 128), QSize(200, 100), QSize(300, 77), QSize(3, 1), QSize(4096, 2048)}) {
         for (int pieces : {2, 4, 8}) {
-            textures = SplitIntoTextureGrid(Surface(Gradient(size.width(), size.height())),
-                                            pieces, 64, scene);
+            textures = SplitIntoTextureGrid(Surface(Gradient(size.width(), size.height())), pieces,
+                                            64, scene);
             ASSERT_EQ(textures.size(), std::size_t(pieces * pieces));
             for (const auto& t : textures) {
                 ASSERT_TRUE(t);
