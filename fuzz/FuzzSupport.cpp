@@ -8,6 +8,8 @@
 
 #include "core/Prompter.h"
 #include "core/Services.h"
+#include "core/SettingsStore.h"
+#include "core/Simulation.h"
 
 namespace {
 
@@ -70,4 +72,18 @@ int TakeFuzzMessageCount() {
 void FuzzFailure(const char* expression, const char* file, int line) {
     std::fprintf(stderr, "%s:%d: invariant broken: %s\n", file, line, expression);
     std::abort();
+}
+
+SimTime FuzzWallClock() {
+    return MakeSimTime(2010, 6, 1, 0, 0, 0);
+}
+
+Simulation& FuzzSolarSystem() {
+    struct World {
+        MemorySettingsStore settings;
+        Simulation sim{settings, [] { return FuzzWallClock(); }};
+        World() { sim.BuildSolarSystem(); }
+    };
+    static World world;
+    return world.sim;
 }

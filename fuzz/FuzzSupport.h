@@ -4,6 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/SimTime.h"
+
+class Simulation;
+
 // Sets up the process once for fuzzing: messages are swallowed (a reader's error box must
 // not stop the run or flood the output) and the per-user folder is a scratch folder.
 void PrepareFuzzing();
@@ -14,6 +18,13 @@ QString WriteFuzzInput(const std::uint8_t* data, std::size_t size, const char* n
 
 // The scratch folder (ends without a separator).
 QString FuzzScratchDirectory();
+
+// The fixed wall clock of every simulation the targets build, so that each run is
+// independent of when it happens.
+SimTime FuzzWallClock();
+
+// A solar system built once per process on default settings and the fixed wall clock.
+Simulation& FuzzSolarSystem();
 
 // Number of message boxes the readers asked for since the last call.
 int TakeFuzzMessageCount();

@@ -5,7 +5,6 @@
 
 #include "FuzzSupport.h"
 #include "core/SavedPosition.h"
-#include "core/SettingsStore.h"
 #include "core/SimTime.h"
 #include "core/Simulation.h"
 
@@ -15,19 +14,11 @@ bool Finite(const scene::Vec3& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
-struct World {
-    MemorySettingsStore settings;
-    // A fixed wall clock keeps each run independent of when it happens.
-    Simulation sim{settings, [] { return MakeSimTime(2010, 6, 1, 0, 0, 0); }};
-    World() { sim.BuildSolarSystem(); }
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     PrepareFuzzing();
-    static World world;
-    Simulation& sim = world.sim;
+    Simulation& sim = FuzzSolarSystem();
     const QString path = WriteFuzzInput(data, size, "position.ov");
     const PositionContext context{
         [&](const QString& name) { return sim.FindBody(name) != nullptr; }, 10, 3};

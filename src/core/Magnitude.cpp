@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Angles.h"
+
 namespace Magnitude {
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kTypicalAlbedo = 0.3;
 constexpr double kUnseen = 99.0;
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "core/Angles.h"
 #include "core/Body.h"
 #include "core/Files.h"
 #include "core/Log.h"
@@ -229,8 +230,7 @@ std::optional<SphereMesh> BodyModels::RingModel(Body& body, int level, int textu
     for (int side = 0; side < 2; ++side) {
         const float ny = side == 0 ? 1.f : -1.f;
         for (int i = 0; i < segments; ++i) {
-            const double a0 = 2 * 3.14159265358979 * i / segments,
-                         a1 = 2 * 3.14159265358979 * (i + 1) / segments;
+            const double a0 = 2 * kPi * i / segments, a1 = 2 * kPi * (i + 1) / segments;
             auto vertex = [&](double r, double a, float u, float vv) {
                 scene::Vertex out;
                 out.x = float(r * std::cos(a));

@@ -5,11 +5,11 @@
 #include <numeric>
 #include <vector>
 
+#include "core/Angles.h"
 #include "core/Log.h"
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr float kUvMin = 0.0015f, kUvMax = 0.9985f;
 
 float ClampUv(double v) {

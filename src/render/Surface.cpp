@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/Angles.h"
 #include "core/CheckedSaveFile.h"
 #include "core/Log.h"
 #include "core/Prompter.h"
@@ -217,7 +218,7 @@ void Surface::CopyRegion(Surface& from, int x, int y, int w, int h, int dx, int 
 
 void Surface::DrawRotated(double angle, int x0, int y0, int w, int h, int x1, int y1) {
     if (!painter_) return;
-    const double a = angle * 3.14159265358979323846 / 180.0;
+    const double a = angle * kPi / 180.0;
     const double s = std::sin(a), c = std::cos(a);
     if (w <= 0 || h <= 0) return;
     const QImage source = image_.copy();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/Angles.h"
 #include "core/BodyPosition.h"
 #include "core/Simulation.h"
 #include "sky/SkyMath.h"
@@ -13,7 +14,6 @@ namespace sky {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kMoonMeanDistance = 384400.0;  // km
 
 // The angle Sun-body-Earth in degrees.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/Angles.h"
 #include "sky/SkyMath.h"
 #include "sky/StarCatalogue.h"
 
@@ -12,7 +13,6 @@ namespace sky {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // How far from a star or the edge of a body's disc a click still finds it, pixels.
 constexpr int kPickRadius = 6;
 

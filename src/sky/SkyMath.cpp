@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace sky {
+#include "core/Angles.h"
 
-namespace {
-constexpr double kPi = 3.14159265358979323846;
-}
+namespace sky {
 
 scene::Vec3 RaDecToUnitVector(double raHours, double decDegrees) {
     const double a = raHours * 2 * kPi / 24, d = decDegrees * kPi / 180;

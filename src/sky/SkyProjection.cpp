@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Angles.h"
 #include "core/PreciseEphemeris.h"
 #include "sky/SkyMath.h"
 
@@ -10,7 +11,6 @@ namespace sky {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegrees = 180.0 / kPi;
 // cos and sin of the obliquity, as the ecliptic-to-equator turn of the body positions uses.
 constexpr double kCosObliquity = 0.917482055;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Angles.h"
 #include "sky/Constellations.h"
 #include "sky/SkyData.h"
 #include "sky/SkyMath.h"
@@ -17,7 +18,6 @@ namespace sky {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 const QColor kGridPen(128, 128, 128);
 const QColor kLabelColour(192, 192, 192);
 const QColor kFigurePen(80, 80, 80);

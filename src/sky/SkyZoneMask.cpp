@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Angles.h"
 #include "sky/SkyProjection.h"
 
 namespace sky {
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
 // Sampled points lie at most this far apart (degrees) when zoomed in; an hour of right
 // ascension is wider than that below declination 70, and the caps above it are marked whole.
 constexpr double kSampleSpacing = 3.0;

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Angles.h"
+
 namespace sky {
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
 constexpr float kStarDepth = 0.99999f;
 // (buffer size - 128) / 32 vertices a batch, for a 64 KB buffer.
 constexpr std::size_t kBatch = (65536 - 128) / 32;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Angles.h"
 #include "core/Body.h"
 #include "core/Services.h"
 
@@ -25,7 +26,7 @@ int CustomSpeed(const QString& text) {
 }
 
 PadRates StickPad(int x, int y, int width, int height) {
-    constexpr double kDegree = 3.14159265358979323846 / 180;
+    constexpr double kDegree = kPi / 180;
     const int dx = x - width / 2, dy = y - height / 2;
     if (dx * dx + dy * dy < 400) return {};
     const double t = std::atan2(double(dy), double(dx));
@@ -36,9 +37,7 @@ PadRates StickPad(int x, int y, int width, int height) {
 std::optional<float> RollPad(int x, int y, int width, int height, unsigned rgb) {
     rgb &= 0xFFFFFF;
     if (rgb == 0)
-        return float(
-            (std::atan2(double(height - y), double(x - width / 2)) - 3.14159265358979323846 / 2) *
-            0.025);
+        return float((std::atan2(double(height - y), double(x - width / 2)) - kPi / 2) * 0.025);
     if (rgb == 0xFFFFFF || rgb == 0xFF0000) return 0.0f;
     return std::nullopt;
 }

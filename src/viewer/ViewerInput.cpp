@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/Angles.h"
 #include "core/Text.h"
 #include "viewer/CameraControls.h"
 
@@ -58,7 +59,6 @@ void KeyRotation::release() {
 }
 
 Turn MouseLook(int referenceX, int referenceY, int x, int y, bool invertY) {
-    constexpr double kPi = 3.14159265358979323846;
     Turn t;
     t.yaw = float((referenceX - x) / 720.0 * kPi);
     t.pitch = float((invertY ? 1 : -1) * (y - referenceY) / 720.0 * kPi);

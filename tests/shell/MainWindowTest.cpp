@@ -76,6 +76,14 @@ class MainWindowTest : public ServicesTest {
         session.reset();
         ServicesTest::TearDown();
     }
+    // The item of a main-window menu, by the menu's title and the item's text.
+    QAction* MenuAction(const QString& menu, const QString& text) const {
+        for (QAction* m : main->menuBar()->actions())
+            if (m->text().remove(QLatin1Char('&')) == menu)
+                for (QAction* a : m->menu()->actions())
+                    if (a->text() == text) return a;
+        return nullptr;
+    }
     void Key(QWidget* to, int key, const QString& text,
              Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QKeyEvent press(QEvent::KeyPress, key, mods, text);
@@ -262,15 +270,8 @@ TEST_F(MainWindowTest, SavedPositionRoundTrip) {
 
 TEST_F(MainWindowTest, JupiterMoonsWindowIsMadeOnDemandAndKeepsItsPlace) {
     ASSERT_TRUE(Start());
-    auto action = [this](const QString& menu, const QString& text) -> QAction* {
-        for (QAction* m : main->menuBar()->actions())
-            if (m->text().remove(QLatin1Char('&')) == menu)
-                for (QAction* a : m->menu()->actions())
-                    if (a->text() == text) return a;
-        return nullptr;
-    };
-    QAction* view = action(QStringLiteral("View"), QStringLiteral("Jupiter's Moons"));
-    QAction* window = action(QStringLiteral("Window"), QStringLiteral("Jupiter's Moons"));
+    QAction* view = MenuAction(QStringLiteral("View"), QStringLiteral("Jupiter's Moons"));
+    QAction* window = MenuAction(QStringLiteral("Window"), QStringLiteral("Jupiter's Moons"));
     ASSERT_TRUE(view && window);
     EXPECT_TRUE(view->isVisible());
     EXPECT_FALSE(window->isVisible());
@@ -319,15 +320,8 @@ TEST_F(MainWindowTest, JupiterMoonsWindowIsMadeOnDemandAndKeepsItsPlace) {
 
 TEST_F(MainWindowTest, ConsoleIsMadeOnDemandMovesTheCameraAndKeepsItsPlace) {
     ASSERT_TRUE(Start());
-    auto action = [this](const QString& menu, const QString& text) -> QAction* {
-        for (QAction* m : main->menuBar()->actions())
-            if (m->text().remove(QLatin1Char('&')) == menu)
-                for (QAction* a : m->menu()->actions())
-                    if (a->text() == text) return a;
-        return nullptr;
-    };
-    QAction* view = action(QStringLiteral("View"), QStringLiteral("Console"));
-    QAction* window = action(QStringLiteral("Window"), QStringLiteral("Console"));
+    QAction* view = MenuAction(QStringLiteral("View"), QStringLiteral("Console"));
+    QAction* window = MenuAction(QStringLiteral("Window"), QStringLiteral("Console"));
     ASSERT_TRUE(view && window);
     EXPECT_FALSE(window->isVisible());
     view->trigger();

@@ -29,6 +29,16 @@ void Arm(QPainter& p, QPointF shoulder, double angle, double length, bool pointi
     }
 }
 
+// Saves the painter and sets it up for the ring, tilted with the planet; the caller restores.
+void BeginRing(QPainter& p) {
+    p.save();
+    p.translate(kBody);
+    p.rotate(-14);
+    p.translate(-kBody);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kRing, 6));
+}
+
 }  // namespace
 
 namespace NarratorFigure {
@@ -69,12 +79,7 @@ QImage Draw(const NarratorPose& pose, qreal devicePixelRatio) {
     // The far half of the ring, behind the planet.
     const QRectF ring(kBody.x() - kRadius * 1.75, kBody.y() - kRadius * 0.42, kRadius * 3.5,
                       kRadius * 0.84);
-    p.save();
-    p.translate(kBody);
-    p.rotate(-14);
-    p.translate(-kBody);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kRing, 6));
+    BeginRing(p);
     p.drawArc(ring, 0, 180 * 16);
     p.restore();
 
@@ -136,12 +141,7 @@ QImage Draw(const NarratorPose& pose, qreal devicePixelRatio) {
     p.drawEllipse(kBody + QPointF(17, 4), 4, 2.5);
 
     // The near half of the ring, in front of the planet.
-    p.save();
-    p.translate(kBody);
-    p.rotate(-14);
-    p.translate(-kBody);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kRing, 6));
+    BeginRing(p);
     p.drawArc(ring, 180 * 16, 180 * 16);
     p.setPen(QPen(QColor(255, 255, 255, 120), 1.5));
     p.drawArc(ring.adjusted(2, 2, -2, -2), 200 * 16, 140 * 16);

@@ -8,17 +8,16 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "core/Angles.h"
 #include "core/Body.h"
-#include "core/Log.h"
 #include "core/CheckedSaveFile.h"
+#include "core/Log.h"
 #include "core/Prompter.h"
 #include "render/ErrorTexts.h"
 #include "render/Surface.h"
 #include "sky/StarFieldView.h"
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // A digit key by its place on the keyboard, whatever Shift makes of it.
 int DigitOf(const QKeyEvent* e) {
@@ -294,7 +293,7 @@ void TViewScreen::CharacterKey(QChar c) {
     } else if (k == QLatin1Char('P')) {
         SetPointer(!pointerShown_);
     } else if (k == QLatin1Char('R')) {
-        camera_.Yaw(3.1415927);
+        camera_.Yaw(kPi);  // turn round
     } else if (k == QLatin1Char('S')) {
         camera_.StopCamera();
     } else {
